@@ -1,0 +1,37 @@
+# Thin wrapper over CMake: `make run` to use the program, `make test` to check it.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+TRELIMOR_HOME ?= $(HOME)/Trelimor
+WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
+
+.PHONY: all deps configure build test run bench clean format
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	    -DTRELIMOR_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+run: build
+	@if [ ! -f "$(TRELIMOR_HOME)/Trelimor.ini" ]; then \
+	    $(BUILD_DIR)/install/trelimor-setup "$(TRELIMOR_HOME)"; fi
+	@TRELIMOR_HOME="$(TRELIMOR_HOME)" $(BUILD_DIR)/src/app/trelimor
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR)
