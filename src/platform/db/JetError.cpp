@@ -10,8 +10,7 @@ JetError::JetError(int number, QString description)
     : m_number(number)
     , m_description(std::move(description))
     , m_what(QString::number(number).toUtf8() + ' ' + m_description.toUtf8())
-{
-}
+{}
 
 namespace {
 
@@ -36,8 +35,9 @@ QString templateFor(int number)
     case jet::DiskOrNetworkError:
         return QStringLiteral("Błąd dysku lub sieci.");
     case jet::InvalidPath:
-        return QStringLiteral("'%1' nie jest prawidłową ścieżką. Upewnij się, że nazwa ścieżki jest "
-                              "wpisana poprawnie i że masz połączenie z serwerem, na którym znajduje się plik.");
+        return QStringLiteral(
+            "'%1' nie jest prawidłową ścieżką. Upewnij się, że nazwa ścieżki jest "
+            "wpisana poprawnie i że masz połączenie z serwerem, na którym znajduje się plik.");
     case jet::CannotOpen:
         return QStringLiteral("Nie można otworzyć bazy danych '%1'. Plik może być uszkodzony.");
     case jet::TooFewParameters:
@@ -106,7 +106,8 @@ JetError JetError::fromSqlite(sqlite3* handle, int resultCode, const QString& co
             return fromNumber(jet::TableNotFound, m.captured(1));
         if (auto m = noColumn.match(message); m.hasMatch())
             return fromNumber(jet::TooFewParameters, m.captured(1));
-        if (message.contains(QLatin1String("syntax error")) || message.contains(QLatin1String("incomplete input")))
+        if (message.contains(QLatin1String("syntax error")) ||
+            message.contains(QLatin1String("incomplete input")))
             return fromNumber(jet::SyntaxError, context.isEmpty() ? message : context);
         if (message.startsWith(QLatin1String("table ")) && message.endsWith(QLatin1String("already exists")))
             return fromNumber(jet::TableExists, message.section(QLatin1Char(' '), 1, 1));
@@ -138,7 +139,8 @@ JetError JetError::fromSqlite(sqlite3* handle, int resultCode, const QString& co
     default:
         break;
     }
-    return fromNumber(jet::GenericFailure, message.isEmpty() ? QString::fromUtf8(sqlite3_errstr(resultCode)) : message);
+    return fromNumber(jet::GenericFailure,
+                      message.isEmpty() ? QString::fromUtf8(sqlite3_errstr(resultCode)) : message);
 }
 
 } // namespace trelimor::db
