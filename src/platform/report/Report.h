@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ReportData.h"
+#include "ReportDocument.h"
+#include "ReportTemplate.h"
+
+#include <memory>
+#include <optional>
+
+namespace trelimor::report {
+
+// A report as the printouts hand it on: a template from the reports folder, the data to print,
+// the three texts and an optional record selection. Rendering gives the pages that the report
+// window previews, prints and writes to PDF.
+class Report
+{
+public:
+    // Opens the template `<reports folder>/<name>.html`. Throws ReportError naming the file when it
+    // is missing, unreadable or not a valid template.
+    static Report open(const QString& templatePath);
+
+    const QString& path() const { return m_template.path(); }
+    // The file's base name ("Protokol"), which names the report in the default PDF file name.
+    QString name() const;
+
+    void setTexts(const QString& textA, const QString& title, const QString& textC);
+    void setData(ReportData data) { m_data = std::move(data); }
+    ReportData& data() { return m_data; }
+    const ReportData& data() const { return m_data; }
+    void setSelection(std::optional<RecordSelection> selection) { m_selection = std::move(selection); }
+    const std::optional<RecordSelection>& selection() const { return m_selection; }
+
+    // The expanded HTML, with the selection applied. Throws ReportError.
+    QString html() const;
+    // Expands and lays out the report. Throws ReportError.
+    std::shared_ptr<ReportDocument> render() const;
+
+private:
+    explicit Report(ReportTemplate reportTemplate);
+
+    ReportTemplate m_template;
+    ReportData m_data;
+    std::optional<RecordSelection> m_selection;
+};
+
+} // namespace trelimor::report

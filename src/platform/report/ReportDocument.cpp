@@ -1,0 +1,150 @@
+#include "ReportDocument.h"
+
+#include "ReportError.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace trelimor::report {
+
+namespace {
+
+constexpr int layoutDpi = 96;
+constexpr qreal marginMm = 15.0;
+constexpr qreal footerGapMm = 4.0;    // between the body and the footer line
+constexpr qreal footerHeightMm = 6.0; // the footer line itself, inside the bottom margin
+constexpr qreal footerPointSize = 8.0;
+
+qreal mmToLayout(qreal mm)
+{
+    return mm / 25.4 * layoutDpi;
+}
+
+QFont defaultReportFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(10.0);
+    return font;
+}
+
+} // namespace
+
+ReportDocument::ReportDocument(const QString& html, QString title)
+    : m_layoutDevice(1, 1, QImage::Format_RGB32)
+    , m_document(std::make_unique<QTextDocument>())
+    , m_title(std::move(title))
+{
+    const int dotsPerMeter = qRound(layoutDpi / 0.0254);
+    m_layoutDevice.setDotsPerMeterX(dotsPerMeter);
+    m_layoutDevice.setDotsPerMeterY(dotsPerMeter);
+
+    m_document->documentLayout()->setPaintDevice(&m_layoutDevice);
+    m_document->setDefaultFont(defaultReportFont());
+    m_document->setDocumentMargin(0);
+    m_document->setHtml(html);
+    m_document->setPageSize(bodySize());
+}
+
+ReportDocument::~ReportDocument() = default;
+
+QPageLayout ReportDocument::pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
+}
+
+QSizeF ReportDocument::bodySize() const
+{
+    const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    return {mmToLayout(paper.width() - 2 * marginMm), mmToLayout(paper.height() - 2 * marginMm)};
+}
+
+int ReportDocument::pageCount() const
+{
+    return m_document->pageCount();
+}
+
+void ReportDocument::paintPage(QPainter& painter, int page) const
+{
+    const QSizeF body = bodySize();
+    painter.save();
+    painter.translate(mmToLayout(marginMm), mmToLayout(marginMm));
+
+    painter.save();
+    const QRectF pageRect(0, page * body.height(), body.width(), body.height());
+    painter.translate(0, -pageRect.top());
+    painter.setClipRect(pageRect);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = pageRect;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    m_document->documentLayout()->draw(&painter, context);
+    painter.restore();
+
+    // A pixel size, unlike a point size, is not converted again for the printer's resolution: the
+    // painter's scale alone takes it there, as it does the body text.
+    QFont footerFont = defaultReportFont();
+    footerFont.setPixelSize(qRound(footerPointSize * layoutDpi / 72.0));
+    painter.setFont(footerFont);
+    painter.setPen(Qt::black);
+    const QRectF footer(0, body.height() + mmToLayout(footerGapMm), body.width(), mmToLayout(footerHeightMm));
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("Strona %1 z %2").arg(page + 1).arg(pageCount()));
+    painter.restore();
+}
+
+void ReportDocument::paintPages(QPainter& painter, QPagedPaintDevice& device, int first, int last) const
+{
+    const int dpi = device.logicalDpiX();
+    const qreal scale = qreal(dpi) / layoutDpi;
+    // The painter starts at the corner of the printable area; pages are drawn from the paper's corner.
+    const QPointF printableCorner = device.pageLayout().paintRectPixels(dpi).topLeft();
+
+    for (int page = first; page <= last; ++page) {
+        if (page != first)
+            device.newPage();
+        painter.save();
+        painter.translate(-printableCorner);
+        painter.scale(scale, scale);
+        paintPage(painter, page);
+        painter.restore();
+    }
+}
+
+void ReportDocument::print(QPrinter& printer) const
+{
+    printer.setPageLayout(pageLayout());
+    int first = 0;
+    int last = pageCount() - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(first, printer.fromPage() - 1);
+        last = std::min(last, printer.toPage() > 0 ? printer.toPage() - 1 : last);
+    }
+    if (first > last)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw ReportError(QStringLiteral("Nie można rozpocząć drukowania raportu %1.").arg(m_title));
+    paintPages(painter, printer, first, last);
+    painter.end();
+}
+
+void ReportDocument::exportPdf(const QString& path) const
+{
+    QPdfWriter writer(path);
+    writer.setPageLayout(pageLayout());
+    writer.setTitle(m_title);
+    writer.setCreator(QStringLiteral("Trelimor"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw ReportError(QStringLiteral("Nie można zapisać pliku PDF %1.").arg(path));
+    paintPages(painter, writer, 0, pageCount() - 1);
+    if (!painter.end() || !QFileInfo::exists(path))
+        throw ReportError(QStringLiteral("Nie można zapisać pliku PDF %1.").arg(path));
+}
+
+} // namespace trelimor::report

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QPageLayout>
+#include <QString>
+
+#include <memory>
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+class QTextDocument;
+
+namespace trelimor::report {
+
+// An expanded report laid out on A4 portrait pages with a "Strona N z M" footer. The same pages go
+// to the preview, to a printer and to a PDF file. Tables whose header rows stand in <thead> repeat
+// them at the top of every page they run onto.
+class ReportDocument
+{
+public:
+    explicit ReportDocument(const QString& html, QString title = {});
+    ~ReportDocument();
+    ReportDocument(const ReportDocument&) = delete;
+    ReportDocument& operator=(const ReportDocument&) = delete;
+
+    int pageCount() const;
+    const QString& title() const { return m_title; }
+    const QTextDocument& textDocument() const { return *m_document; }
+
+    // A4 portrait with the report's margins.
+    static QPageLayout pageLayout();
+
+    // Prints every page, or the page range chosen in the printer dialog, setting the printer to
+    // A4 portrait: the pages are laid out for it.
+    void print(QPrinter& printer) const;
+    // Writes the whole report into one PDF file. Throws ReportError when the file cannot be written.
+    void exportPdf(const QString& path) const;
+    // Paints pages first..last (0-based, inclusive) onto a paged device that a painter is active on.
+    void paintPages(QPainter& painter, QPagedPaintDevice& device, int first, int last) const;
+
+private:
+    void paintPage(QPainter& painter, int page) const;
+    QSizeF bodySize() const;
+
+    // The device the text is laid out for: a fixed resolution keeps the pagination the same on
+    // every screen, and painting scales from it to the printer's resolution.
+    QImage m_layoutDevice;
+    std::unique_ptr<QTextDocument> m_document;
+    QString m_title;
+};
+
+} // namespace trelimor::report

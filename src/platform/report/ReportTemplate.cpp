@@ -1,0 +1,109 @@
+#include "ReportTemplate.h"
+
+#include "ReportError.h"
+
+#include <kainjow/mustache.hpp>
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace trelimor::report {
+
+namespace mustache = kainjow::mustache;
+
+namespace {
+
+mustache::data valueData(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return mustache::data(value.toBool() ? mustache::data::type::bool_true
+                                             : mustache::data::type::bool_false);
+    const QString text = formatReportValue(value);
+    if (text.isEmpty())
+        return mustache::data(mustache::data::type::bool_false);
+    return mustache::data(text.toStdString());
+}
+
+std::string escapeHtml(const std::string& text)
+{
+    QString escaped = QString::fromStdString(text).toHtmlEscaped();
+    escaped.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
+    escaped.replace(QLatin1Char('\r'), QLatin1String("<br>"));
+    escaped.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return escaped.toStdString();
+}
+
+mustache::data contextOf(const ReportData& data)
+{
+    mustache::data root{mustache::data::type::object};
+    root.set("textA", valueData(data.textA));
+    root.set("title", valueData(data.title));
+    root.set("textC", valueData(data.textC));
+
+    mustache::data first{mustache::data::type::object};
+    mustache::data count{mustache::data::type::object};
+    for (const QString& table : data.tableNames()) {
+        const auto& rows = data.rows(table);
+        mustache::data list{mustache::data::type::list};
+        int number = 0;
+        for (const ReportRow& row : rows) {
+            mustache::data fields{mustache::data::type::object};
+            for (const auto& [name, value] : row)
+                fields.set(name.toStdString(), valueData(value));
+            fields.set("_row", std::to_string(++number));
+            list.push_back(fields);
+        }
+        const std::string key = table.toStdString();
+        if (!rows.isEmpty())
+            first.set(key, list.list_value().front());
+        count.set(key, std::to_string(rows.size()));
+        root.set(key, list);
+    }
+    root.set("first", first);
+    root.set("count", count);
+    return root;
+}
+
+QString invalidTemplate(const QString& origin, const std::string& reason)
+{
+    return QStringLiteral("Szablon raportu %1 zawiera błąd: %2").arg(origin, QString::fromStdString(reason));
+}
+
+} // namespace
+
+ReportTemplate::ReportTemplate(QString text, QString origin)
+    : m_text(std::move(text))
+    , m_origin(std::move(origin))
+{}
+
+ReportTemplate ReportTemplate::load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw ReportError(QStringLiteral("Nie można odnaleźć pliku raportu %1.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ReportError(
+            QStringLiteral("Nie można odczytać pliku raportu %1: %2").arg(path, file.errorString()));
+    return fromText(QString::fromUtf8(file.readAll()), path);
+}
+
+ReportTemplate ReportTemplate::fromText(const QString& text, const QString& origin)
+{
+    const mustache::mustache parsed(text.toStdString());
+    if (!parsed.is_valid())
+        throw ReportError(invalidTemplate(origin, parsed.error_message()));
+    return ReportTemplate(text, origin);
+}
+
+QString ReportTemplate::expand(const ReportData& data) const
+{
+    mustache::mustache parsed(m_text.toStdString());
+    parsed.set_custom_escape(escapeHtml);
+    const std::string html = parsed.render(contextOf(data));
+    if (!parsed.is_valid())
+        throw ReportError(invalidTemplate(m_origin, parsed.error_message()));
+    return QString::fromStdString(html);
+}
+
+} // namespace trelimor::report

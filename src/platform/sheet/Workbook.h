@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/PlatformError.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+namespace trelimor::sheet {
+
+// A workbook that cannot be read; the message is Polish and names the file.
+class SheetError : public PlatformError
+{
+public:
+    using PlatformError::PlatformError;
+};
+
+// The first worksheet of an Excel 97-2003 workbook (.xls), read cell by cell.
+class Workbook
+{
+public:
+    // Opens the workbook and selects its first sheet. Throws SheetError for a missing or
+    // unreadable file, a file that is no .xls workbook, a protected workbook or one without sheets.
+    explicit Workbook(const QString& path);
+    ~Workbook();
+    Workbook(Workbook&& other) noexcept;
+    Workbook& operator=(Workbook&& other) noexcept;
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    const QString& path() const { return m_path; }
+    // The used area of the first sheet: cells beyond it are empty.
+    int rowCount() const { return m_rows; }
+    int columnCount() const { return m_columns; }
+
+    // The stored value of a cell, row and column counted from 1: qint64 for a whole number,
+    // double, QString, QDate / QDateTime / QTime for cells with a date or time format. An empty
+    // cell, or one outside the sheet, gives a null QVariant. A date in a cell without a date
+    // format comes back as its serial number (see dateFromSerial).
+    QVariant cell(int row, int column) const;
+    // The cell as a user sees it: numbers in their natural text, dates "dd.MM.yyyy", times "hh:mm"
+    // (with ":ss" when the seconds are not zero), an empty cell as empty text.
+    QString cellText(int row, int column) const;
+
+private:
+    void close();
+
+    QString m_path;
+    const void* m_handle = nullptr;
+    int m_rows = 0;
+    int m_columns = 0;
+};
+
+// The date of a spreadsheet serial number (day 0 is 30.12.1899); the fraction is ignored.
+QDate dateFromSerial(double serial);
+// The date and time of a serial number, the fraction being the time of day (to the second).
+QDateTime dateTimeFromSerial(double serial);
+// The text of a cell value, as cellText() shows it.
+QString cellValueText(const QVariant& value);
+
+} // namespace trelimor::sheet

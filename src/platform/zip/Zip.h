@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/PlatformError.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace trelimor::zip {
+
+// An archive that cannot be written, read or unpacked; the message is Polish and names the file.
+class ZipError : public PlatformError
+{
+public:
+    using PlatformError::PlatformError;
+};
+
+struct CreateOptions
+{
+    // true: a new archive replaces one of the same name; false: the files are added to an
+    // existing archive, replacing entries of the same name (a missing archive is created).
+    bool replaceArchive = true;
+    // false: entries are stored under their file names alone; true: under their path relative to
+    // baseFolder (or, without one, the path as given, less a leading "/").
+    bool keepRelativePaths = false;
+    QString baseFolder;
+    // A listed folder adds every file below it; without this a listed folder is an error.
+    bool recurseFolders = false;
+};
+
+// Packs files into an archive, compressed. Throws ZipError (and leaves an existing archive as it
+// was) when a file cannot be read, two files would get the same entry name, a file lies outside
+// baseFolder, the list is empty or the archive cannot be written.
+void createArchive(const QString& archivePath, const QStringList& files, const CreateOptions& options = {});
+
+struct ZipEntry
+{
+    QString name; // as stored, "/" between folders; a folder's name ends with "/"
+    qint64 size = 0;
+    qint64 compressedSize = 0;
+    QDateTime modified;
+    bool isFolder = false;
+    bool encrypted = false;
+};
+
+// The entries of an archive in their stored order. Throws ZipError when it is missing or no zip.
+QList<ZipEntry> listEntries(const QString& archivePath);
+
+// Reads every entry and checks its checksum. Throws ZipError naming the first damaged entry.
+void testArchive(const QString& archivePath, const QString& password = {});
+
+enum class OverwriteAnswer { Yes, No, Cancel };
+
+struct ExtractOptions
+{
+    enum class Overwrite { Always, Never, Ask };
+
+    // true: entries go to their stored folders below the target; false: all into the target.
+    bool keepFolders = true;
+    Overwrite overwrite = Overwrite::Always;
+    // Asked for every file that exists already when overwrite is Ask; Cancel stops before
+    // anything is written. Without it, Ask behaves as Never.
+    std::function<OverwriteAnswer(const QString& path)> askOverwrite;
+    QString password; // for encrypted entries
+};
+
+struct ExtractResult
+{
+    QStringList written; // full paths of the files written
+    QStringList skipped; // full paths of existing files left as they were
+    bool cancelled = false;
+};
+
+// Unpacks every entry into targetFolder (created when missing). Entry names with ".." or an
+// absolute path are refused before anything is written. Files are first unpacked beside the
+// target and only moved into place when every entry has been read without fault, so a damaged
+// archive changes nothing. Throws ZipError.
+ExtractResult extractAll(const QString& archivePath, const QString& targetFolder,
+                         const ExtractOptions& options = {});
+// The same for the one entry of that stored name.
+ExtractResult extractEntry(const QString& archivePath, const QString& entryName, const QString& targetFolder,
+                           const ExtractOptions& options = {});
+
+} // namespace trelimor::zip

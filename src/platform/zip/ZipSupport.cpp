@@ -1,0 +1,166 @@
+#include "ZipSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace trelimor::zip::detail {
+
+QString reasonText(int zipErrorCode)
+{
+    switch (zipErrorCode) {
+    case ZIP_ER_CRC:
+        return QStringLiteral("błędna suma kontrolna");
+    case ZIP_ER_NOZIP:
+        return QStringLiteral("plik nie jest archiwum zip");
+    case ZIP_ER_INCONS:
+        return QStringLiteral("niespójna struktura archiwum");
+    case ZIP_ER_EOF:
+        return QStringLiteral("archiwum jest niekompletne");
+    case ZIP_ER_ZLIB:
+    case ZIP_ER_COMPRESSED_DATA:
+        return QStringLiteral("uszkodzone dane skompresowane");
+    case ZIP_ER_COMPNOTSUPP:
+        return QStringLiteral("nieobsługiwana metoda kompresji");
+    case ZIP_ER_ENCRNOTSUPP:
+        return QStringLiteral("nieobsługiwana metoda szyfrowania");
+    case ZIP_ER_NOPASSWD:
+        return QStringLiteral("plik jest zaszyfrowany, a nie podano hasła");
+    case ZIP_ER_WRONGPASSWD:
+        return QStringLiteral("nieprawidłowe hasło");
+    case ZIP_ER_MEMORY:
+        return QStringLiteral("brak pamięci");
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+    case ZIP_ER_TELL:
+        return QStringLiteral("błąd odczytu");
+    case ZIP_ER_WRITE:
+    case ZIP_ER_CLOSE:
+        return QStringLiteral("błąd zapisu");
+    case ZIP_ER_OPEN:
+        return QStringLiteral("nie można otworzyć pliku");
+    case ZIP_ER_TMPOPEN:
+    case ZIP_ER_RENAME:
+    case ZIP_ER_REMOVE:
+        return QStringLiteral("nie można zapisać pliku w folderze archiwum");
+    case ZIP_ER_MULTIDISK:
+        return QStringLiteral("archiwa wieloczęściowe nie są obsługiwane");
+    default: {
+        zip_error_t error;
+        zip_error_init_with_code(&error, zipErrorCode);
+        const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
+        zip_error_fini(&error);
+        return text;
+    }
+    }
+}
+
+QString reasonText(zip_error_t* error)
+{
+    return reasonText(zip_error_code_zip(error));
+}
+
+Archive::Archive(zip_t* zip, QString path)
+    : m_zip(zip)
+    , m_path(std::move(path))
+{}
+
+Archive::Archive(Archive&& other) noexcept
+    : m_zip(std::exchange(other.m_zip, nullptr))
+    , m_path(std::move(other.m_path))
+{}
+
+Archive::~Archive()
+{
+    if (m_zip)
+        zip_discard(m_zip);
+}
+
+Archive Archive::openForReading(const QString& path, const QString& password)
+{
+    if (!QFileInfo(path).isFile())
+        throw ZipError(QStringLiteral("Nie można odnaleźć archiwum %1.").arg(path));
+    int code = ZIP_ER_OK;
+    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    if (!zip) {
+        if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_EOF)
+            throw ZipError(QStringLiteral("Plik %1 nie jest prawidłowym archiwum zip.").arg(path));
+        throw ZipError(QStringLiteral("Nie można otworzyć archiwum %1: %2.").arg(path, reasonText(code)));
+    }
+    Archive archive(zip, path);
+    if (!password.isEmpty())
+        zip_set_default_password(zip, password.toUtf8().constData());
+    return archive;
+}
+
+Archive Archive::openForWriting(const QString& path, bool replace)
+{
+    int code = ZIP_ER_OK;
+    zip_t* zip =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | (replace ? ZIP_TRUNCATE : 0), &code);
+    if (!zip) {
+        if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
+            throw ZipError(QStringLiteral("Plik %1 nie jest prawidłowym archiwum zip.").arg(path));
+        throw ZipError(QStringLiteral("Nie można utworzyć archiwum %1: %2.").arg(path, reasonText(code)));
+    }
+    return Archive(zip, path);
+}
+
+void Archive::commit()
+{
+    if (zip_close(m_zip) != 0)
+        throw ZipError(QStringLiteral("Nie można zapisać archiwum %1: %2.")
+                           .arg(m_path, reasonText(zip_get_error(m_zip))));
+    m_zip = nullptr;
+}
+
+void Archive::readEntry(zip_uint64_t index, const QString& name,
+                        const std::function<bool(const char* data, qint64 size)>& sink) const
+{
+    auto damaged = [this, &name](const QString& reason) {
+        return ZipError(
+            QStringLiteral("Nie można rozpakować pliku %1 z archiwum %2: %3.").arg(name, m_path, reason));
+    };
+    zip_file_t* file = zip_fopen_index(m_zip, index, 0);
+    if (!file)
+        throw damaged(reasonText(zip_get_error(m_zip)));
+    char buffer[64 * 1024];
+    for (;;) {
+        const zip_int64_t read = zip_fread(file, buffer, sizeof buffer);
+        if (read < 0) {
+            const QString reason = reasonText(zip_file_get_error(file));
+            zip_fclose(file);
+            throw damaged(reason);
+        }
+        if (read == 0)
+            break;
+        if (sink && !sink(buffer, read)) {
+            zip_fclose(file);
+            throw ZipError(QStringLiteral("Nie można zapisać rozpakowanego pliku %1.").arg(name));
+        }
+    }
+    // The checksum is compared when the entry is closed after its last byte.
+    if (const int closed = zip_fclose(file); closed != 0)
+        throw damaged(reasonText(closed));
+}
+
+std::optional<QString> safeRelativePath(const QString& entryName)
+{
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
+    QString name = entryName;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (name.startsWith(QLatin1Char('/')) || drive.match(name).hasMatch())
+        return std::nullopt;
+    QStringList parts;
+    for (const QString& part : name.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".."))
+            return std::nullopt;
+        if (part != QLatin1String("."))
+            parts.append(part);
+    }
+    if (parts.isEmpty())
+        return std::nullopt;
+    return parts.join(QLatin1Char('/'));
+}
+
+} // namespace trelimor::zip::detail
