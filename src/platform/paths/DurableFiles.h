@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace trelimor::paths {
+
+// Creates the folder and its missing parents; true when it exists afterwards.
+bool ensureFolder(const QString& path);
+
+// Flush a file's contents, or a folder's entries (after a file was created, renamed or removed
+// in it), to the disk, so that they survive a power cut. False when that failed.
+bool syncFile(const QString& path);
+bool syncFolder(const QString& path);
+
+// Writes a file so that it is either complete or not changed: the data goes into a temporary
+// file beside the target, which is flushed to the disk and then renamed over the target. On
+// failure the target is untouched and error (when given) says why.
+bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error = nullptr);
+// The same with the contents written by a function; returning false abandons the file.
+bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
+                         QString* error = nullptr);
+// Copies a file the same way: the target appears only when the whole copy is on the disk.
+bool copyFileAtomically(const QString& source, const QString& target, QString* error = nullptr);
+
+} // namespace trelimor::paths

@@ -1,0 +1,129 @@
+#include "platform/ui/QtDialogService.h"
+
+#include "platform/ui/FileFilter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace trelimor::ui {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void captionButtons(QMessageBox& box)
+{
+    const std::pair<QMessageBox::StandardButton, const char16_t*> captions[] = {
+        {QMessageBox::Ok, u"OK"},
+        {QMessageBox::Yes, u"Tak"},
+        {QMessageBox::No, u"Nie"},
+        {QMessageBox::Cancel, u"Anuluj"},
+    };
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromUtf16(caption));
+    }
+}
+
+QMessageBox::StandardButton run(const QString& text, const QString& title, Icon icon,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    const auto box = buildMessageBox(text, title, icon, buttons, defaultButton);
+    box->exec();
+    return box->standardButton(box->clickedButton());
+}
+
+QWidget* dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString& title, Icon icon,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
+{
+    auto box =
+        std::make_unique<QMessageBox>(toQtIcon(icon), title, displayText(text), buttons, dialogParent());
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(defaultButton);
+    captionButtons(*box);
+    return box;
+}
+
+void QtDialogService::message(const QString& text, const QString& title, Icon icon)
+{
+    run(text, title, icon, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtDialogService::askYesNo(const QString& text, const QString& title, Icon icon, bool yesIsDefault)
+{
+    return run(text, title, icon, QMessageBox::Yes | QMessageBox::No,
+               yesIsDefault ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer QtDialogService::askYesNoCancel(const QString& text, const QString& title, Icon icon)
+{
+    switch (
+        run(text, title, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+bool QtDialogService::askOkCancel(const QString& text, const QString& title, Icon icon)
+{
+    return run(text, title, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+QString QtDialogService::openFile(const QString& title, const QString& startPath, const QString& filter,
+                                  int filterIndex)
+{
+    QtFileFilters filters = toQtFileFilters(filter, filterIndex);
+    return QFileDialog::getOpenFileName(dialogParent(), title, startPath,
+                                        filters.filters.join(QLatin1String(";;")), &filters.selected);
+}
+
+QString QtDialogService::saveFile(const QString& title, const QString& proposedPath, const QString& filter,
+                                  int filterIndex)
+{
+    QtFileFilters filters = toQtFileFilters(filter, filterIndex);
+    return QFileDialog::getSaveFileName(dialogParent(), title, proposedPath,
+                                        filters.filters.join(QLatin1String(";;")), &filters.selected);
+}
+
+bool QtDialogService::printerSetup(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogService::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace trelimor::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/ui/DialogService.h"
+
+#include <QMessageBox>
+
+#include <memory>
+
+namespace trelimor::ui {
+
+// The dialog service over Qt's own boxes and dialogs; the only code that shows them.
+class QtDialogService : public DialogService
+{
+public:
+    void message(const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& title, Icon icon, bool yesIsDefault) override;
+    Answer askYesNoCancel(const QString& text, const QString& title, Icon icon) override;
+    bool askOkCancel(const QString& text, const QString& title, Icon icon) override;
+    QString openFile(const QString& title, const QString& startPath, const QString& filter,
+                     int filterIndex) override;
+    QString saveFile(const QString& title, const QString& proposedPath, const QString& filter,
+                     int filterIndex) override;
+    bool printerSetup(QPrinter& printer) override;
+    void beep() override;
+};
+
+// Builds, without showing it, the box the service shows: text with real line breaks, the icon,
+// the buttons (captioned in Polish, as the program's messages refer to them) and the default one.
+std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString& title, Icon icon,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton);
+
+} // namespace trelimor::ui

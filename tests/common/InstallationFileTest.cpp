@@ -1,0 +1,97 @@
+#include "common/InstallationFile.h"
+#include "common/ModLabor.h"
+
+#include "platform/db/Database.h"
+#include "platform/paths/Folders.h"
+
+#include "support/Installed.h"
+#include "support/QuitRecorder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace trelimor;
+using namespace trelimor::test;
+
+namespace {
+
+class CzytajParametryTest : public TempProgramFolder
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(paths::dataFolder());
+        for (const char* name : {"Stale.sqlite", "Robot.sqlite"})
+            db::Database::create(paths::join(paths::dataFolder(), QString::fromLatin1(name))).close();
+    }
+    void TearDown() override { resetModLabor(); }
+
+    void writeIni(const QString& text)
+    {
+        QFile ini(paths::iniFile());
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
+    }
+    QString data() const { return paths::dataFolder() + QLatin1Char('/'); }
+
+    Installed<ScriptedDialogs> dialogs;
+    Installed<QuitRecorder> quit;
+};
+
+TEST_F(CzytajParametryTest, OpensBothDatabasesAndTakesTheReportsFolder)
+{
+    writeIni(QStringLiteral("robot=%1\nstale=%1\nRAPORTY=/raporty/\nDZIEN=1\n").arg(data()));
+    EXPECT_TRUE(CzytajParametry());
+    EXPECT_TRUE(dialogs->calls().empty());
+    EXPECT_EQ(ModLabor().BazaStale.name(), data() + QStringLiteral("Stale.sqlite"));
+    EXPECT_EQ(ModLabor().BazaRobot.name(), data() + QStringLiteral("Robot.sqlite"));
+    EXPECT_EQ(ModLabor().KatalogRaportow, QStringLiteral("/raporty/"));
+    EXPECT_EQ(ModLabor().FormatDaty, QStringLiteral("dd.mm.yyyy"));
+    EXPECT_EQ(ModLabor().TablicaPolskichZnakow[4][1], QStringLiteral("163")) << "the letter table is filled";
+}
+
+TEST_F(CzytajParametryTest, KeyWithABlankBeforeTheSeparatorMatchesNothing)
+{
+    writeIni(QStringLiteral("STALE =%1\nROBOT=%1\n").arg(data()));
+    EXPECT_FALSE(CzytajParametry());
+    EXPECT_FALSE(ModLabor().BazaStale.isOpen());
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Błąd wczytania parametrów instalacyjnych"));
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Stale.sqlite")));
+}
+
+TEST_F(CzytajParametryTest, MissingIniFileIsReportedAndNothingOpens)
+{
+    EXPECT_FALSE(CzytajParametry());
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Błąd wczytania parametrów instalacyjnych"));
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Trelimor.ini")));
+    EXPECT_FALSE(ModLabor().BazaRobot.isOpen());
+}
+
+TEST_F(CzytajParametryTest, MissingDictionaryDatabaseStopsTheStart)
+{
+    QFile::remove(data() + QStringLiteral("Stale.sqlite"));
+    writeIni(QStringLiteral("STALE=%1\nROBOT=%1\n").arg(data()));
+    EXPECT_FALSE(CzytajParametry());
+    EXPECT_TRUE(ModLabor().BazaRobot.isOpen()) << "later lines are still read";
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Stale.sqlite")));
+}
+
+TEST_F(CzytajParametryTest, UnreachableDriveEndsTheProgram)
+{
+    writeIni(QStringLiteral("STALE=%1/Dane/\nROBOT=%2\n").arg(paths::networkFolder() + QStringLiteral("/brak"), data()));
+    QDir(paths::networkFolder()).removeRecursively();
+    EXPECT_FALSE(CzytajParametry());
+    ASSERT_FALSE(dialogs->calls().empty());
+    EXPECT_EQ(dialogs->calls().front().title, QStringLiteral("POŁĄCZENIE"));
+    EXPECT_TRUE(dialogs->calls().front().text.startsWith(
+        QStringLiteral("Brak połączenia z dyskiem (%1) na którym znajdują się bazy danych!\r").arg(paths::networkFolder())));
+    EXPECT_TRUE(quit->requested());
+    EXPECT_FALSE(ModLabor().BazaRobot.isOpen()) << "no line after the failed check is read";
+}
+
+} // namespace
