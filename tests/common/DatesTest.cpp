@@ -39,7 +39,8 @@ TEST_F(DatesTest, NaDateAcceptsAnySeparatorAndRewritesTheText)
 
 TEST_F(DatesTest, NaDateGivesTheZeroDateForNonsense)
 {
-    for (QString text : {QString(), QStringLiteral("abc"), QStringLiteral("31.02.2022"), QStringLiteral("1.2")})
+    for (QString text :
+         {QString(), QStringLiteral("abc"), QStringLiteral("31.02.2022"), QStringLiteral("1.2")})
         EXPECT_EQ(NaDate(text), zeroDate()) << text.toStdString();
     EXPECT_EQ(zeroDate(), QDate(1899, 12, 30));
 }

@@ -51,12 +51,14 @@ TEST_F(FormAlarmTest, ThreePhasesThenItHidesItselfAndBeeps)
             alarm.tick();
             if (phases.empty() || phases.back() != alarm.phase())
                 phases.push_back(alarm.phase());
-            if (alarm.phase() == 2)
+            if (alarm.phase() == 2) {
                 EXPECT_TRUE(alarm.Picture2->isVisibleTo(&alarm));
+            }
         }
         closedByItself = !alarm.isVisible();
     });
-    PokazAlarm(QStringLiteral("Nie posiadasz uprawnień administratora!"), QStringLiteral("ALARM!!!"), 1, false);
+    PokazAlarm(QStringLiteral("Nie posiadasz uprawnień administratora!"), QStringLiteral("ALARM!!!"), 1,
+               false);
     EXPECT_TRUE(closedByItself);
     EXPECT_EQ(phases, (std::vector<int>{1, 2, 3, 1}));
     ASSERT_FALSE(dialogs->calls().empty());

@@ -83,13 +83,15 @@ TEST_F(CzytajParametryTest, MissingDictionaryDatabaseStopsTheStart)
 
 TEST_F(CzytajParametryTest, UnreachableDriveEndsTheProgram)
 {
-    writeIni(QStringLiteral("STALE=%1/Dane/\nROBOT=%2\n").arg(paths::networkFolder() + QStringLiteral("/brak"), data()));
+    writeIni(QStringLiteral("STALE=%1/Dane/\nROBOT=%2\n")
+                 .arg(paths::networkFolder() + QStringLiteral("/brak"), data()));
     QDir(paths::networkFolder()).removeRecursively();
     EXPECT_FALSE(CzytajParametry());
     ASSERT_FALSE(dialogs->calls().empty());
     EXPECT_EQ(dialogs->calls().front().title, QStringLiteral("POŁĄCZENIE"));
     EXPECT_TRUE(dialogs->calls().front().text.startsWith(
-        QStringLiteral("Brak połączenia z dyskiem (%1) na którym znajdują się bazy danych!\r").arg(paths::networkFolder())));
+        QStringLiteral("Brak połączenia z dyskiem (%1) na którym znajdują się bazy danych!\r")
+            .arg(paths::networkFolder())));
     EXPECT_TRUE(quit->requested());
     EXPECT_FALSE(ModLabor().BazaRobot.isOpen()) << "no line after the failed check is read";
 }

@@ -3,33 +3,17 @@
 #include "Database.h"
 #include "JetError.h"
 
+#include "platform/paths/DurableFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace trelimor::db {
-
-namespace {
-
-void syncPath(const QString& path, int flags)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), flags);
-    if (fd < 0)
-        throw JetError::fromNumber(jet::DiskOrNetworkError);
-    const int rc = ::fsync(fd);
-    ::close(fd);
-    if (rc != 0)
-        throw JetError::fromNumber(jet::DiskOrNetworkError);
-}
-
-} // namespace
 
 void syncToDisk(const QString& filePath)
 {
-    syncPath(filePath, O_RDONLY);
-    syncPath(QFileInfo(filePath).absolutePath(), O_RDONLY | O_DIRECTORY);
+    if (!paths::syncFile(filePath) || !paths::syncFolder(QFileInfo(filePath).absolutePath()))
+        throw JetError::fromNumber(jet::DiskOrNetworkError);
 }
 
 void compactDatabase(Database& source, const QString& destinationPath)

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace trelimor::cp1250 {
+
+// Characters as codes of the Windows-1250 code page the stored texts were made in. The five
+// codes the page leaves unassigned map to the control characters of the same number, so every
+// code 0..255 has one character and a round trip loses nothing.
+int code(QChar ch);        // -1 for a character the page lacks
+QChar character(int code); // code taken modulo 256
+
+} // namespace trelimor::cp1250

@@ -1,0 +1,107 @@
+#include "InstallationFile.h"
+
+#include "Messages.h"
+#include "ModLabor.h"
+#include "TextHelpers.h"
+
+#include "platform/db/JetError.h"
+#include "platform/paths/Folders.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Quit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace trelimor {
+
+namespace {
+
+const QString kReadFailedTitle = QStringLiteral("Błąd wczytania parametrów instalacyjnych");
+
+class EndProgram
+{
+};
+
+} // namespace
+
+bool SprDysk(const QString& drive)
+{
+    if (!drive.isEmpty() && QFileInfo(drive).isDir())
+        return true;
+    ui::dialogs().message(
+        QStringLiteral("Brak połączenia z dyskiem (") + drive +
+            QStringLiteral(") na którym znajdują się bazy danych!\r") +
+            QStringLiteral(
+                "Przed ponownym uruchomieniem programu zamapuj katalog z bazami danych jako dysk ") +
+            drive.left(2) + QStringLiteral("\r") +
+            QStringLiteral("(udostępniony folder serwera z bazami programu TRELIMOR podłącz w folderze ") +
+            paths::networkFolder() + QStringLiteral(" tego komputera)!"),
+        QStringLiteral("POŁĄCZENIE"), ui::Icon::Warning);
+    ui::requestQuit(1);
+    return false;
+}
+
+bool CzytajParametry()
+{
+    ModLaborValues& m = ModLabor();
+    m.FormatDaty = QStringLiteral("dd.mm.yyyy");
+    try {
+        QFile ini(paths::iniFile());
+        if (!ini.open(QIODevice::ReadOnly))
+            throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
+        const QList<QByteArray> lines = ini.readAll().split('\n');
+        for (QByteArray raw : lines) {
+            if (raw.endsWith('\r'))
+                raw.chop(1);
+            QString key = QString::fromUtf8(raw);
+            QString value;
+            QString separator = QStringLiteral("=");
+            PodzielNaCzesci(key, value, separator, 0);
+            key = key.toUpper();
+            try {
+                if (key == QLatin1String("STALE")) {
+                    if (!SprDysk(paths::driveOf(value)))
+                        throw EndProgram();
+                    m.BazaStale = db::Database::open(value + QStringLiteral("Stale.sqlite"));
+                } else if (key == QLatin1String("RAPORTY")) {
+                    m.KatalogRaportow = value;
+                } else if (key == QLatin1String("ROBOT")) {
+                    m.BazaRobot = db::Database::open(value + QStringLiteral("Robot.sqlite"));
+                }
+            } catch (const db::JetError& e) {
+                if (e.number() == db::jet::FileNotFound)
+                    continue; // this line's database is missing: the next lines are read all the same
+                if (e.number() != db::jet::InvalidPath)
+                    throw;
+                PokazBlad(
+                    QStringLiteral("Popraw ścieżkę dostępu do bazy danych (Zbiór parametrów w funkcjach "
+                                   "technicznych)"),
+                    e);
+            }
+        }
+        TablicaPolskichZnakow(m.TablicaPolskichZnakow);
+    } catch (const EndProgram&) {
+        return false;
+    } catch (const std::exception& e) {
+        PokazBlad(kReadFailedTitle, e); // names the file that could not be read
+        return false;
+    }
+
+    QStringList missing;
+    if (!m.BazaStale.isOpen())
+        missing << QStringLiteral("bazy słowników (Stale.sqlite)");
+    if (!m.BazaRobot.isOpen())
+        missing << QStringLiteral("bazy roboczej wydruków (Robot.sqlite)");
+    if (missing.isEmpty())
+        return true;
+    // Going on to a login over no database would only fail later, at every step: say what is
+    // missing and let the caller end the program.
+    PokazBlad(kReadFailedTitle,
+              QStringLiteral("Nie można otworzyć %1 wskazanej w pliku %2. Program zostanie "
+                             "zamknięty; sprawdź instalację programu.")
+                  .arg(missing.join(QStringLiteral(" ani ")), QDir::toNativeSeparators(paths::iniFile())));
+    return false;
+}
+
+} // namespace trelimor

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace trelimor {
+
+// Reads the installation file (Trelimor.ini in the program folder): opens the dictionary
+// database (STALE) and the report work database (ROBOT) and takes the reports folder
+// (RAPORTY), each when its line is read; then fills the Polish letter table. True when both
+// databases are open afterwards. When they are not, a box has said what is missing, and the
+// caller ends the program instead of going on to a login over no database.
+bool CzytajParametry();
+
+// Returns only when the folder that holds the databases (see paths::driveOf) is there;
+// otherwise shows the "POŁĄCZENIE" message and ends the program. False after asking to end.
+bool SprDysk(const QString& drive);
+
+} // namespace trelimor
