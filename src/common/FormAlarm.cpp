@@ -3,6 +3,7 @@
 #include "ui_FormAlarm.h"
 
 #include "platform/ui/Clock.h"
+#include "platform/ui/DefaultInstance.h"
 #include "platform/ui/Twips.h"
 
 #include <algorithm>
@@ -11,24 +12,17 @@
 namespace trelimor {
 
 namespace {
-std::unique_ptr<FormAlarm>& slot()
-{
-    static std::unique_ptr<FormAlarm> alarm;
-    return alarm;
-}
 constexpr int kClientHeightTwips = 2775;
 } // namespace
 
 FormAlarm& FormAlarm::instance()
 {
-    if (!slot())
-        slot().reset(new FormAlarm);
-    return *slot();
+    return ui::DefaultInstance<FormAlarm>::get();
 }
 
 void FormAlarm::resetInstance()
 {
-    slot().reset();
+    ui::DefaultInstance<FormAlarm>::reset();
 }
 
 FormAlarm::FormAlarm(QWidget* parent)

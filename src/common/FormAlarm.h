@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "platform/ui/DefaultInstance.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +45,7 @@ public:
     QTimer Timer1;
 
 private:
+    friend class ui::DefaultInstance<FormAlarm>;
     explicit FormAlarm(QWidget* parent = nullptr);
     void finish();
 
