@@ -53,7 +53,7 @@ bool CzytajParametry()
             throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
         // Written in the ANSI code page, as the installation always wrote it.
         QStringDecoder decode("windows-1250");
-        const QStringList lines = decode.decode(ini.readAll()).split(QLatin1Char('\n'));
+        const QStringList lines = QString(decode.decode(ini.readAll())).split(QLatin1Char('\n'));
         for (QString key : lines) {
             if (key.endsWith(QLatin1Char('\r')))
                 key.chop(1);
