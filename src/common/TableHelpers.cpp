@@ -17,16 +17,9 @@ namespace trelimor {
 
 namespace {
 
-QString quoted(const QString& identifier)
-{
-    QString q = identifier;
-    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + q + QLatin1Char('"');
-}
-
 QString selectFrom(const ZrodloTabeli& source)
 {
-    QString sql = QStringLiteral("SELECT * FROM ") + quoted(source.table);
+    QString sql = QStringLiteral("SELECT * FROM ") + db::quoteIdentifier(source.table);
     if (!source.where.isEmpty())
         sql += QStringLiteral(" WHERE ") + source.where;
     return sql;
@@ -37,7 +30,8 @@ QString selectFrom(const ZrodloTabeli& source)
 void PrzegladnijTabele(db::Database& database, const QString& table)
 {
     try {
-        db::Recordset rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + quoted(table));
+        db::Recordset rs =
+            database.openRecordset(QStringLiteral("SELECT * FROM ") + db::quoteIdentifier(table));
         if (rs.recordCount() > 0) {
             rs.moveLast();
             for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
@@ -52,11 +46,12 @@ std::optional<bool> SprCzyIst(db::Database& database, const QString& table, cons
                               const QVariant& value)
 {
     try {
-        db::Recordset rs = database.openRecordset(
-            QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoted(table), quoted(field)));
+        db::Recordset rs =
+            database.openRecordset(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
+                                       .arg(db::quoteIdentifier(table), db::quoteIdentifier(field)));
         if (rs.recordCount() == 0)
             return false;
-        return rs.findFirst(quoted(field) + QStringLiteral(" = ?"), {value});
+        return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ?"), {value});
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Funkcja SprCzyIst") + table, e);
         return std::nullopt;
@@ -69,8 +64,9 @@ void WypelnijCombo(QComboBox* combo, db::Database& database, const ZrodloTabeli&
 {
     try {
         const QString order = sortField.isEmpty() ? shownField : sortField;
-        db::Recordset rs = database.openRecordset(
-            selectFrom(source) + QStringLiteral(" ORDER BY ") + quoted(order) + orderSuffix, source.args);
+        db::Recordset rs = database.openRecordset(selectFrom(source) + QStringLiteral(" ORDER BY ") +
+                                                      db::quoteIdentifier(order) + orderSuffix,
+                                                  source.args);
         if (rs.recordCount() == 0)
             return;
         const int field = rs.fieldIndex(shownField);
@@ -91,11 +87,11 @@ void WypelnijComboDwaPola(QComboBox* combo, db::Database& database, const QStrin
 {
     const QString title = QStringLiteral("Nie mogę wypełnić Combo: ");
     try {
-        QString order = quoted(firstField);
+        QString order = db::quoteIdentifier(firstField);
         if (!secondField.isEmpty())
-            order += QStringLiteral(", ") + quoted(secondField);
-        db::Recordset rs =
-            database.openRecordset(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoted(table), order));
+            order += QStringLiteral(", ") + db::quoteIdentifier(secondField);
+        db::Recordset rs = database.openRecordset(
+            QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(db::quoteIdentifier(table), order));
         if (rs.recordCount() == 0)
             return;
         combo->clear();
@@ -118,9 +114,10 @@ void PobierzOpis(QLabel* label, db::Database& database, const QString& table, co
                  const QString& keyField, const QString& shownField)
 {
     try {
-        db::Recordset rs = database.openRecordset(
-            QStringLiteral("SELECT * FROM %1 WHERE %2 = ? ORDER BY %2").arg(quoted(table), quoted(keyField)),
-            {keyValue});
+        db::Recordset rs =
+            database.openRecordset(QStringLiteral("SELECT * FROM %1 WHERE %2 = ? ORDER BY %2")
+                                       .arg(db::quoteIdentifier(table), db::quoteIdentifier(keyField)),
+                                   {keyValue});
         if (rs.recordCount() > 0)
             label->setText(BezNullText(rs.value(shownField)));
     } catch (const std::exception& e) {
@@ -162,7 +159,7 @@ void WypelnijPodpowiedzi(const QString& hintTable, QComboBox* combo)
     combo->clear();
     try {
         db::Recordset rs = ModLabor().BazaStale.openRecordset(
-            QStringLiteral("SELECT * FROM %1 ORDER BY PODPOWIEDZ").arg(quoted(hintTable)));
+            QStringLiteral("SELECT * FROM %1 ORDER BY PODPOWIEDZ").arg(db::quoteIdentifier(hintTable)));
         for (; !rs.eof(); rs.moveNext())
             combo->addItem(BezNullText(rs.value(QStringLiteral("PODPOWIEDZ"))));
     } catch (const std::exception&) {
@@ -199,7 +196,8 @@ QString PobierzDomyslny(const QString& table, const QString& field, const QStrin
 {
     try {
         db::Recordset rs = ModLabor().BazaStale.openRecordset(
-            QStringLiteral("SELECT * FROM %1 WHERE %2 = 'T'").arg(quoted(table), quoted(flagField)));
+            QStringLiteral("SELECT * FROM %1 WHERE %2 = 'T'")
+                .arg(db::quoteIdentifier(table), db::quoteIdentifier(flagField)));
         if (rs.recordCount() == 0)
             return {};
         return BezNullText(rs.value(field));

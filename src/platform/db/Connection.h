@@ -2,6 +2,7 @@
 
 // Internal to the engine: the state behind a Database handle, shared by its recordsets.
 
+#include "Database.h"
 #include "Statement.h"
 
 #include <QHash>
@@ -56,7 +57,5 @@ public:
 private:
     std::shared_ptr<Statement> m_s;
 };
-
-QString quoteIdentifier(const QString& name);
 
 } // namespace trelimor::db

@@ -7,7 +7,22 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/db/JetError.h"
+
+#include <functional>
+
 namespace trelimor::db::test {
+
+// The Jet error number a piece of work fails with, 0 when it does not fail.
+inline int errorNumber(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const JetError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 // A fresh database file in a temporary folder for each test.
 class DbTest : public ::testing::Test

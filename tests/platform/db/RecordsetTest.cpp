@@ -6,18 +6,9 @@
 
 using namespace trelimor::db;
 using trelimor::db::test::DbTest;
+using trelimor::db::test::errorNumber;
 
 namespace {
-
-int errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const JetError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class RecordsetTest : public DbTest
 {
