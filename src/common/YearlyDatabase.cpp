@@ -82,8 +82,7 @@ private:
 
 bool creationFailed(const QString& path)
 {
-    ui::plainMessage(QStringLiteral("Tworzenie nowej bazy ") + path +
-                     QStringLiteral(" nie powiodło się! Usuwam zbędne informacje!"));
+    showCreationFailed(path);
     return false;
 }
 
@@ -105,8 +104,10 @@ bool moveIntoPlace(const QString& temporary, const QString& path)
 {
     QFile file(temporary);
     if (!file.rename(path)) {
+        const QString reason =
+            QFileInfo::exists(path) ? QStringLiteral("plik o tej nazwie już istnieje") : file.errorString();
         ui::plainMessage(QStringLiteral("Nie można nadać plikowi nazwy ") + path + QStringLiteral(": ") +
-                         file.errorString());
+                         reason);
         return false;
     }
     paths::syncFolder(QFileInfo(path).absolutePath());

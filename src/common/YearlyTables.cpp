@@ -171,6 +171,12 @@ bool CreateDBField(db::TableDef& td, const QString& NazPole, DataType Typ, bool 
     }
 }
 
+void showCreationFailed(const QString& path)
+{
+    ui::plainMessage(QStringLiteral("Tworzenie nowej bazy ") + path +
+                     QStringLiteral(" nie powiodło się! Usuwam zbędne informacje!"));
+}
+
 void removeDatabaseFile(const QString& path)
 {
     QFile::remove(path + QStringLiteral("-journal"));
@@ -191,8 +197,7 @@ bool CreateDB(const QString& Sciezka, const QString& shownAs)
         // The engine names the file it was given; the user knows the file by its own name.
         const QString full = QDir::cleanPath(QFileInfo(Sciezka).absoluteFilePath());
         showEngineError(db::JetError(e.number(), QString(e.description()).replace(full, shown)));
-        ui::plainMessage(QStringLiteral("Tworzenie nowej bazy ") + shown +
-                         QStringLiteral(" nie powiodło się! Usuwam zbędne informacje!"));
+        showCreationFailed(shown);
         removeDatabaseFile(Sciezka);
         return false;
     }

@@ -41,6 +41,9 @@ bool CreateTableTMP(const QString& Sciezka, const QString& NazTab);
 // A box (no title of its own) with the engine's error number run together with its text.
 void showEngineError(const db::JetError& e);
 
+// The box that tells that the database at path was not made and its remains are removed.
+void showCreationFailed(const QString& path);
+
 // Removes a database file and the journal SQLite may have left beside it.
 void removeDatabaseFile(const QString& path);
 

@@ -14,6 +14,8 @@
 
 #include <QDir>
 
+#include <map>
+
 namespace trelimor::test {
 
 // A program folder with its Dane folder, a dictionary database kept beside it (so that Dane
@@ -56,34 +58,16 @@ protected:
     static QStringList columns(const db::Database& db, const QString& table)
     {
         QStringList list;
+        static const std::map<db::DataType, QString> kinds = {
+            {db::DataType::Long, QStringLiteral("L")}, {db::DataType::Integer, QStringLiteral("I")},
+            {db::DataType::Byte, QStringLiteral("B")}, {db::DataType::Single, QStringLiteral("S")},
+            {db::DataType::Date, QStringLiteral("D")}, {db::DataType::Memo, QStringLiteral("M")}};
         for (const db::Field& f : db.tableDef(table).fields) {
-            QString kind;
-            switch (f.type) {
-            case db::DataType::Text:
-                kind = QString::number(f.size);
-                break;
-            case db::DataType::Long:
-                kind = QStringLiteral("L");
-                break;
-            case db::DataType::Integer:
-                kind = QStringLiteral("I");
-                break;
-            case db::DataType::Byte:
-                kind = QStringLiteral("B");
-                break;
-            case db::DataType::Single:
-                kind = QStringLiteral("S");
-                break;
-            case db::DataType::Date:
-                kind = QStringLiteral("D");
-                break;
-            case db::DataType::Memo:
-                kind = QStringLiteral("M");
-                break;
-            default:
-                kind = QStringLiteral("?");
-            }
-            list << f.name + QLatin1Char(':') + kind;
+            const auto kind = kinds.find(f.type);
+            list << f.name + QLatin1Char(':') +
+                        (f.type == db::DataType::Text ? QString::number(f.size)
+                         : kind != kinds.end()        ? kind->second
+                                                      : QStringLiteral("?"));
         }
         return list;
     }
