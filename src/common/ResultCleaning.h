@@ -10,9 +10,10 @@ namespace trelimor {
 // What the two result commands need of the main window.
 struct ResultCommandHooks
 {
-    // Opens the yearly database of the working date into BazaRok, as ComTworzBazy_Click does;
-    // throws when it cannot. Left empty, the commands work on the BazaRok that is open.
-    std::function<void()> openYearlyDatabase;
+    // Opens the yearly database of the working date into BazaRok, as ComTworzBazy_Click does:
+    // false (or a throw) when it could not, its failure already reported. Left empty, the
+    // commands work on the BazaRok that is open.
+    std::function<bool()> openYearlyDatabase;
     // Shows (true) or hides (false) the main window's wait frame FrameCzekaj, repainted at once.
     std::function<void(bool)> showWaitFrame;
 };

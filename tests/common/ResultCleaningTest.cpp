@@ -39,6 +39,7 @@ protected:
         hooks.openYearlyDatabase = [this] {
             ++openings;
             callsWhenOpened = dialogs->calls().size();
+            return true;
         };
         hooks.showWaitFrame = [this](bool shown) { waitFrame.push_back(shown); };
     }
@@ -203,7 +204,7 @@ TEST_F(ResultCleaningTest, AValueThatDoesNotFitLeavesItsWholeTableAsItWas)
 
 TEST_F(ResultCleaningTest, AYearlyDatabaseThatCannotBeOpenedStopsBothCommands)
 {
-    hooks.openYearlyDatabase = [] {
+    hooks.openYearlyDatabase = []() -> bool {
         throw db::JetError::fromNumber(db::jet::FileNotFound, QStringLiteral("x"));
     };
     addResult(QStringLiteral("EBB"), 10, 3);
@@ -216,6 +217,14 @@ TEST_F(ResultCleaningTest, AYearlyDatabaseThatCannotBeOpenedStopsBothCommands)
     EXPECT_EQ(dialogs->calls()[2].title, QStringLiteral("Czyszczenie zbiorów!"));
     EXPECT_TRUE(waitFrame.empty());
     EXPECT_EQ(keys(QStringLiteral("EBB")), QStringList{"10/3"});
+
+    // An opener that reported its own failure ends the commands without a further word.
+    hooks.openYearlyDatabase = [] { return false; };
+    dialogs->answerYes();
+    menCzyszc_Click(hooks);
+    menWynik_Click(hooks);
+    EXPECT_EQ(dialogs->calls().size(), 4u);
+    EXPECT_TRUE(waitFrame.empty());
 
     // Without an open yearly database the commands say so too, after the wait frame came and went.
     hooks.openYearlyDatabase = nullptr;
