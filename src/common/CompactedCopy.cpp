@@ -1,0 +1,65 @@
+#include "CompactedCopy.h"
+
+#include "platform/db/JetError.h"
+#include "platform/db/Maintenance.h"
+#include "platform/paths/DurableFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <exception>
+
+namespace trelimor {
+
+namespace {
+
+// A name for a new file beside target that nothing else uses.
+QString temporaryPathBeside(const QString& target)
+{
+    QTemporaryFile reserve(target + QStringLiteral(".XXXXXX"));
+    reserve.setAutoRemove(false);
+    if (!reserve.open())
+        throw db::JetError::fromNumber(db::jet::InvalidPath, target);
+    const QString path = reserve.fileName();
+    reserve.close();
+    QFile::remove(path); // the compaction makes the file itself
+    return path;
+}
+
+} // namespace
+
+bool replaceWithCompactedCopy(const QString& source, const QString& target)
+{
+    const QString copy = temporaryPathBeside(target);
+    db::compactDatabaseFile(source, copy); // verified and on the disk, or removed and thrown
+    // rename() swaps the names in one step: a reader sees the old file or the new one.
+    if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(copy);
+        return false;
+    }
+    if (!paths::syncFolder(QFileInfo(target).absolutePath()))
+        throw db::JetError::fromNumber(db::jet::DiskOrNetworkError);
+    return true;
+}
+
+void KompaktujBaze(db::Database& database)
+{
+    const QString path = database.name();
+    if (path.isEmpty())
+        throw db::JetError::fromNumber(db::jet::ObjectInvalid);
+    database.close();
+    std::exception_ptr failure;
+    try {
+        if (!replaceWithCompactedCopy(path, path))
+            throw db::JetError::fromNumber(db::jet::ReadOnly);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    database = db::Database::open(path);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+} // namespace trelimor
