@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace trelimor {
 
@@ -50,11 +51,12 @@ bool CzytajParametry()
         QFile ini(paths::iniFile());
         if (!ini.open(QIODevice::ReadOnly))
             throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
-        const QList<QByteArray> lines = ini.readAll().split('\n');
-        for (QByteArray raw : lines) {
-            if (raw.endsWith('\r'))
-                raw.chop(1);
-            QString key = QString::fromUtf8(raw);
+        // Written in the ANSI code page, as the installation always wrote it.
+        QStringDecoder decode("windows-1250");
+        const QStringList lines = QString(decode.decode(ini.readAll())).split(QLatin1Char('\n'));
+        for (QString key : lines) {
+            if (key.endsWith(QLatin1Char('\r')))
+                key.chop(1);
             QString value;
             QString separator = QStringLiteral("=");
             PodzielNaCzesci(key, value, separator, 0);

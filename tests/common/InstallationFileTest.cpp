@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 
 using namespace trelimor;
 using namespace trelimor::test;
@@ -32,7 +33,8 @@ protected:
     {
         QFile ini(paths::iniFile());
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8());
+        QStringEncoder encode("windows-1250");
+        ini.write(encode(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n"))));
     }
     QString data() const { return paths::dataFolder() + QLatin1Char('/'); }
 

@@ -257,24 +257,6 @@ void caseFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     resultText(ctx, (argText(argv[0]).*Change)());
 }
 
-void leftFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    resultText(ctx, argText(argv[0]).left(qMax(0, sqlite3_value_int(argv[1]))));
-}
-
-void rightFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    resultText(ctx, argText(argv[0]).right(qMax(0, sqlite3_value_int(argv[1]))));
-}
-
 void lenFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
@@ -345,8 +327,6 @@ void registerPolishFunctions(sqlite3* handle)
     addFunction(handle, "upper", 1, caseFunction<&QString::toUpper>);
     addFunction(handle, "lcase", 1, caseFunction<&QString::toLower>);
     addFunction(handle, "ucase", 1, caseFunction<&QString::toUpper>);
-    addFunction(handle, "left", 2, leftFunction);
-    addFunction(handle, "right", 2, rightFunction);
     addFunction(handle, "len", 1, lenFunction);
     addFunction(handle, "datevalue", 1, dateValueFunction);
     addFunction(handle, "year", 1, datePartFunction<0>);

@@ -19,7 +19,8 @@ bool jetLike(QStringView pattern, QStringView text);
 
 // Registers on a connection what every Trelimor connection has: the PL collation, a LIKE
 // operator with Jet's wildcards, Polish-aware lower/upper, and the Jet functions the
-// program's queries use (left, right, len, ucase, lcase, datevalue, year, month, day).
+// program's queries use (len, ucase, lcase, datevalue, year, month, day). Jet's left() is
+// substr(x, 1, n) here: LEFT and RIGHT are SQLite keywords.
 void registerPolishFunctions(sqlite3* handle);
 
 } // namespace trelimor::db

@@ -1,0 +1,224 @@
+#include "TableHelpers.h"
+
+#include "Messages.h"
+#include "ModLabor.h"
+
+#include "platform/db/Field.h"
+#include "platform/db/JetError.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Keystrokes.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+
+namespace trelimor {
+
+namespace {
+
+QString quoted(const QString& identifier)
+{
+    QString q = identifier;
+    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+QString selectFrom(const ZrodloTabeli& source)
+{
+    QString sql = QStringLiteral("SELECT * FROM ") + quoted(source.table);
+    if (!source.where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + source.where;
+    return sql;
+}
+
+} // namespace
+
+void PrzegladnijTabele(db::Database& database, const QString& table)
+{
+    try {
+        db::Recordset rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + quoted(table));
+        if (rs.recordCount() > 0) {
+            rs.moveLast();
+            for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            }
+        }
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Drukowanie-generu sztuczny ruch: ") + table, e);
+    }
+}
+
+std::optional<bool> SprCzyIst(db::Database& database, const QString& table, const QString& field,
+                              const QVariant& value)
+{
+    try {
+        db::Recordset rs = database.openRecordset(
+            QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoted(table), quoted(field)));
+        if (rs.recordCount() == 0)
+            return false;
+        return rs.findFirst(quoted(field) + QStringLiteral(" = ?"), {value});
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Funkcja SprCzyIst") + table, e);
+        return std::nullopt;
+    }
+}
+
+void WypelnijCombo(QComboBox* combo, db::Database& database, const ZrodloTabeli& source,
+                   const QString& shownField, const QString& sortField, const QString& orderSuffix,
+                   const QString& firstItem)
+{
+    try {
+        const QString order = sortField.isEmpty() ? shownField : sortField;
+        db::Recordset rs = database.openRecordset(
+            selectFrom(source) + QStringLiteral(" ORDER BY ") + quoted(order) + orderSuffix, source.args);
+        if (rs.recordCount() == 0)
+            return;
+        const int field = rs.fieldIndex(shownField);
+        if (field < 0)
+            throw db::JetError::fromNumber(db::jet::ItemNotFound, shownField);
+        combo->clear();
+        if (!firstItem.isEmpty())
+            combo->addItem(firstItem);
+        for (; !rs.eof(); rs.moveNext())
+            combo->addItem(BezNullText(rs.value(field)));
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Nie mogę wypełnić Combo: ") + combo->currentText(), e);
+    }
+}
+
+void WypelnijComboDwaPola(QComboBox* combo, db::Database& database, const QString& table,
+                          const QString& firstField, const QString& secondField, const QString& separator)
+{
+    const QString title = QStringLiteral("Nie mogę wypełnić Combo: ");
+    try {
+        QString order = quoted(firstField);
+        if (!secondField.isEmpty())
+            order += QStringLiteral(", ") + quoted(secondField);
+        db::Recordset rs =
+            database.openRecordset(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoted(table), order));
+        if (rs.recordCount() == 0)
+            return;
+        combo->clear();
+        for (; !rs.eof(); rs.moveNext()) {
+            try {
+                QString item = BezNullText(rs.value(firstField));
+                if (!secondField.isEmpty())
+                    item += separator + BezNullText(rs.value(secondField));
+                combo->addItem(item);
+            } catch (const std::exception& e) {
+                PokazBlad(title + combo->currentText(), e); // that record is skipped
+            }
+        }
+    } catch (const std::exception& e) {
+        PokazBlad(title + combo->currentText(), e);
+    }
+}
+
+void PobierzOpis(QLabel* label, db::Database& database, const QString& table, const QVariant& keyValue,
+                 const QString& keyField, const QString& shownField)
+{
+    try {
+        db::Recordset rs = database.openRecordset(
+            QStringLiteral("SELECT * FROM %1 WHERE %2 = ? ORDER BY %2").arg(quoted(table), quoted(keyField)),
+            {keyValue});
+        if (rs.recordCount() > 0)
+            label->setText(BezNullText(rs.value(shownField)));
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Nie mogę pobrać danych z Combo: "), e);
+    }
+}
+
+bool UsunRekord(db::Recordset& records, const QString& question, bool ask, const QString& title)
+{
+    if (records.recordCount() == 0)
+        return true;
+    if (ask && !ui::dialogs().askYesNo(question, title, ui::Icon::Question, false))
+        return false;
+    if (records.recordCount() > 0) {
+        records.deleteRecord();
+        if (records.recordCount() > 0) {
+            records.moveNext();
+            if (records.eof())
+                records.moveLast();
+        }
+    }
+    return true;
+}
+
+void UsunWszystkie(db::Recordset& records)
+{
+    if (records.recordCount() == 0)
+        return;
+    records.moveLast();
+    records.moveFirst();
+    while (!records.eof()) {
+        records.deleteRecord();
+        records.moveNext();
+    }
+}
+
+void WypelnijPodpowiedzi(const QString& hintTable, QComboBox* combo)
+{
+    combo->clear();
+    try {
+        db::Recordset rs = ModLabor().BazaStale.openRecordset(
+            QStringLiteral("SELECT * FROM %1 ORDER BY PODPOWIEDZ").arg(quoted(hintTable)));
+        for (; !rs.eof(); rs.moveNext())
+            combo->addItem(BezNullText(rs.value(QStringLiteral("PODPOWIEDZ"))));
+    } catch (const std::exception&) {
+        // A missing hint table only leaves the list short; the user can still type a remark.
+    }
+}
+
+bool CzyJestNrDzien(int dayNumber, const QString& dateText)
+{
+    try {
+        db::Recordset rs = ModLabor().BazaRok.openRecordset(
+            QStringLiteral(
+                "SELECT * FROM Badanie WHERE DataWprowadzenia = datevalue(?) ORDER BY DataWprowadzenia, "
+                "NrDzien"),
+            {dateText});
+        return rs.recordCount() > 0 && rs.findFirst(QStringLiteral("NrDzien = ?"), {dayNumber});
+    } catch (const std::exception&) {
+        return false; // also when the yearly file has no such columns
+    }
+}
+
+bool CzyJestNrOgolny(qint32 generalNumber)
+{
+    try {
+        db::Recordset rs =
+            ModLabor().BazaRok.openRecordset(QStringLiteral("SELECT * FROM Badanie ORDER BY NrOgolny"));
+        return rs.recordCount() > 0 && rs.findFirst(QStringLiteral("NrOgolny = ?"), {generalNumber});
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+QString PobierzDomyslny(const QString& table, const QString& field, const QString& flagField)
+{
+    try {
+        db::Recordset rs = ModLabor().BazaStale.openRecordset(
+            QStringLiteral("SELECT * FROM %1 WHERE %2 = 'T'").arg(quoted(table), quoted(flagField)));
+        if (rs.recordCount() == 0)
+            return {};
+        return BezNullText(rs.value(field));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void ZaznaczWiersz(QAbstractItemView* grid)
+{
+    const QModelIndex current = grid->currentIndex();
+    if (!current.isValid() || !grid->selectionModel())
+        return;
+    grid->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void NastepnePole()
+{
+    ui::sendKeystrokes({ui::Keystroke::Tab});
+}
+
+} // namespace trelimor
