@@ -4,12 +4,35 @@
 #include "ModLabor.h"
 #include "OknoRaportu.h"
 #include "ReportEngine.h"
+#include "TableHelpers.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 #include "platform/report/Report.h"
+#include "platform/ui/DialogService.h"
 
 namespace trelimor {
+
+void OproznijTabele(db::Database& baza, const QString& tabela, bool sprawdz)
+{
+    const QString sql = QStringLiteral("SELECT * FROM ") + tabela;
+    {
+        db::Transaction transaction(baza);
+        db::Recordset rs = baza.openRecordset(sql);
+        UsunWszystkie(rs);
+        rs.close();
+        transaction.commit();
+    }
+    if (sprawdz && !baza.openRecordset(sql).eof())
+        ui::dialogs().message(
+            QStringLiteral("Nieprawidlowa operacja usunięcia! Zamknij program i uruchom ponownie!"),
+            ui::ProgramTitle, ui::Icon::None);
+}
+
+void OproznijRoboczaTabele(const QString& tabela)
+{
+    OproznijTabele(ModLabor().BazaRobot, tabela, false);
+}
 
 void UstawNaglowki(const QString& naglowek1, const QString& naglowek2, const QString& naglowek3)
 {
