@@ -2,7 +2,7 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportPreview.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QPrinter>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "platform/report/Report.h"
 #include "platform/report/ReportError.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "platform/sheet/Workbook.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 

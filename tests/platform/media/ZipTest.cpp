@@ -1,6 +1,6 @@
 #include "platform/zip/Zip.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
