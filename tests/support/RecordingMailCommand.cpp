@@ -12,10 +12,10 @@ RecordingMailCommand::RecordingMailCommand(int exitCode)
     m_script = m_dir.filePath(QStringLiteral("xdg-email"));
     m_record = m_dir.filePath(QStringLiteral("argumenty"));
     // The arguments are written NUL-separated: they may hold spaces and line breaks.
-    testing::writeFile(m_script, QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1'\nexit %2\n")
-                                     .arg(m_record)
-                                     .arg(exitCode)
-                                     .toUtf8());
+    writeFile(m_script, QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1'\nexit %2\n")
+                            .arg(m_record)
+                            .arg(exitCode)
+                            .toUtf8());
     QFile::setPermissions(m_script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -27,7 +27,7 @@ bool RecordingMailCommand::ran() const
 QStringList RecordingMailCommand::arguments() const
 {
     QStringList arguments;
-    for (const QByteArray& argument : testing::readFile(m_record).split('\0'))
+    for (const QByteArray& argument : readFile(m_record).split('\0'))
         arguments.append(QString::fromUtf8(argument));
     arguments.removeLast(); // the record ends with a separator
     return arguments;

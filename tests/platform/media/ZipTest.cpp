@@ -10,8 +10,8 @@
 #include <zip.h>
 
 using namespace trelimor::zip;
-using trelimor::testing::readFile;
-using trelimor::testing::writeFile;
+using trelimor::test::readFile;
+using trelimor::test::writeFile;
 
 namespace {
 
