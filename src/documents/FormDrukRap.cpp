@@ -20,6 +20,7 @@
 
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QStyle>
 
 namespace trelimor {
 
@@ -99,7 +100,9 @@ void FormDrukRap::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     CRViewer->setGeometry(0, 0, width(), height());
-    Frame1->move(width() - Frame1->width() - kPanelMargin, kPanelMargin);
+    // The panel stands left of the viewer's scroll bar, which stays usable.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    Frame1->move(width() - scrollBar - Frame1->width() - kPanelMargin, kPanelMargin);
 }
 
 void FormDrukRap::changeEvent(QEvent* event)
