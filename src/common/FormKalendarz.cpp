@@ -27,9 +27,11 @@ FormKalendarz::FormKalendarz(QWidget* parent)
     // keeps its margins around both.
     const QRect view = Kalendarz->geometry();
     const int buttonsTop = view.bottom() + 1 + ui::twipsToPixels(kButtonGapTwips);
-    Command1->move(Command1->x(), buttonsTop);
-    Command2->move(Command2->x(), buttonsTop);
-    setFixedSize(qMax(width(), view.right() + 1 + view.left()),
+    const int widthNow = qMax(width(), view.right() + 1 + view.left());
+    const int shift = (widthNow - width()) / 2; // the buttons stay centred under a wider view
+    Command1->move(Command1->x() + shift, buttonsTop);
+    Command2->move(Command2->x() + shift, buttonsTop);
+    setFixedSize(widthNow,
                  qMax(height(), buttonsTop + Command1->height() + ui::twipsToPixels(kBottomMarginTwips)));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &FormKalendarz::reject);
