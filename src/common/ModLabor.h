@@ -6,7 +6,14 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace trelimor {
+
+namespace report {
+class Report;
+}
+class ReportEngine;
 
 // The program-wide values of the common library, as the whole program shares them.
 struct ModLaborValues
@@ -18,6 +25,9 @@ struct ModLaborValues
     db::Database BazaRobot;  // report work database
     db::Database BazaRok;    // yearly database of the working year and county code
     TablicaZnakow TablicaPolskichZnakow;
+
+    std::shared_ptr<ReportEngine> RaportAplikacja; // made by the first report shown, kept for the run
+    std::shared_ptr<report::Report> RaportBiezacy; // the report shown last
 
     bool Zalogowany = false;
     QString NazwiskoOperatora;

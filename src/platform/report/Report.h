@@ -20,6 +20,8 @@ public:
     static Report open(const QString& templatePath);
 
     const QString& path() const { return m_template.path(); }
+    // The template's text, for callers that gather only the tables it prints.
+    const QString& templateText() const { return m_template.text(); }
     // The file's base name ("Protokol"), which names the report in the default PDF file name.
     QString name() const;
 

@@ -1,14 +1,14 @@
 #include "platform/mail/MailSender.h"
 
-#include "TestFiles.h"
+#include "support/RecordingMailCommand.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace trelimor::mail;
+using trelimor::test::RecordingMailCommand;
 
 namespace {
 
@@ -21,38 +21,6 @@ MailRequest protocolMail()
     request.attachment = QStringLiteral("/tmp/Eksport/20220331/Protokół 12.txt");
     return request;
 }
-
-// A stand-in for xdg-email that records its arguments (NUL-separated) and exits with a given code.
-class RecordingCommand
-{
-public:
-    explicit RecordingCommand(int exitCode)
-    {
-        m_script = m_dir.filePath(QStringLiteral("xdg-email"));
-        m_record = m_dir.filePath(QStringLiteral("argumenty"));
-        trelimor::testing::writeFile(m_script,
-                                     QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1'\nexit %2\n")
-                                         .arg(m_record)
-                                         .arg(exitCode)
-                                         .toUtf8());
-        QFile::setPermissions(m_script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    const QString& path() const { return m_script; }
-    QStringList arguments() const
-    {
-        QStringList arguments;
-        for (const QByteArray& argument : trelimor::testing::readFile(m_record).split('\0'))
-            arguments.append(QString::fromUtf8(argument));
-        arguments.removeLast(); // the record ends with a separator
-        return arguments;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_script;
-    QString m_record;
-};
 
 MailResult sendAndWait(MailSender& sender, const MailRequest& request)
 {
@@ -96,7 +64,7 @@ TEST(Mailto, AddressTextsSplitOnSemicolonsAndCommas)
 
 TEST(MailSender, HandsTheMessageToTheMailCommand)
 {
-    RecordingCommand command(0);
+    RecordingMailCommand command(0);
     MailSender sender;
     sender.setCommand(command.path());
     const MailResult result = sendAndWait(sender, protocolMail());
@@ -111,7 +79,7 @@ TEST(MailSender, HandsTheMessageToTheMailCommand)
 
 TEST(MailSender, WithoutAttachmentNoAttachOptionIsPassed)
 {
-    RecordingCommand command(0);
+    RecordingMailCommand command(0);
     MailSender sender;
     sender.setCommand(command.path());
     MailRequest request = protocolMail();
@@ -132,7 +100,7 @@ TEST(MailSender, EachExitCodeGivesItsOutcome)
         {7, MailOutcome::Other},
     };
     for (const auto& [exitCode, outcome] : cases) {
-        RecordingCommand command(exitCode);
+        RecordingMailCommand command(exitCode);
         MailSender sender;
         sender.setCommand(command.path());
         const MailResult result = sendAndWait(sender, protocolMail());
@@ -153,7 +121,7 @@ TEST(MailSender, MissingCommandMeansNoMailProgram)
 
 TEST(MailSender, OneMessageAtATime)
 {
-    RecordingCommand command(0);
+    RecordingMailCommand command(0);
     MailSender sender;
     sender.setCommand(command.path());
     QSignalSpy finished(&sender, &MailSender::finished);

@@ -2,7 +2,7 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportPreview.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QPrinter>
 #include <QRegularExpression>
@@ -32,7 +32,7 @@ const char* protocolTemplate = R"(<html><body>
 Report protocolReport(const QTemporaryDir& dir, int samples)
 {
     const QString path = dir.filePath(QStringLiteral("Protokol.html"));
-    trelimor::testing::writeFile(path, protocolTemplate);
+    trelimor::test::writeFile(path, protocolTemplate);
     Report report = Report::open(path);
     ReportData& data = report.data();
     data.addRow(QStringLiteral("Podatnik"),
@@ -59,7 +59,7 @@ TEST(ReportRender, PdfHoldsPolishLettersTitleTextsAndPageFooter)
     const QString pdf = dir.filePath(QStringLiteral("Eksport/Protokół 20220331.pdf"));
     QDir().mkpath(QFileInfo(pdf).absolutePath());
     document->exportPdf(pdf);
-    const QString text = trelimor::testing::pdfText(pdf);
+    const QString text = trelimor::test::pdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Protokół pobrania - badania w kierunku TSE")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Żółta łąka Środa Śląska"))) << text.toStdString();
@@ -77,8 +77,7 @@ TEST(ReportRender, LongTableSpansPagesAndRepeatsItsHeaderOnEach)
 
     const QString pdf = dir.filePath(QStringLiteral("dlugi.pdf"));
     document->exportPdf(pdf);
-    const QStringList pageTexts =
-        trelimor::testing::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList pageTexts = trelimor::test::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pageTexts.size(), pages);
     for (int page = 0; page < pages; ++page) {
         EXPECT_EQ(pageTexts.at(page).count(QStringLiteral("Nr kolczyka")), 1) << "page " << page + 1;
@@ -104,8 +103,7 @@ TEST(ReportRender, PrintingHonoursThePageRangeChosenInTheDialog)
     printer.setFromTo(2, 2);
     document->print(printer);
 
-    const QStringList pageTexts =
-        trelimor::testing::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList pageTexts = trelimor::test::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pageTexts.size(), 1);
     EXPECT_TRUE(pageTexts.first().contains(QStringLiteral("Strona 2 z %1").arg(document->pageCount())));
 }

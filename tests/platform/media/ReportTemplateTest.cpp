@@ -1,7 +1,7 @@
 #include "platform/report/Report.h"
 #include "platform/report/ReportError.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -55,7 +55,7 @@ TEST(ReportTemplate, SelectionKeepsOnlyTheChosenBatchEvenWhenGivenAsText)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ProtokolSaria.html"));
-    trelimor::testing::writeFile(path, "{{#Badanie}}{{NrKolczyka}} {{/Badanie}}");
+    trelimor::test::writeFile(path, "{{#Badanie}}{{NrKolczyka}} {{/Badanie}}");
     Report report = Report::open(path);
     report.setData(batchWithSamples());
     report.setSelection(
@@ -105,7 +105,7 @@ TEST(ReportTemplate, MissingOrBrokenTemplateIsReportedWithItsName)
     }
 
     const QString broken = dir.filePath(QStringLiteral("Pismo.html"));
-    trelimor::testing::writeFile(broken, "{{#Badanie}}bez końca");
+    trelimor::test::writeFile(broken, "{{#Badanie}}bez końca");
     try {
         Report::open(broken);
         FAIL() << "an unclosed section must be refused";

@@ -1,6 +1,6 @@
 #include "platform/sheet/Workbook.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 
@@ -84,12 +84,12 @@ TEST(Workbook, FilesThatAreNoWorkbookGiveAClearMessage)
     EXPECT_EQ(openError(missing), QStringLiteral("Nie można otworzyć pliku %1.").arg(missing));
 
     const QString text = dir.filePath(QStringLiteral("protokół.xls"));
-    trelimor::testing::writeFile(text, "Lp.\tNr kolczyka\n1\tPL000000000001\n");
+    trelimor::test::writeFile(text, "Lp.\tNr kolczyka\n1\tPL000000000001\n");
     EXPECT_EQ(openError(text), QStringLiteral("Plik %1 nie jest skoroszytem programu Excel.").arg(text));
 
     // The start of a real workbook, cut off: still no workbook.
     const QString cut = dir.filePath(QStringLiteral("ucięty.xls"));
-    trelimor::testing::writeFile(cut, trelimor::testing::readFile(samplePath).left(1024));
+    trelimor::test::writeFile(cut, trelimor::test::readFile(samplePath).left(1024));
     EXPECT_EQ(openError(cut), QStringLiteral("Plik %1 nie jest skoroszytem programu Excel.").arg(cut));
 
     EXPECT_EQ(openError(dir.path()), QStringLiteral("Nie można otworzyć pliku %1.").arg(dir.path()));

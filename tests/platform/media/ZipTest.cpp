@@ -1,6 +1,6 @@
 #include "platform/zip/Zip.h"
 
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +10,8 @@
 #include <zip.h>
 
 using namespace trelimor::zip;
-using trelimor::testing::readFile;
-using trelimor::testing::writeFile;
+using trelimor::test::readFile;
+using trelimor::test::writeFile;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace trelimor::testing {
+namespace trelimor::test {
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -35,4 +35,4 @@ QString pdfText(const QString& pdfPath)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-} // namespace trelimor::testing
+} // namespace trelimor::test

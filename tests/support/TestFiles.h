@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace trelimor::testing {
+namespace trelimor::test {
 
 // Writes bytes to a file, creating its folder; fails the test when it cannot.
 void writeFile(const QString& path, const QByteArray& bytes);
@@ -11,4 +11,4 @@ QByteArray readFile(const QString& path);
 // The text of a PDF file as pdftotext extracts it (UTF-8, pages separated by form feeds).
 QString pdfText(const QString& pdfPath);
 
-} // namespace trelimor::testing
+} // namespace trelimor::test

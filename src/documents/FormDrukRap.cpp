@@ -1,0 +1,181 @@
+#include "FormDrukRap.h"
+
+#include "ui_FormDrukRap.h"
+
+#include "SendMail.h"
+
+#include "common/ProgramState.h"
+
+#include "platform/PlatformError.h"
+#include "platform/db/JetError.h"
+#include "platform/paths/DurableFiles.h"
+#include "platform/paths/Folders.h"
+#include "platform/report/Report.h"
+#include "platform/report/ReportError.h"
+#include "platform/report/ReportPreview.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
+#include "platform/ui/WindowOpener.h"
+
+#include <QPrinter>
+#include <QResizeEvent>
+#include <QStyle>
+
+namespace trelimor {
+
+namespace {
+
+constexpr int kZoomPercent = 87;
+constexpr int kPanelMargin = 8;
+// No recipient is known when a report is sent: the user writes one over this in the mail program.
+const QString kPlaceholderRecipient = QStringLiteral("adresat@example.com");
+const QString kExportTitle = QStringLiteral("EKSPORT DO PLIKU");
+// The error number of a path or file that cannot be reached.
+constexpr int kPathAccessError = 75;
+
+// A folder or file of the export that cannot be written.
+class PathAccessError : public PlatformError
+{
+public:
+    using PlatformError::PlatformError;
+};
+
+QDate workingDate()
+{
+    const QDate date = programState().workingDate();
+    return date.isValid() ? date : ui::today();
+}
+
+QString exportErrorText(const std::exception& error)
+{
+    if (const auto* jet = dynamic_cast<const db::JetError*>(&error)) {
+        const QString numbered = QString::number(jet->number()) + jet->description();
+        if (jet->number() == db::jet::NoCurrentRecord)
+            return QStringLiteral("Wybierz (kliknij) pozycję do eksportu!\rSpróbuj ponownie!\r") + numbered;
+        return QStringLiteral("Błąd eksportu! ") + numbered;
+    }
+    const QString description = QString::fromUtf8(error.what());
+    if (dynamic_cast<const PathAccessError*>(&error) || dynamic_cast<const report::ReportError*>(&error))
+        return QStringLiteral("Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r") +
+               QString::number(kPathAccessError) + description;
+    return QStringLiteral("Błąd eksportu! ") + description;
+}
+
+} // namespace
+
+FormDrukRap::FormDrukRap(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(new Ui::FormDrukRap)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_ui->setupUi(this);
+    CRViewer = m_ui->CRViewer;
+    ComDrukarka = m_ui->ComDrukarka;
+    ComWyslij = m_ui->ComWyslij;
+    CmdAnuluj = m_ui->CmdAnuluj;
+    Frame1 = m_ui->Frame1;
+    Label1 = m_ui->Label1;
+    LabBadanie = m_ui->LabBadanie;
+    Frame1->raise();
+    connect(ComDrukarka, &QPushButton::clicked, this, &FormDrukRap::ComDrukarka_Click);
+    connect(ComWyslij, &QPushButton::clicked, this, &FormDrukRap::ComWyslij_Click);
+    connect(CmdAnuluj, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+FormDrukRap::~FormDrukRap()
+{
+    delete m_ui;
+}
+
+void FormDrukRap::pokazRaport(std::shared_ptr<report::Report> raport, const QString& caption)
+{
+    CRViewer->setDocument(raport->render());
+    m_report = std::move(raport);
+    setWindowTitle(caption);
+    ui::openModal(*this);
+}
+
+void FormDrukRap::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    CRViewer->setGeometry(0, 0, width(), height());
+    // The panel stands left of the viewer's scroll bar, which stays usable.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    Frame1->move(width() - scrollBar - Frame1->width() - kPanelMargin, kPanelMargin);
+}
+
+void FormDrukRap::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        CRViewer->setZoomPercent(kZoomPercent);
+}
+
+QString FormDrukRap::defaultPdfName() const
+{
+    const auto document = CRViewer->document();
+    QString title = document ? document->title() : QString();
+    // The title names a file: a "/" in it would name a folder.
+    title.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return title + QLatin1Char(' ') + workingDate().toString(QStringLiteral("yyyyMMdd"));
+}
+
+QString FormDrukRap::exportFolder()
+{
+    return paths::join(paths::exportFolder(), workingDate().toString(QStringLiteral("yyyyMMdd")));
+}
+
+void FormDrukRap::ComDrukarka_Click()
+{
+    const auto document = CRViewer->document();
+    if (!document || !ui::dialogs().printerSetup(*m_printer))
+        return;
+    ui::OverrideCursorGuard cursor;
+    document->print(*m_printer);
+}
+
+QString FormDrukRap::exportPdf()
+{
+    const QString folder = exportFolder();
+    if (!paths::ensureFolder(folder))
+        throw PathAccessError(QStringLiteral("Nie można utworzyć folderu ") + folder);
+    QString path = ui::saveFile(QStringLiteral("Eksport do pliku PDF"),
+                                paths::join(folder, defaultPdfName() + QStringLiteral(".pdf")),
+                                QStringLiteral("Plik PDF (*.pdf)|*.pdf"), 1);
+    if (path.isEmpty())
+        return {};
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    CRViewer->document()->exportPdf(path);
+    return path;
+}
+
+void FormDrukRap::ComWyslij_Click()
+{
+    if (!CRViewer->document())
+        return;
+    ui::OverrideCursorGuard cursor;
+    try {
+        const QString path = exportPdf();
+        cursor.restore();
+        if (path.isEmpty())
+            return; // the save dialog was cancelled
+        if (!ui::dialogs().askYesNo(
+                QStringLiteral("Przygotowanie pliku zakończone powodzeniem!\rCzy wysłać teraz?"),
+                QStringLiteral("Wysyłanie!"), ui::Icon::Question, false))
+            return;
+        // The subject names the report as the file does.
+        Send_Mail(kPlaceholderRecipient, CRViewer->document()->title(), QStringLiteral(" "), path);
+    } catch (const std::exception& e) {
+        cursor.restore();
+        ui::dialogs().message(exportErrorText(e), kExportTitle, ui::Icon::Information);
+    }
+}
+
+void registerFormDrukRap()
+{
+    setReportWindow([]() -> OknoRaportu& { return FormDrukRap::instance(); });
+}
+
+} // namespace trelimor

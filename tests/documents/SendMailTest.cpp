@@ -1,0 +1,116 @@
+#include "documents/SendMail.h"
+
+#include "support/Installed.h"
+#include "support/RecordingMailCommand.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace trelimor;
+using namespace trelimor::test;
+
+namespace {
+
+const QString kAttachment = QStringLiteral("/tmp/Eksport/20220331/Protokół 12.txt");
+
+class SendMailTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { saved = mailProgram(); }
+    void TearDown() override { setMailProgram(saved); }
+
+    // Sends the protocol message through the command and waits for Komunikat.
+    std::optional<bool> send(const QString& command, const QString& attachment = kAttachment)
+    {
+        setMailProgram({command, [this](const QUrl& url) {
+                            links << url;
+                            return true;
+                        }});
+        std::optional<bool> komunikat;
+        Send_Mail(QStringLiteral("lab@example.pl; piw@example.pl"), QStringLiteral("Protokół nr 12 & 13"),
+                  QStringLiteral("Dzień dobry"), attachment,
+                  [&komunikat](bool handed) { komunikat = handed; });
+        EXPECT_FALSE(komunikat.has_value()) << "the outcome never comes before the event loop turns";
+        EXPECT_TRUE(QTest::qWaitFor([&komunikat] { return komunikat.has_value(); }, 10000));
+        return komunikat;
+    }
+
+    MailProgram saved;
+    QList<QUrl> links;
+    Installed<ScriptedDialogs> dialogs;
+};
+
+TEST_F(SendMailTest, HandsTheMessageWithItsAttachmentToTheMailProgram)
+{
+    RecordingMailCommand command(0);
+    EXPECT_EQ(send(command.path()), true);
+    EXPECT_EQ(
+        command.arguments(),
+        (QStringList{QStringLiteral("--subject"), QStringLiteral("Protokół nr 12 & 13"),
+                     QStringLiteral("--body"), QStringLiteral("Dzień dobry"), QStringLiteral("--attach"),
+                     kAttachment, QStringLiteral("lab@example.pl"), QStringLiteral("piw@example.pl")}));
+    EXPECT_TRUE(dialogs->calls().empty());
+    EXPECT_TRUE(links.isEmpty());
+
+    RecordingMailCommand withoutFile(0);
+    EXPECT_EQ(send(withoutFile.path(), QString()), true);
+    EXPECT_FALSE(withoutFile.arguments().contains(QStringLiteral("--attach")));
+}
+
+TEST_F(SendMailTest, WithoutAMailProgramTheUserAttachesTheFileToAMailtoMessage)
+{
+    QTemporaryDir empty;
+    RecordingMailCommand noMailProgram(3);
+    for (const QString& command : {empty.filePath(QStringLiteral("xdg-email")), noMailProgram.path()}) {
+        links.clear();
+        const std::size_t before = dialogs->calls().size();
+        EXPECT_EQ(send(command), false) << command.toStdString();
+        ASSERT_EQ(dialogs->calls().size(), before + 1);
+        EXPECT_EQ(dialogs->last().text,
+                  QStringLiteral("Twój program pocztowy nie zezwala na automatyczne wstawianie "
+                                 "załączników! \r\rDołącz plik samodzielnie: \r\r") +
+                      kAttachment);
+        EXPECT_EQ(dialogs->last().title, QStringLiteral("3-Nie znaleziono programu pocztowego"));
+        EXPECT_EQ(dialogs->last().icon, ui::Icon::Information);
+        ASSERT_EQ(links.size(), 1);
+        EXPECT_EQ(
+            links.first().toEncoded(),
+            QByteArray("mailto:lab@example.pl,piw@example.pl?subject=Protok%C3%B3%C5%82%20nr%2012%20%26%2013"
+                       "&body=Dzie%C5%84%20dobry"));
+    }
+}
+
+TEST_F(SendMailTest, EachFailureOfTheMailProgramHasItsMessage)
+{
+    struct Case
+    {
+        int exitCode;
+        QString text;
+    };
+    const Case cases[] = {
+        {2, QStringLiteral(
+                "Brak dostępu do ścieżki/pliku!\rSpróbuj wysłać ponownie!\r2Nie można odczytać pliku ") +
+                kAttachment},
+        {5, QStringLiteral(
+                "Brak dostępu do ścieżki/pliku!\rSpróbuj wysłać ponownie!\r5Nie można odczytać pliku ") +
+                kAttachment},
+        {4, QStringLiteral("Problemy z wysłaniem widomości! \rSpróbuj ponownie!")},
+        {7, QStringLiteral("Błąd eksportu! 7Nieznany błąd programu pocztowego")},
+    };
+    for (const Case& c : cases) {
+        RecordingMailCommand command(c.exitCode);
+        EXPECT_EQ(send(command.path()), false) << c.exitCode;
+        EXPECT_EQ(dialogs->last().text, c.text);
+        EXPECT_EQ(dialogs->last().title, QStringLiteral("EKSPORT DO PLIKU"));
+    }
+    EXPECT_EQ(dialogs->calls().size(), std::size(cases));
+    EXPECT_TRUE(links.isEmpty()) << "only a missing mail program falls back to a link";
+}
+
+} // namespace
