@@ -1,5 +1,7 @@
 #include "ProgramState.h"
 
+#include <algorithm>
+
 namespace trelimor {
 
 void ProgramState::setWorkingDate(const QDate& date)
@@ -16,6 +18,14 @@ void ProgramState::setCountyCode(const QString& code)
         return;
     m_countyCode = code;
     emit countyCodeChanged(code);
+}
+
+bool ProgramState::hasValidCountyCode() const
+{
+    if (m_countyCode.size() != 4)
+        return false;
+    return std::all_of(m_countyCode.cbegin(), m_countyCode.cend(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 void ProgramState::setMails(const QString& wiw, const QString& piw, const QString& lab)

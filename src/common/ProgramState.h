@@ -27,6 +27,8 @@ public:
     // The active county code (LabelKodPiw), as stored in the user record.
     QString countyCode() const { return m_countyCode; }
     void setCountyCode(const QString& code);
+    // Whether the county code is the four digits a yearly database file is named with.
+    bool hasValidCountyCode() const;
 
     QString mailWIW() const { return m_mailWIW; }
     QString mailPIW() const { return m_mailPIW; }

@@ -1,0 +1,76 @@
+#include "Wiring.h"
+
+#include "common/Archive.h"
+#include "common/FormPracuja.h"
+#include "common/ModLabor.h"
+#include "common/OknoRaportu.h"
+#include "common/Pickers.h"
+#include "common/ReportWork.h"
+#include "common/Restore.h"
+#include "common/ResultCleaning.h"
+#include "common/YearlyDatabase.h"
+#include "documents/FormDrukRap.h"
+#include "shell/ShellHooks.h"
+#include "shell/WindowCommands.h"
+#include "shell/aMain.h"
+
+#include "platform/ui/WindowOpener.h"
+
+#include <QFrame>
+
+namespace trelimor {
+
+namespace {
+
+ResultCommandHooks resultCommandHooks()
+{
+    ResultCommandHooks hooks;
+    hooks.openYearlyDatabase = &ComTworzBazy_Click;
+    hooks.showWaitFrame = [](bool visible) {
+        QFrame* frame = aMain::instance().FrameCzekaj;
+        frame->setVisible(visible);
+        frame->repaint();
+    };
+    return hooks;
+}
+
+void wireShellServices()
+{
+    ShellHooks& hooks = shellHooks();
+    hooks.otworzBazeRoku = &ComTworzBazy_Click;
+    hooks.wybierzDate = [](const QDate& preselected, const QString& caption) -> std::optional<QDate> {
+        QString text = preselected.toString(QStringLiteral("dd.MM.yyyy"));
+        const QDate chosen = WybierzDate(text, caption);
+        // Cancelling gives back the date the picker opened with: nothing changes then.
+        if (!chosen.isValid() || chosen == preselected)
+            return std::nullopt;
+        return chosen;
+    };
+    hooks.pokazRaport = [](const QString& reportPath, const QString& caption) {
+        PokazRaport(reportPath, reportWindow(), caption, QString(), QString(), QString());
+    };
+}
+
+void wireMaintenance()
+{
+    WindowCommands& commands = windowCommands();
+    commands.setOpener(WindowCommand::Archive, &ComArchiwizacja_Click);
+    commands.setOpener(WindowCommand::Restore, &menOdzysk_Click);
+    commands.setOpener(WindowCommand::Cleaning, [] { menCzyszc_Click(resultCommandHooks()); });
+    commands.setOpener(WindowCommand::AutomaticResults, [] { menWynik_Click(resultCommandHooks()); });
+    commands.setOpener(WindowCommand::LockViewer, [] {
+        ModLabor().PierwszaAktywacja = true;
+        ui::openModal(FormPracuja::instance());
+    });
+}
+
+} // namespace
+
+void polaczPodsystemy()
+{
+    registerFormDrukRap();
+    wireShellServices();
+    wireMaintenance();
+}
+
+} // namespace trelimor

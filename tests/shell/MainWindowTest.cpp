@@ -1,0 +1,174 @@
+#include "support/ProgramFixture.h"
+
+#include "shell/WindowCommands.h"
+#include "shell/aMain.h"
+
+#include "common/ModLabor.h"
+#include "common/ProgramState.h"
+
+#include "platform/locale/ShortDateFormat.h"
+#include "platform/paths/Folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace trelimor;
+using namespace trelimor::test;
+
+namespace {
+
+class MainWindowTest : public ProgramFixture
+{
+protected:
+    QLabel* label(const char* name) { return mainWindow().findChild<QLabel*>(QString::fromLatin1(name)); }
+    void doubleClick(const char* name) { QTest::mouseDClick(label(name), Qt::LeftButton); }
+};
+
+TEST_F(MainWindowTest, AfterTheLoginTheWindowShowsTheSession)
+{
+    ASSERT_EQ(start(), std::nullopt);
+    aMain& window = mainWindow();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("TRELIMOR"));
+    EXPECT_EQ(window.panelText(1), QStringLiteral("Wersja 22.03.31"));
+    EXPECT_EQ(window.panelText(2), QStringLiteral("Administrator systemu"));
+    EXPECT_EQ(window.panelText(3), QStringLiteral("31.03.2022"));
+    EXPECT_EQ(window.panelText(4), QString());
+    EXPECT_EQ(window.LabelData->text(), QStringLiteral("31.03.2022"));
+    EXPECT_EQ(window.LabMonth->text(), QStringLiteral("MARZEC"));
+    EXPECT_EQ(window.LabelKodPiw->text(), QStringLiteral("1465"));
+    EXPECT_EQ(window.LabelMailLab->text(), QStringLiteral("lab@zhw.example.pl"));
+    EXPECT_FALSE(window.LabelMailLab->isVisibleTo(&window));
+    EXPECT_EQ(programState().userField(QStringLiteral("Miejsc")), QStringLiteral("Warszawa"));
+    EXPECT_EQ(programState().defaultPlan(), QStringLiteral("Obszar regulowany prawnie"));
+    EXPECT_EQ(programState().defaultProcedure(), QStringLiteral("Obszar regulowany prawnie"));
+    EXPECT_TRUE(ModLabor().PierwszaAktywacja);
+    // Opened by the setting of the working date and once more by the start itself.
+    ASSERT_EQ(yearlyOpenings.size(), 2u);
+    EXPECT_EQ(yearlyOpenings[0].year, 2022);
+    EXPECT_EQ(yearlyOpenings[0].countyCode, QStringLiteral("1465"));
+    EXPECT_TRUE(dialogs->calls().empty());
+}
+
+TEST_F(MainWindowTest, ChoosingADateOfAnotherYearOpensThatYearsDatabase)
+{
+    ASSERT_EQ(start(), std::nullopt);
+    yearlyOpenings.clear();
+    pickedDate = QDate(2023, 1, 1);
+    doubleClick("LabelData");
+    ASSERT_EQ(pickerShownWith, std::vector<QDate>{QDate(2022, 3, 31)});
+    EXPECT_EQ(mainWindow().LabelData->text(), QStringLiteral("01.01.2023"));
+    EXPECT_EQ(mainWindow().LabMonth->text(), QStringLiteral("STYCZEŃ"));
+    EXPECT_EQ(programState().workingDate(), QDate(2023, 1, 1));
+    ASSERT_EQ(yearlyOpenings.size(), 1u);
+    EXPECT_EQ(yearlyOpenings[0].year, 2023);
+    EXPECT_EQ(mainWindow().panelText(3), QStringLiteral("31.03.2022"))
+        << "the status bar keeps the start's date";
+
+    // Another day of the same month, picked from the month label: the same year is opened again.
+    pickedDate = QDate(2023, 1, 20);
+    doubleClick("LabMonth");
+    EXPECT_EQ(mainWindow().LabMonth->text(), QStringLiteral("STYCZEŃ"));
+    ASSERT_EQ(yearlyOpenings.size(), 2u);
+    EXPECT_EQ(yearlyOpenings[1].year, 2023);
+}
+
+TEST_F(MainWindowTest, ACancelledDatePickKeepsTheDate)
+{
+    ASSERT_EQ(start(), std::nullopt);
+    yearlyOpenings.clear();
+    pickedDate.reset();
+    doubleClick("LabelData");
+    EXPECT_EQ(pickerShownWith.size(), 1u);
+    EXPECT_EQ(mainWindow().LabelData->text(), QStringLiteral("31.03.2022"));
+    EXPECT_EQ(programState().workingDate(), QDate(2022, 3, 31));
+    EXPECT_TRUE(yearlyOpenings.empty());
+}
+
+TEST_F(MainWindowTest, WithoutAUserRecordNoYearlyDatabaseIsOpenedAndTheUserIsSentToFillIt)
+{
+    int userRecordShown = 0;
+    windowCommands().setOpener(WindowCommand::UserRecordWindow, [&] { ++userRecordShown; });
+    userRecord.clear();
+    ASSERT_EQ(start(), std::nullopt);
+    EXPECT_TRUE(yearlyOpenings.empty());
+    EXPECT_EQ(userRecordShown, 1);
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("INFORMACJA"));
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("4-cyfrowy kod powiatu")));
+    EXPECT_EQ(mainWindow().LabelKodPiw->text(), QString());
+    EXPECT_EQ(mainWindow().LabelMailWIW->text(), QString());
+    EXPECT_EQ(mainWindow().LabelMailLab->text(), QString());
+    EXPECT_EQ(mainWindow().LabelData->text(), QStringLiteral("31.03.2022"));
+
+    // A code that is not four digits is refused the same way.
+    programState().setCountyCode(QStringLiteral("14a5"));
+    EXPECT_FALSE(mainWindow().ComTworzBazy_Click());
+    EXPECT_TRUE(yearlyOpenings.empty());
+    EXPECT_EQ(userRecordShown, 2);
+}
+
+TEST_F(MainWindowTest, WithoutTheInstallationFileTheProgramEndsBeforeTheLogin)
+{
+    QFile::remove(paths::iniFile());
+    EXPECT_EQ(start(), std::optional<int>(1));
+    EXPECT_FALSE(opener->opened().contains(QStringLiteral("frmLoginLab")));
+    EXPECT_EQ(quit->exitCodes(), std::vector<int>{1});
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Błąd wczytania parametrów instalacyjnych"));
+    EXPECT_FALSE(ModLabor().BazaRobot.isOpen());
+}
+
+TEST_F(MainWindowTest, KoniecGivesTheUserHisDateFormatBack)
+{
+    ASSERT_TRUE(locale::setShortDateFormat(QStringLiteral("yyyy-MM-dd")));
+    ASSERT_EQ(start(), std::nullopt);
+    QDir::setCurrent(QDir::tempPath());
+    QTest::mouseClick(mainWindow().findChild<QPushButton*>(QStringLiteral("ComEnd")), Qt::LeftButton);
+    EXPECT_EQ(locale::shortDateFormat(), QStringLiteral("yyyy-MM-dd"));
+    EXPECT_EQ(QDir::currentPath(), QDir(paths::programFolder()).canonicalPath());
+    EXPECT_FALSE(ModLabor().BazaStale.isOpen());
+    EXPECT_FALSE(ModLabor().BazaRobot.isOpen());
+    EXPECT_FALSE(mainWindow().isVisible());
+    EXPECT_EQ(quit->exitCodes(), std::vector<int>{0});
+}
+
+TEST_F(MainWindowTest, ZakonczeniePracyEndsWithoutRestoringTheFormat)
+{
+    ASSERT_TRUE(locale::setShortDateFormat(QStringLiteral("yyyy-MM-dd")));
+    ASSERT_EQ(start(), std::nullopt);
+    mainWindow().findChild<QAction*>(QStringLiteral("Men1Exit"))->trigger();
+    EXPECT_EQ(locale::shortDateFormat(), QStringLiteral("dd.MM.yyyy"));
+    EXPECT_FALSE(ModLabor().BazaStale.isOpen());
+    EXPECT_EQ(quit->exitCodes(), std::vector<int>{0});
+}
+
+TEST_F(MainWindowTest, ButtonsFollowTheWindowsWidthAndThePictureStaysCentred)
+{
+    ASSERT_EQ(start(), std::nullopt);
+    aMain& window = mainWindow();
+    const auto child = [&](const char* name) {
+        return window.findChild<QWidget*>(QString::fromLatin1(name));
+    };
+    for (const int width : {1000, 640}) {
+        window.resize(width, 600);
+        const QWidget* client = window.centralWidget();
+        EXPECT_NEAR(child("Command1")->x(), client->width() * 0.57, 1.0) << width;
+        EXPECT_NEAR(child("Command1")->y(), client->height() / 2.0 - 530 / 15.0, 1.0) << width;
+        const QWidget* image = child("Image1");
+        EXPECT_NEAR(image->x() + image->width() / 2.0, window.frameGeometry().width() / 2.0, 1.0) << width;
+        // One column, with a free slot where the hidden "Export do CLab" stands.
+        for (const char* name : {"ComWczytaj", "ComArchiwizacja", "ComCLab", "ComEnd"})
+            EXPECT_EQ(child(name)->x(), child("Command1")->x()) << name;
+        EXPECT_EQ(child("ComWczytaj")->y(), child("Command1")->y() + 33 + 11);
+        EXPECT_EQ(child("ComEnd")->y() - child("ComArchiwizacja")->y(), 2 * (33 + 11));
+        EXPECT_EQ(window.LabelData->y(), child("ComEnd")->y());
+        EXPECT_LT(window.LabMonth->y() + window.LabMonth->height(), window.LabelData->y());
+        EXPECT_EQ(window.LabelKodPiw->x(), child("LabelAktywPIW")->x() + child("LabelAktywPIW")->width());
+    }
+}
+
+} // namespace
