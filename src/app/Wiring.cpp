@@ -10,6 +10,9 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "shell/FormOpcje.h"
+#include "shell/FormOperat.h"
+#include "shell/FormUzytkownik.h"
 #include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
@@ -49,6 +52,15 @@ void wireShellServices()
     hooks.pokazRaport = [](const QString& reportPath, const QString& caption) {
         PokazRaport(reportPath, reportWindow(), caption, QString(), QString(), QString());
     };
+    hooks.zaladujOknoOpcji = [] { FormOpcje::instance().Form_Activate(); };
+}
+
+void wireShellWindows()
+{
+    WindowCommands& commands = windowCommands();
+    commands.setOpener(WindowCommand::OperatorsWindow, [] { ui::openModal(FormOperat::instance()); });
+    commands.setOpener(WindowCommand::UserRecordWindow, [] { ui::openModal(FormUzytkownik::instance()); });
+    commands.setOpener(WindowCommand::OptionsWindow, [] { ui::openModal(FormOpcje::instance()); });
 }
 
 void wireMaintenance()
@@ -70,6 +82,7 @@ void polaczPodsystemy()
 {
     registerFormDrukRap();
     wireShellServices();
+    wireShellWindows();
     wireMaintenance();
 }
 

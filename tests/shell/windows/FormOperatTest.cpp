@@ -1,7 +1,7 @@
 #include "StaleFixture.h"
 
-#include "shell/windows/FormOperat.h"
-#include "shell/windows/OperatorsModel.h"
+#include "shell/FormOperat.h"
+#include "shell/OperatorsModel.h"
 
 #include "common/Password.h"
 #include "common/ProgramState.h"

@@ -1,7 +1,7 @@
 #include "ShellTables.h"
 #include "StaleFixture.h"
 
-#include "shell/windows/FormOpcje.h"
+#include "shell/FormOpcje.h"
 
 #include "support/TypePolish.h"
 

@@ -4,8 +4,8 @@
 
 #include "ShellTables.h"
 
-#include "shell/windows/FormOperat.h"
-#include "shell/windows/FormUzytkownik.h"
+#include "shell/FormOperat.h"
+#include "shell/FormUzytkownik.h"
 
 #include "common/ModLabor.h"
 #include "common/Password.h"

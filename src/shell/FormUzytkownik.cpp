@@ -1,5 +1,7 @@
 #include "FormUzytkownik.h"
 
+#include "ShellHooks.h"
+
 #include "ui_FormUzytkownik.h"
 
 #include "UserRecord.h"
@@ -150,10 +152,14 @@ void FormUzytkownik::ComZapisz_Click()
         // Only the row as stored enters the program state; the county code goes last, so whoever
         // switches the yearly database on its change already sees the new record.
         ProgramState& state = programState();
+        const QString previousCode = state.countyCode();
         state.setUserRecord(stored.record);
         state.setMails(state.userField(QStringLiteral("MailWIW")), state.userField(QStringLiteral("MailPIW")),
                        state.userField(QStringLiteral("MailLab")));
         state.setCountyCode(state.userField(QStringLiteral("KodPIW")));
+        // Another county keeps its samples in a yearly database of its own.
+        if (state.countyCode() != previousCode)
+            shellHooks().otworzBazeRoku();
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Błąd zapisu danych użytkownika!"), e);
         return;

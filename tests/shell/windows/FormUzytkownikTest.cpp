@@ -1,8 +1,9 @@
 #include "ShellTables.h"
 #include "StaleFixture.h"
 
-#include "shell/windows/FormUzytkownik.h"
-#include "shell/windows/UserRecord.h"
+#include "shell/FormUzytkownik.h"
+#include "shell/ShellHooks.h"
+#include "shell/UserRecord.h"
 
 #include "common/ProgramState.h"
 
@@ -100,6 +101,11 @@ protected:
 TEST_F(FormUzytkownikTest, ChangedCountyCodeIsStoredAndAnnouncedOnce)
 {
     QSignalSpy changed(&programState(), &ProgramState::countyCodeChanged);
+    int yearlyOpenings = 0;
+    shellHooks().otworzBazeRoku = [&] {
+        ++yearlyOpenings;
+        return true;
+    };
     FormUzytkownik& w = window();
     EXPECT_TRUE(w.OptionPIW1->isChecked());
     EXPECT_TRUE(w.OptionUzytkLek->isChecked());
@@ -120,6 +126,7 @@ TEST_F(FormUzytkownikTest, ChangedCountyCodeIsStoredAndAnnouncedOnce)
     EXPECT_EQ(changed.at(0).at(0).toString(), QStringLiteral("1465"));
     EXPECT_EQ(programState().userField(QStringLiteral("Miejsc")), QStringLiteral("Wola O'Briena"));
     EXPECT_EQ(programState().mailLab(), QStringLiteral("zhw@radom.pl"));
+    EXPECT_EQ(yearlyOpenings, 1) << "the other county's yearly database is opened";
 
     // Opened again, the active code follows the program's; saving it unchanged announces nothing.
     window();
@@ -127,6 +134,8 @@ TEST_F(FormUzytkownikTest, ChangedCountyCodeIsStoredAndAnnouncedOnce)
     QTest::mouseClick(w.ComZapisz, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(yearlyOpenings, 1);
+    resetShellHooks();
 }
 
 TEST_F(FormUzytkownikTest, AnulujLeaksNothingAndTheStoredRowComesBack)

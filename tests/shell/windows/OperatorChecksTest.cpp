@@ -1,4 +1,4 @@
-#include "shell/windows/OperatorChecks.h"
+#include "shell/OperatorChecks.h"
 
 #include "support/Installed.h"
 #include "support/ScriptedDialogs.h"
