@@ -1,16 +1,19 @@
 #include "support/ProgramFixture.h"
 
+#include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/YearlyDatabase.h"
 
 #include "platform/locale/ShortDateFormat.h"
 #include "platform/paths/Folders.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +77,27 @@ TEST_F(MainWindowTest, ChoosingADateOfAnotherYearOpensThatYearsDatabase)
     EXPECT_EQ(mainWindow().LabMonth->text(), QStringLiteral("STYCZEŃ"));
     ASSERT_EQ(yearlyOpenings.size(), 2u);
     EXPECT_EQ(yearlyOpenings[1].year, 2023);
+}
+
+TEST_F(MainWindowTest, AnotherYearsDatabaseIsAnnouncedCreatedAndOpened)
+{
+    ASSERT_EQ(start(), std::nullopt);
+    shellHooks().otworzBazeRoku = &ComTworzBazy_Click; // the real yearly database this time
+    const std::size_t before = dialogs->calls().size();
+    pickedDate = QDate(2023, 1, 1);
+    doubleClick("LabelData");
+
+    const QString path = paths::join(paths::dataFolder(), QStringLiteral("Trelimor1465PIW2023.sqlite"));
+    ASSERT_EQ(dialogs->calls().size(), before + 2);
+    const DialogCall announced = dialogs->calls()[before];
+    EXPECT_EQ(announced.title, QStringLiteral("INFORMACJA"));
+    EXPECT_EQ(announced.text, QStringLiteral("Brak bazy danych na rok 2023, w katalogu: ") + path +
+                                  QStringLiteral("\rPo kliknięciu OK, utworzę nową bazę!"));
+    EXPECT_EQ(dialogs->last().text, QStringLiteral("Tworzenie nowej bazy danych na rok 2023, w katalogu: ") +
+                                        path + QStringLiteral(" zakończone powodzeniem!"));
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(ModLabor().BazaRok.name(), path);
+    EXPECT_TRUE(ModLabor().BazaRok.hasColumn(QStringLiteral("Partia"), QStringLiteral("PlanPobierania")));
 }
 
 TEST_F(MainWindowTest, ACancelledDatePickKeepsTheDate)
