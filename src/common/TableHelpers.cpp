@@ -49,13 +49,15 @@ void PrzegladnijTabele(db::Database& database, const QString& table)
 }
 
 std::optional<bool> SprCzyIst(db::Database& database, const QString& table, const QString& field,
-                              const QVariant& value)
+                              const QVariant& value, std::optional<qint64> exceptRowid)
 {
     try {
         db::Recordset rs = database.openRecordset(
             QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoted(table), quoted(field)));
         if (rs.recordCount() == 0)
             return false;
+        if (exceptRowid)
+            return rs.findFirst(quoted(field) + QStringLiteral(" = ? AND rowid <> ?"), {value, *exceptRowid});
         return rs.findFirst(quoted(field) + QStringLiteral(" = ?"), {value});
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Funkcja SprCzyIst") + table, e);
@@ -206,6 +208,18 @@ QString PobierzDomyslny(const QString& table, const QString& field, const QStrin
     } catch (const std::exception&) {
         return {};
     }
+}
+
+QString likePrefix(const QString& text)
+{
+    QString pattern;
+    for (const QChar c : text) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
+            pattern += u'[' + QString(c) + u']';
+        else
+            pattern += c;
+    }
+    return pattern + u'*';
 }
 
 void ZaznaczWiersz(QAbstractItemView* grid)
