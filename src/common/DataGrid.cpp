@@ -27,6 +27,7 @@ void DataGrid::bind(DataControl* data, const QList<GridColumn>& columns)
     m_model = new RecordsetModel(data, columns, this);
     setModel(m_model);
     connect(data, &DataControl::repositioned, this, &DataGrid::followDataControl);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DataGrid::fitColumns);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 if (!m_following && current.isValid() && current.row() != previous.row())
@@ -35,6 +36,16 @@ void DataGrid::bind(DataControl* data, const QList<GridColumn>& columns)
                     emit rowColChange();
             });
     followDataControl();
+}
+
+void DataGrid::fitColumns()
+{
+    // Columns as wide as what they show, but a long remark does not push the others away.
+    constexpr int widest = 280;
+    resizeColumnsToContents();
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        if (columnWidth(column) > widest)
+            setColumnWidth(column, widest);
 }
 
 void DataGrid::followDataControl()

@@ -33,6 +33,7 @@ protected:
 
 private:
     void followDataControl();
+    void fitColumns();
 
     DataControl* m_data = nullptr;
     RecordsetModel* m_model = nullptr;
