@@ -1,5 +1,9 @@
 #include "CommonFields.h"
 
+#include "RegisterWindow.h"
+
+#include "common/ModLabor.h"
+
 namespace trelimor {
 
 FieldSpec postalCodeField(const QString& label)
@@ -49,6 +53,44 @@ FieldSpec remarksField(const QString& field)
     FieldSpec f{field, QStringLiteral("TextUwagi"), BoxKind::MultiLine, QStringLiteral("Uwagi")};
     f.trim = true;
     return f;
+}
+
+void useEstablishmentLayout(RegisterConfig& c, const QString& keyField)
+{
+    c.dataControl = QStringLiteral("DataZlew");
+    c.grid = QStringLiteral("DBGridZlew");
+    c.frame = QStringLiteral("FramZlewnia");
+    c.save = {QStringLiteral("ComZlewZap"), QStringLiteral("Z&apisz"), {}};
+    c.cancel = {QStringLiteral("ComZlewRez"), QStringLiteral("&Anuluj"), {}};
+    c.focusOnAdd = QStringLiteral("MEBKod");
+    c.focusOnCorrection = QStringLiteral("TextNazwa");
+    c.add = {QStringLiteral("ComZlewDod"), QStringLiteral("&Dodaj"), {}};
+    c.correct = {QStringLiteral("ComZlewKor"), QStringLiteral("&Popraw"), {}};
+    c.remove = {QStringLiteral("ComZlewKas"), QStringLiteral("&Usuń"), {}};
+    c.close = {QStringLiteral("ComZlewZamk"), QStringLiteral("&Zamknij"), QStringLiteral("Zamknij okno ")};
+    c.search.kind = SearchKind::Positioning;
+    c.search.button = {QStringLiteral("ComZlewSzuk"), QStringLiteral("&Szukaj"), {}};
+    c.search.keyField = keyField;
+    c.locked = {QStringLiteral("ComZlewZamk"), QStringLiteral("ComZlewKor"),  QStringLiteral("ComZlewKas"),
+                QStringLiteral("ComZlewDod"),  QStringLiteral("ComZlewSzuk"), QStringLiteral("DataZlew"),
+                QStringLiteral("DBGridZlew")};
+    c.orderings = {{{QStringLiteral("OptionK"), QStringLiteral("Wg kodów"), {}},
+                    QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(c.table, keyField),
+                    keyField},
+                   {{QStringLiteral("OptionN"), QStringLiteral("Wg nazwy"), {}},
+                    QStringLiteral("SELECT * FROM %1 ORDER BY Nazwa, %2").arg(c.table, keyField),
+                    QStringLiteral("NAZWA")}};
+}
+
+std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode)
+{
+    return [mode](RegisterWindow& window) {
+        if (ModLabor().TrybSlownika == mode) {
+            window.pick();
+            return false;
+        }
+        return true;
+    };
 }
 
 QStringList voivodeshipNames()

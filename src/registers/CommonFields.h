@@ -20,6 +20,15 @@ FieldSpec emailField(int cut, bool trim);
 // "Uwagi" (or the given field) in the several-line box "TextUwagi": trimmed.
 FieldSpec remarksField(const QString& field = QStringLiteral("Uwagi"));
 
+// What the establishments and the inspectorates windows share: the data control "DataZlew" and
+// grid "DBGridZlew", the frame "FramZlewnia" with "Z&apisz" and "&Anuluj", the buttons
+// "ComZlewDod" ... "ComZlewZamk" that Klawisze locks, the search by the code box "MEBKod" and the
+// orders by code and by name of the table (the register's table and key field must be set).
+void useEstablishmentLayout(RegisterConfig& config, const QString& keyField);
+
+// A close hook: in the mode the window runs its pick action instead of closing.
+std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode);
+
 // The sixteen voivodeships by name, as the voivodeship combos list them.
 QStringList voivodeshipNames();
 

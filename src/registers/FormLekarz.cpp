@@ -78,13 +78,7 @@ RegisterConfig FormLekarz::configuration()
     c.deletion.title = QStringLiteral("PYTANIE");
     // The batch window never asks for a veterinarian through this window: nothing stores
     // "PartiaLekarz", and its pick action does nothing.
-    c.hooks.close = [](RegisterWindow& window) {
-        if (ModLabor().TrybSlownika == u"PartiaLekarz") {
-            window.pick();
-            return false;
-        }
-        return true;
-    };
+    c.hooks.close = pickInsteadOfClosingIn(QStringLiteral("PartiaLekarz"));
     return c;
 }
 

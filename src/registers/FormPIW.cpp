@@ -1,8 +1,7 @@
 #include "FormPIW.h"
 
+#include "CommonFields.h"
 #include "InspectorateRegister.h"
-
-#include "common/ModLabor.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -30,13 +29,7 @@ RegisterConfig FormPIW::configuration()
     RegisterConfig c = inspectorateConfiguration(kind);
     // The pick action of this register only hides it; nothing is handed to another window.
     c.hooks.pick = [](RegisterWindow& window) { window.hide(); };
-    c.hooks.close = [](RegisterWindow& window) {
-        if (ModLabor().TrybSlownika == u"PartiaPIW") {
-            window.pick();
-            return false;
-        }
-        return true;
-    };
+    c.hooks.close = pickInsteadOfClosingIn(QStringLiteral("PartiaPIW"));
     return c;
 }
 

@@ -100,8 +100,7 @@ RegisterConfig FormZlew::configuration()
     c.caption = QStringLiteral("Zakłady");
     c.heading = {QStringLiteral("LabelTytul"), QStringLiteral("OPERACJE NA ZAKŁADACH"), {}};
     c.table = QStringLiteral("ZAKLAD");
-    c.dataControl = QStringLiteral("DataZlew");
-    c.grid = QStringLiteral("DBGridZlew");
+    useEstablishmentLayout(c, QStringLiteral("WNI"));
     c.columns = {{QStringLiteral("WNI"), QStringLiteral("WNI")},
                  {QStringLiteral("NAZWA"), QStringLiteral("Nazwa")},
                  {QStringLiteral("Domyślny"), QStringLiteral("Domyslny")},
@@ -112,22 +111,9 @@ RegisterConfig FormZlew::configuration()
                  {QStringLiteral("Kod PIW"), QStringLiteral("KodPIW")},
                  {QStringLiteral("POWIAT"), QStringLiteral("Powiat")}};
 
-    c.frame = QStringLiteral("FramZlewnia");
     c.newCaption = QStringLiteral("NOWY ZAKŁAD");
     c.correctionCaption = QStringLiteral("KOREKTA ZAKŁADU");
     c.fields = fields();
-    c.save = {QStringLiteral("ComZlewZap"), QStringLiteral("Z&apisz"), {}};
-    c.cancel = {QStringLiteral("ComZlewRez"), QStringLiteral("&Anuluj"), {}};
-    c.focusOnAdd = kCode;
-    c.focusOnCorrection = QStringLiteral("TextNazwa");
-
-    c.add = {QStringLiteral("ComZlewDod"), QStringLiteral("&Dodaj"), {}};
-    c.correct = {QStringLiteral("ComZlewKor"), QStringLiteral("&Popraw"), {}};
-    c.remove = {QStringLiteral("ComZlewKas"), QStringLiteral("&Usuń"), {}};
-    c.close = {QStringLiteral("ComZlewZamk"), QStringLiteral("&Zamknij"), QStringLiteral("Zamknij okno ")};
-    c.search.kind = SearchKind::Positioning;
-    c.search.button = {QStringLiteral("ComZlewSzuk"), QStringLiteral("&Szukaj"), {}};
-    c.search.keyField = QStringLiteral("WNI");
     c.extraButtons = {
         {{QStringLiteral("ComZlewProd"), QStringLiteral("&Wczytaj"), {}},
          false,
@@ -139,16 +125,6 @@ RegisterConfig FormZlew::configuration()
          false,
          [](RegisterWindow&) { sprawdzPolaczenie(); }},
     };
-    c.locked = {QStringLiteral("ComZlewZamk"), QStringLiteral("ComZlewKor"),  QStringLiteral("ComZlewKas"),
-                QStringLiteral("ComZlewDod"),  QStringLiteral("ComZlewSzuk"), QStringLiteral("DataZlew"),
-                QStringLiteral("DBGridZlew")};
-    c.orderings = {{{QStringLiteral("OptionK"), QStringLiteral("Wg kodów"), {}},
-                    QStringLiteral("SELECT * FROM ZAKLAD ORDER BY WNI"),
-                    QStringLiteral("WNI")},
-                   {{QStringLiteral("OptionN"), QStringLiteral("Wg nazwy"), {}},
-                    QStringLiteral("SELECT * FROM ZAKLAD ORDER BY Nazwa, WNI"),
-                    QStringLiteral("NAZWA")}};
-
     c.key = {QStringLiteral("WNI"), kCode, KeyProposal::Typed, {}, true};
     c.checks = checks();
     c.duplicate = DuplicateTest{

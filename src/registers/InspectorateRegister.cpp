@@ -50,8 +50,11 @@ RegisterConfig inspectorateConfiguration(const InspectorateKind& kind)
     c.caption = QStringLiteral("PIW");
     c.heading = {QStringLiteral("LabelTytul"), kind.heading, {}};
     c.table = kind.table;
-    c.dataControl = QStringLiteral("DataZlew");
-    c.grid = QStringLiteral("DBGridZlew");
+    useEstablishmentLayout(c, kind.keyField);
+    c.add.tooltip = QStringLiteral("Dodaj nową zlewnię do zakładu");
+    c.correct.tooltip = QStringLiteral("Popraw dane o zlewni");
+    c.remove.tooltip = QStringLiteral("Skasuj dane o zlewni");
+    c.search.button.tooltip = QStringLiteral("Szukaj nazwy");
     c.columns = {{kind.keyCaption, kind.keyField},
                  {QStringLiteral("Nazwa"), QStringLiteral("Nazwa")},
                  {QStringLiteral("Kod"), QStringLiteral("KodPocztowy")},
@@ -61,26 +64,9 @@ RegisterConfig inspectorateConfiguration(const InspectorateKind& kind)
                  {QStringLiteral("Email"), QStringLiteral("Email")},
                  {QStringLiteral("Uwagi"), QStringLiteral("Uwagi")}};
 
-    c.frame = QStringLiteral("FramZlewnia");
     c.newCaption = kind.newCaption;
     c.correctionCaption = kind.correctionCaption;
     c.fields = fields(kind);
-    c.save = {QStringLiteral("ComZlewZap"), QStringLiteral("Z&apisz"), {}};
-    c.cancel = {QStringLiteral("ComZlewRez"), QStringLiteral("&Anuluj"), {}};
-    c.focusOnAdd = kCode;
-    c.focusOnCorrection = QStringLiteral("TextNazwa");
-
-    c.add = {QStringLiteral("ComZlewDod"), QStringLiteral("&Dodaj"),
-             QStringLiteral("Dodaj nową zlewnię do zakładu")};
-    c.correct = {QStringLiteral("ComZlewKor"), QStringLiteral("&Popraw"),
-                 QStringLiteral("Popraw dane o zlewni")};
-    c.remove = {QStringLiteral("ComZlewKas"), QStringLiteral("&Usuń"),
-                QStringLiteral("Skasuj dane o zlewni")};
-    c.close = {QStringLiteral("ComZlewZamk"), QStringLiteral("&Zamknij"), QStringLiteral("Zamknij okno ")};
-    c.search.kind = SearchKind::Positioning;
-    c.search.button = {QStringLiteral("ComZlewSzuk"), QStringLiteral("&Szukaj"),
-                       QStringLiteral("Szukaj nazwy")};
-    c.search.keyField = kind.keyField;
     c.extraButtons = {
         {{QStringLiteral("ComZlewProd"), QStringLiteral("&Wczytaj"),
           QStringLiteral("Lista producentów mleka")},
@@ -90,16 +76,6 @@ RegisterConfig inspectorateConfiguration(const InspectorateKind& kind)
          false,
          [](RegisterWindow&) { sprawdzPolaczenie(); }},
     };
-    c.locked = {QStringLiteral("ComZlewZamk"), QStringLiteral("ComZlewKor"),  QStringLiteral("ComZlewKas"),
-                QStringLiteral("ComZlewDod"),  QStringLiteral("ComZlewSzuk"), QStringLiteral("DataZlew"),
-                QStringLiteral("DBGridZlew")};
-    const QString byCode = QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(kind.table, kind.keyField);
-    const QString byName =
-        QStringLiteral("SELECT * FROM %1 ORDER BY Nazwa, %2").arg(kind.table, kind.keyField);
-    c.orderings = {
-        {{QStringLiteral("OptionK"), QStringLiteral("Wg kodów"), {}}, byCode, kind.keyField},
-        {{QStringLiteral("OptionN"), QStringLiteral("Wg nazwy"), {}}, byName, QStringLiteral("NAZWA")}};
-
     c.key = {kind.keyField, kCode, KeyProposal::Typed, {}, false};
     if (kind.numericKey)
         c.checks = {

@@ -15,12 +15,18 @@ namespace trelimor {
 
 namespace {
 
-// Selects the window's first order (its code order) and binds the rows, then shows it.
+// Binds the window's rows and shows it.
+void openBound(RegisterWindow& window, const QString& sql)
+{
+    window.bindRecords(sql);
+    ui::openModal(window);
+}
+
+// The same with the window's first order (its code order) selected, whatever the last one was.
 void openSorted(RegisterWindow& window, const QString& sql)
 {
     window.selectOrdering(0);
-    window.bindRecords(sql);
-    ui::openModal(window);
+    openBound(window, sql);
 }
 
 bool hasRows(const QString& table)
@@ -37,9 +43,7 @@ void otworzZaklady()
 
 void otworzLekarzy()
 {
-    FormLekarz& window = FormLekarz::instance();
-    window.bindRecords(QStringLiteral("SELECT * FROM Lekarz ORDER BY Nazwisko, Imie"));
-    ui::openModal(window);
+    openBound(FormLekarz::instance(), QStringLiteral("SELECT * FROM Lekarz ORDER BY Nazwisko, Imie"));
 }
 
 void otworzPIW()
@@ -54,9 +58,7 @@ void otworzWIW()
 
 void otworzGatunki()
 {
-    FormGatunek& window = FormGatunek::instance();
-    window.bindRecords(QStringLiteral("SELECT * FROM Gatunek ORDER BY IDGatunek"));
-    ui::openModal(window);
+    openBound(FormGatunek::instance(), QStringLiteral("SELECT * FROM Gatunek ORDER BY IDGatunek"));
 }
 
 bool sprawdzLekarzaIZaklad()
