@@ -80,12 +80,4 @@ bool sprawdzLekarzaIZaklad()
     return true;
 }
 
-std::vector<std::pair<QString, std::function<void()>>> registerOpeners()
-{
-    return {{QStringLiteral("menZaklad"), otworzZaklady},
-            {QStringLiteral("ComAuj"), otworzZaklady},
-            {QStringLiteral("menLekarz"), otworzLekarzy},
-            {QStringLiteral("menPIW"), otworzPIW}};
-}
-
 } // namespace trelimor

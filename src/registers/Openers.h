@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QString>
-
-#include <functional>
-#include <utility>
-#include <vector>
-
 namespace trelimor {
 
-// How the main window opens the registers: each function sets what the window needs before it
-// is shown (its order, its data control's rows) and shows it modally.
+// How the main window opens the registers (the program registers these as the openers of its
+// window commands): each function sets what the window needs before it is shown (its order,
+// its data control's rows) and shows it modally.
 
 // "Zakłady" (menu item and button): sorted by code, "Wg kodów" selected.
 void otworzZaklady();
@@ -25,8 +20,5 @@ void otworzGatunki();
 // without an establishment, it tells the user to add one, opens that register and returns
 // false (the batch window is not opened this time). True when both exist.
 bool sprawdzLekarzaIZaklad();
-
-// The main window's commands that open a register, by the name of their menu item or button.
-std::vector<std::pair<QString, std::function<void()>>> registerOpeners();
 
 } // namespace trelimor

@@ -9,6 +9,7 @@
 #include "common/TableHelpers.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/JetError.h"
 #include "platform/db/Transaction.h"
 
 #include <QHBoxLayout>
@@ -290,8 +291,6 @@ void RegisterWindow::save()
 bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& saved)
 {
     db::Database& stale = ModLabor().BazaStale;
-    db::Recordset& records = m_data->recordset();
-    bool stored = false;
     try {
         // The duplicate test, the row and the marks it takes from other rows are stored together:
         // another installation cannot slip the same key in between.
@@ -313,13 +312,19 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
                 }
             }
         }
+        // The row is written through a recordset of its own: a correction reaches the record it
+        // was opened on whatever the data control now shows (another order, a filter).
+        db::Recordset row = stale.openRecordset(
+            QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(db::quoteIdentifier(m_config.table)),
+            {values.isNew ? qint64(-1) : m_editedRowid});
         if (values.isNew) {
-            records.addNew();
+            row.addNew();
         } else {
-            records.setBookmark(m_editedRowid);
-            records.edit();
+            if (row.recordCount() == 0)
+                throw db::JetError::fromNumber(db::jet::RecordDeleted);
+            row.edit();
         }
-        m_frame->write(records, values);
+        m_frame->write(row, values);
         for (const FieldSpec& field : m_config.fields) {
             if (field.save != SaveRule::ExclusiveFlag)
                 continue;
@@ -327,26 +332,19 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
                 stale.execute(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %2 IS NOT NULL AND rowid <> ?")
                                   .arg(db::quoteIdentifier(m_config.table), db::quoteIdentifier(field.field)),
                               {values.isNew ? qint64(-1) : m_editedRowid});
-                records.setValue(field.field, QStringLiteral("T"));
+                row.setValue(field.field, QStringLiteral("T"));
             } else if (field.untickedClears) {
-                records.setValue(field.field, QVariant());
+                row.setValue(field.field, QVariant());
             }
         }
         if (m_config.hooks.beforeUpdate)
-            m_config.hooks.beforeUpdate(*this, records, values);
-        records.update();
-        stored = true;
-        saved = records.lastModified();
+            m_config.hooks.beforeUpdate(*this, row, values);
+        row.update();
+        saved = row.lastModified();
         transaction.commit();
         return true;
     } catch (const std::exception& e) {
-        if (records.isOpen() && records.editMode() != db::Recordset::EditMode::None)
-            records.cancelUpdate();
         PokazBlad(m_config.saveErrorTitle, e);
-        if (stored)
-            m_data->refreshAt(values.isNew ? saved : m_editedRowid); // the rolled-back row is gone
-        else
-            m_data->currentChanged();
         return false;
     }
 }

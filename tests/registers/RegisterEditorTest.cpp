@@ -130,6 +130,20 @@ TEST_F(RegisterEditorTest, AValueTheTableRefusesIsReportedAndTheFrameKeepsIt)
     EXPECT_EQ(window->dataControl().recordCount(), 3);
 }
 
+TEST_F(RegisterEditorTest, ACorrectionOfARowDeletedMeanwhileIsReported)
+{
+    auto window = open(listConfig());
+    click(*window, QStringLiteral("ComPopraw"));
+    stale().execute(QStringLiteral("DELETE FROM Lista WHERE ID = 1")); // another installation
+    type(*window, QStringLiteral("TextNazwa"), QStringLiteral("nowa"));
+    click(*window, QStringLiteral("ComZapisz"));
+    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().value(0).startsWith(QStringLiteral("Zapis listy|")));
+    EXPECT_TRUE(frameOpen(*window));
+    EXPECT_EQ(column(QStringLiteral("SELECT Nazwa FROM Lista ORDER BY ID")),
+              (QVariantList{QStringLiteral("2"), QStringLiteral("9")}));
+}
+
 TEST_F(RegisterEditorTest, AFailedDuplicateTestRefusesTheSave)
 {
     RegisterConfig config = listConfig();
