@@ -6,9 +6,9 @@
 
 namespace trelimor {
 
-FieldSpec postalCodeField(const QString& label)
+FieldDef postalCodeField(const QString& label)
 {
-    FieldSpec f{QStringLiteral("KodPocztowy"), QStringLiteral("MEBKodPoczt"), BoxKind::Masked, label};
+    FieldDef f{QStringLiteral("KodPocztowy"), QStringLiteral("MEBKodPoczt"), BoxKind::Masked, label};
     f.mask = QStringLiteral("##-###");
     f.maskOnLoad = MaskOnLoad::DropWhenStored;
     f.maxLength = 6;
@@ -16,41 +16,41 @@ FieldSpec postalCodeField(const QString& label)
     return f;
 }
 
-FieldSpec townField(const QString& box)
+FieldDef townField(const QString& box)
 {
-    FieldSpec f{QStringLiteral("Miasto"), box, BoxKind::Line, QStringLiteral("Miejscowość")};
+    FieldDef f{QStringLiteral("Miasto"), box, BoxKind::Line, QStringLiteral("Miejscowość")};
     f.trim = true;
     f.cut = 50;
     return f;
 }
 
-FieldSpec streetField()
+FieldDef streetField()
 {
-    FieldSpec f{QStringLiteral("Ulica"), QStringLiteral("TextAdres"), BoxKind::Line, QStringLiteral("Adres")};
+    FieldDef f{QStringLiteral("Ulica"), QStringLiteral("TextAdres"), BoxKind::Line, QStringLiteral("Adres")};
     f.cut = 50;
     return f;
 }
 
-FieldSpec phoneField()
+FieldDef phoneField()
 {
-    FieldSpec f{QStringLiteral("Telefon"), QStringLiteral("TextTelefon"), BoxKind::Line,
-                QStringLiteral("Telefon/e-mail")};
+    FieldDef f{QStringLiteral("Telefon"), QStringLiteral("TextTelefon"), BoxKind::Line,
+               QStringLiteral("Telefon/e-mail")};
     f.trim = true;
     return f;
 }
 
-FieldSpec emailField(int cut, bool trim)
+FieldDef emailField(int cut, bool trim)
 {
-    FieldSpec f{QStringLiteral("Email"), QStringLiteral("TextMail"), BoxKind::Line, QStringLiteral("/")};
+    FieldDef f{QStringLiteral("Email"), QStringLiteral("TextMail"), BoxKind::Line, QStringLiteral("/")};
     f.sameRow = true;
     f.cut = cut;
     f.trim = trim;
     return f;
 }
 
-FieldSpec remarksField(const QString& field)
+FieldDef remarksField(const QString& field)
 {
-    FieldSpec f{field, QStringLiteral("TextUwagi"), BoxKind::MultiLine, QStringLiteral("Uwagi")};
+    FieldDef f{field, QStringLiteral("TextUwagi"), BoxKind::MultiLine, QStringLiteral("Uwagi")};
     f.trim = true;
     return f;
 }

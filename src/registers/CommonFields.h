@@ -8,17 +8,17 @@ namespace trelimor {
 
 // "KodPocztowy" in the masked box "MEBKodPoczt" ("##-###"): written only when every digit is
 // typed; a stored code is shown and edited without the mask.
-FieldSpec postalCodeField(const QString& label);
+FieldDef postalCodeField(const QString& label);
 // "Miasto": trimmed, then cut to 50 characters.
-FieldSpec townField(const QString& box);
+FieldDef townField(const QString& box);
 // "Ulica" in "TextAdres": cut to 50 characters, not trimmed.
-FieldSpec streetField();
+FieldDef streetField();
 // "Telefon" in "TextTelefon": trimmed.
-FieldSpec phoneField();
+FieldDef phoneField();
 // "Email" in "TextMail", after the telephone on its line: cut to its size, or trimmed.
-FieldSpec emailField(int cut, bool trim);
+FieldDef emailField(int cut, bool trim);
 // "Uwagi" (or the given field) in the several-line box "TextUwagi": trimmed.
-FieldSpec remarksField(const QString& field = QStringLiteral("Uwagi"));
+FieldDef remarksField(const QString& field = QStringLiteral("Uwagi"));
 
 // What the establishments and the inspectorates windows share: the data control "DataZlew" and
 // grid "DBGridZlew", the frame "FramZlewnia" with "Z&apisz" and "&Anuluj", the buttons

@@ -21,21 +21,21 @@ RegisterConfig FormGatunek::configuration()
     c.frame = QStringLiteral("FrameGatunek");
     c.newCaption = QStringLiteral(" NOWY GATUNEK ");
     c.correctionCaption = QStringLiteral(" KOREKTA GATUNKU ");
-    FieldSpec id{QStringLiteral("IDGatunek"), QStringLiteral("TextID"), BoxKind::Line,
-                 QStringLiteral("Numer")};
+    FieldDef id{QStringLiteral("IDGatunek"), QStringLiteral("TextID"), BoxKind::Line,
+                QStringLiteral("Numer")};
     id.readOnly = true;
     id.maxLength = 10;
     id.save = SaveRule::NewRowOnly;
-    FieldSpec name{QStringLiteral("NazGatunek"), QStringLiteral("TextNazwa"), BoxKind::Line,
-                   QStringLiteral("Nazwa Gatunku")};
+    FieldDef name{QStringLiteral("NazGatunek"), QStringLiteral("TextNazwa"), BoxKind::Line,
+                  QStringLiteral("Nazwa Gatunku")};
     name.maxLength = 50;
     name.trim = true;
-    FieldSpec code{QStringLiteral("KodcLAB"), QStringLiteral("TextKodcLab"), BoxKind::Line,
-                   QStringLiteral("Kod cLAB")};
+    FieldDef code{QStringLiteral("KodcLAB"), QStringLiteral("TextKodcLab"), BoxKind::Line,
+                  QStringLiteral("Kod cLAB")};
     code.maxLength = 20;
     code.trim = true;
-    FieldSpec labName{QStringLiteral("NazcLAB"), QStringLiteral("TextNazcLab"), BoxKind::Line,
-                      QStringLiteral("Nazwa cLAB")};
+    FieldDef labName{QStringLiteral("NazcLAB"), QStringLiteral("TextNazcLab"), BoxKind::Line,
+                     QStringLiteral("Nazwa cLAB")};
     labName.maxLength = 200;
     labName.trim = true;
     c.fields = {id, name, code, labName, remarksField(QStringLiteral("UWAGI"))};

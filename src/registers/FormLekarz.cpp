@@ -13,9 +13,9 @@ namespace {
 
 const QString kKeyOrder = QStringLiteral("SELECT * FROM Lekarz ORDER BY IDLekarz");
 
-FieldSpec line(const QString& field, const QString& box, const QString& label, int maxLength = 0)
+FieldDef line(const QString& field, const QString& box, const QString& label, int maxLength = 0)
 {
-    FieldSpec f{field, box, BoxKind::Line, label};
+    FieldDef f{field, box, BoxKind::Line, label};
     f.maxLength = maxLength;
     return f;
 }
@@ -38,10 +38,10 @@ RegisterConfig FormLekarz::configuration()
     c.frame = QStringLiteral("FrameLabor");
     c.newCaption = QStringLiteral("NOWY LEKARZ");
     c.correctionCaption = QStringLiteral("KOREKTA LEKARZA");
-    FieldSpec id = line(QStringLiteral("IDLekarz"), QStringLiteral("TextID"), QStringLiteral("Kod"), 10);
+    FieldDef id = line(QStringLiteral("IDLekarz"), QStringLiteral("TextID"), QStringLiteral("Kod"), 10);
     id.readOnly = true;
     id.save = SaveRule::NewRowOnly;
-    FieldSpec county =
+    FieldDef county =
         line(QStringLiteral("KodPIW"), QStringLiteral("TextKodPIW"), QStringLiteral("Kod PIW"), 4);
     county.tooltip = QStringLiteral("4 cyfrowy kod powiatu");
     c.fields = {id,

@@ -22,33 +22,33 @@ QString typedCode(const FrameValues& v)
     return QString(v.text(kCode)).remove(MaskedEdit::PromptChar).trimmed();
 }
 
-std::vector<FieldSpec> fields()
+std::vector<FieldDef> fields()
 {
-    FieldSpec code{QStringLiteral("WNI"), kCode, BoxKind::Masked, QStringLiteral("WNI")};
+    FieldDef code{QStringLiteral("WNI"), kCode, BoxKind::Masked, QStringLiteral("WNI")};
     code.mask = QStringLiteral("########");
     code.maskOnLoad = MaskOnLoad::DropAlways;
     code.maxLength = 8;
     code.trim = true;
-    FieldSpec type{QStringLiteral("TypWNI"), QStringLiteral("ComboTypWNI"), BoxKind::Combo};
+    FieldDef type{QStringLiteral("TypWNI"), QStringLiteral("ComboTypWNI"), BoxKind::Combo};
     type.sameRow = true;
     type.items = {QStringLiteral("zakładu ubojowego"), QStringLiteral("zakładu utylizacyjnego"),
                   QStringLiteral("zbiornicy padliny"), QStringLiteral("gospodarstwa*")};
-    FieldSpec name{QStringLiteral("Nazwa"), QStringLiteral("TextNazwa"), BoxKind::Line,
-                   QStringLiteral("Nazwa")};
-    FieldSpec voivodeship{QStringLiteral("Wojewodztwo"), QStringLiteral("ComboWoj"), BoxKind::Combo,
-                          QStringLiteral("Województwo")};
+    FieldDef name{QStringLiteral("Nazwa"), QStringLiteral("TextNazwa"), BoxKind::Line,
+                  QStringLiteral("Nazwa")};
+    FieldDef voivodeship{QStringLiteral("Wojewodztwo"), QStringLiteral("ComboWoj"), BoxKind::Combo,
+                         QStringLiteral("Województwo")};
     voivodeship.items = voivodeshipNames();
     voivodeship.cut = 50;
-    FieldSpec county{QStringLiteral("Powiat"), QStringLiteral("TextPowiat"), BoxKind::Line,
-                     QStringLiteral("Powiat")};
+    FieldDef county{QStringLiteral("Powiat"), QStringLiteral("TextPowiat"), BoxKind::Line,
+                    QStringLiteral("Powiat")};
     county.tooltip = QStringLiteral("Wpisz nazwę miasta np. Kraków");
     county.cut = 50;
-    FieldSpec countyCode{QStringLiteral("KodPIW"), QStringLiteral("TextKodPIW"), BoxKind::Line};
+    FieldDef countyCode{QStringLiteral("KodPIW"), QStringLiteral("TextKodPIW"), BoxKind::Line};
     countyCode.sameRow = true;
     countyCode.maxLength = 4;
     countyCode.suffix = QStringLiteral("/4-cyfrowy kod PIW/");
-    FieldSpec isDefault{QStringLiteral("Domyslny"), kDefault, BoxKind::Check,
-                        QStringLiteral("Ustaw jako domyślny")};
+    FieldDef isDefault{QStringLiteral("Domyslny"), kDefault, BoxKind::Check,
+                       QStringLiteral("Ustaw jako domyślny")};
     isDefault.tooltip =
         QStringLiteral("Jeśli zaznaczone, WNI będzie wstawiane automatycznie przy każdej nowej partii!");
     isDefault.save = SaveRule::ExclusiveFlag;

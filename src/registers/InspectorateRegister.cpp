@@ -13,26 +13,26 @@ namespace {
 
 const QString kCode = QStringLiteral("MEBKod");
 
-std::vector<FieldSpec> fields(const InspectorateKind& kind)
+std::vector<FieldDef> fields(const InspectorateKind& kind)
 {
-    FieldSpec code{kind.keyField, kCode, BoxKind::Masked, QStringLiteral("Kod")};
+    FieldDef code{kind.keyField, kCode, BoxKind::Masked, QStringLiteral("Kod")};
     code.maxLength = 8;
     code.suffix = kind.keySuffix;
     code.save = SaveRule::NewRowOnly;
     code.trim = true;
-    FieldSpec name{QStringLiteral("Nazwa"), QStringLiteral("TextNazwa"), BoxKind::Line,
-                   QStringLiteral("Nazwa")};
-    std::vector<FieldSpec> list{code,
-                                name,
-                                postalCodeField(kind.postalLabel),
-                                townField(QStringLiteral("TextMiejsc")),
-                                streetField(),
-                                phoneField(),
-                                emailField(0, true),
-                                remarksField()};
+    FieldDef name{QStringLiteral("Nazwa"), QStringLiteral("TextNazwa"), BoxKind::Line,
+                  QStringLiteral("Nazwa")};
+    std::vector<FieldDef> list{code,
+                               name,
+                               postalCodeField(kind.postalLabel),
+                               townField(QStringLiteral("TextMiejsc")),
+                               streetField(),
+                               phoneField(),
+                               emailField(0, true),
+                               remarksField()};
     if (kind.locativeTown) {
-        FieldSpec town{QStringLiteral("W"), QStringLiteral("TextW"), BoxKind::Line,
-                       QStringLiteral("Powiatowy Lekarz Weterynarii w:")};
+        FieldDef town{QStringLiteral("W"), QStringLiteral("TextW"), BoxKind::Line,
+                      QStringLiteral("Powiatowy Lekarz Weterynarii w:")};
         town.tooltip = QStringLiteral(
             "Wpisz miejscowość w formie odmienionej występującej na sprawozdaniu np. Krakowie");
         town.trim = true;

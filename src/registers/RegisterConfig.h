@@ -19,7 +19,7 @@ namespace trelimor {
 class RegisterWindow;
 
 // A button: its object name, caption and tooltip.
-struct ButtonSpec
+struct ButtonDef
 {
     QString name;
     QString caption;
@@ -50,9 +50,9 @@ enum class SaveRule {
 };
 
 // One box of the edit frame and the field it edits.
-struct FieldSpec
+struct FieldDef
 {
-    FieldSpec(QString fieldName, QString boxName, BoxKind boxKind = BoxKind::Line, QString caption = {})
+    FieldDef(QString fieldName, QString boxName, BoxKind boxKind = BoxKind::Line, QString caption = {})
         : field(std::move(fieldName))
         , box(std::move(boxName))
         , kind(boxKind)
@@ -85,7 +85,7 @@ enum class KeyProposal {
     CountPlusOne // the number of rows + 1
 };
 
-struct KeySpec
+struct KeyRule
 {
     QString field;
     QString box;
@@ -108,7 +108,7 @@ struct DuplicateTest
     QString focus;
 };
 
-struct DeleteSpec
+struct DeleteRule
 {
     QString question;      // the Yes/No question (No the default)
     QString questionField; // when set, the trimmed field of the current row follows the question
@@ -125,7 +125,7 @@ struct DeleteSpec
 // An order the user chooses with an option button, and the field its search compares.
 struct SortOption
 {
-    ButtonSpec option;
+    ButtonDef option;
     QString sql;
     QString searchField;
 };
@@ -137,12 +137,12 @@ enum class SearchKind {
     Positioning,
 };
 
-struct SearchSpec
+struct SearchRule
 {
     SearchKind kind = SearchKind::None;
-    ButtonSpec button; // opens the search
+    ButtonDef button; // opens the search
     QString box = QStringLiteral("TextSzuk");
-    ButtonSpec accept{QStringLiteral("ComSzukAkc"), QStringLiteral("OK"), {}};
+    ButtonDef accept{QStringLiteral("ComSzukAkc"), QStringLiteral("OK"), {}};
     QString keyField;       // proposed into the box when the order is the first option's
     int proposedLength = 8; // characters of the proposal that are selected
 };
@@ -150,7 +150,7 @@ struct SearchSpec
 // A button of the register beyond the pattern's.
 struct ExtraButton
 {
-    ButtonSpec spec;
+    ButtonDef button;
     bool visible = true; // Klawisze switches it when the register lists it among its locked controls
     std::function<void(RegisterWindow&)> clicked;
 };
@@ -173,7 +173,7 @@ struct RegisterConfig
 {
     QString windowName;
     QString caption;
-    ButtonSpec heading; // name and text of the heading label; no label when the text is empty
+    ButtonDef heading; // name and text of the heading label; no label when the text is empty
     QString table;
 
     QString dataControl;
@@ -184,17 +184,17 @@ struct RegisterConfig
     QString frame;
     QString newCaption;
     QString correctionCaption;
-    std::vector<FieldSpec> fields;
-    ButtonSpec save;
-    ButtonSpec cancel;
+    std::vector<FieldDef> fields;
+    ButtonDef save;
+    ButtonDef cancel;
     QString focusOnAdd;
     QString focusOnCorrection;
     QStringList enterMovesOn; // boxes where Enter moves the focus on
 
-    ButtonSpec add;
-    ButtonSpec correct;
-    ButtonSpec remove;
-    ButtonSpec close;
+    ButtonDef add;
+    ButtonDef correct;
+    ButtonDef remove;
+    ButtonDef close;
     std::vector<ExtraButton> extraButtons;
 
     // What Klawisze switches, in order. With sort options, unlocking enables them all and
@@ -202,13 +202,13 @@ struct RegisterConfig
     QStringList locked;
     std::vector<SortOption> orderings;
 
-    KeySpec key;
+    KeyRule key;
     bool correctBeepsWhenEmpty = true;
     std::vector<Check> checks;
     std::optional<DuplicateTest> duplicate;
     QString saveErrorTitle;
-    DeleteSpec deletion;
-    SearchSpec search;
+    DeleteRule deletion;
+    SearchRule search;
     RegisterHooks hooks;
 };
 

@@ -19,15 +19,6 @@ namespace trelimor {
 
 namespace {
 
-QPushButton* makeButton(const ButtonSpec& spec, QWidget* parent)
-{
-    auto* button = new QPushButton(spec.caption, parent);
-    button->setObjectName(spec.name);
-    button->setToolTip(spec.tooltip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 // A box wide enough for its limit, so short codes do not stretch across the frame.
 void fitWidth(QWidget* box, int characters)
 {
@@ -36,6 +27,15 @@ void fitWidth(QWidget* box, int characters)
 }
 
 } // namespace
+
+QPushButton* makeButton(const ButtonDef& definition, QWidget* parent)
+{
+    auto* button = new QPushButton(definition.caption, parent);
+    button->setObjectName(definition.name);
+    button->setToolTip(definition.tooltip);
+    button->setAutoDefault(false);
+    return button;
+}
 
 RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
     : QGroupBox(parent)
@@ -46,7 +46,7 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
     auto* grid = new QGridLayout(this);
     QHBoxLayout* line = nullptr;
     int row = 0;
-    for (const FieldSpec& field : config.fields) {
+    for (const FieldDef& field : config.fields) {
         QWidget* box = makeBox(field);
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
@@ -74,7 +74,7 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
     hide();
 }
 
-QWidget* RegisterFrame::makeBox(const FieldSpec& field)
+QWidget* RegisterFrame::makeBox(const FieldDef& field)
 {
     QWidget* box = nullptr;
     switch (field.kind) {
@@ -125,7 +125,7 @@ QWidget* RegisterFrame::makeBox(const FieldSpec& field)
 
 void RegisterFrame::clearForNew()
 {
-    for (const FieldSpec& field : m_config.fields) {
+    for (const FieldDef& field : m_config.fields) {
         QWidget* w = box(field.box);
         if (auto* masked = qobject_cast<MaskedEdit*>(w))
             masked->clearWithMask(field.mask);
@@ -138,7 +138,7 @@ void RegisterFrame::clearForNew()
 
 void RegisterFrame::load(const db::Recordset& records)
 {
-    for (const FieldSpec& field : m_config.fields) {
+    for (const FieldDef& field : m_config.fields) {
         if (field.field.isEmpty() || records.fieldIndex(field.field) < 0)
             continue;
         const QVariant value = records.value(field.field);
@@ -187,7 +187,7 @@ void RegisterFrame::setText(const QString& name, const QString& text)
 FrameValues RegisterFrame::values() const
 {
     FrameValues values;
-    for (const FieldSpec& field : m_config.fields) {
+    for (const FieldDef& field : m_config.fields) {
         if (auto* check = qobject_cast<QCheckBox*>(box(field.box)))
             values.setTicked(field.box, check->isChecked());
         else
@@ -205,7 +205,7 @@ void RegisterFrame::applyTicks(const FrameValues& values)
 
 void RegisterFrame::write(db::Recordset& records, const FrameValues& values) const
 {
-    for (const FieldSpec& field : m_config.fields) {
+    for (const FieldDef& field : m_config.fields) {
         if (field.field.isEmpty())
             continue;
         switch (field.save) {

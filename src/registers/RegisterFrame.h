@@ -9,6 +9,10 @@ class QPushButton;
 
 namespace trelimor {
 
+// A push button of a register window, named and captioned as its definition says; Enter in a
+// box never presses it.
+QPushButton* makeButton(const ButtonDef& button, QWidget* parent);
+
 // The edit frame of a register window: one box per field, laid out line by line as the
 // register's fields say, and the save and cancel buttons. It knows how each box is emptied,
 // filled from a row, read and written back by the field's rules.
@@ -40,7 +44,7 @@ public:
     void write(db::Recordset& records, const FrameValues& values) const;
 
 private:
-    QWidget* makeBox(const FieldSpec& field);
+    QWidget* makeBox(const FieldDef& field);
 
     const RegisterConfig& m_config;
     QHash<QString, QWidget*> m_boxes;

@@ -70,15 +70,6 @@ RegisterWindow::RegisterWindow(RegisterConfig config, QWidget* parent)
     resize(qMax(960, frameSize.width() + 40), qMax(600, frameSize.height() + 180));
 }
 
-QPushButton* RegisterWindow::addButton(const ButtonSpec& spec, QWidget* parent)
-{
-    auto* button = new QPushButton(spec.caption, parent);
-    button->setObjectName(spec.name);
-    button->setToolTip(spec.tooltip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 void RegisterWindow::buildBottomRow(QLayout* layout)
 {
     auto* row = new QHBoxLayout;
@@ -106,7 +97,7 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
         m_searchBox->setObjectName(m_config.search.box);
         m_searchBox->setMaximumWidth(220);
         m_searchBox->hide();
-        m_searchAccept = addButton(m_config.search.accept, this);
+        m_searchAccept = makeButton(m_config.search.accept, this);
         m_searchAccept->hide();
         connect(m_searchBox, &QLineEdit::textChanged, this, &RegisterWindow::positionSearch);
         connect(m_searchBox, &QLineEdit::returnPressed, this, &RegisterWindow::acceptSearch);
@@ -116,7 +107,7 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
     }
     row->addStretch();
     for (const ExtraButton& extra : m_config.extraButtons) {
-        QPushButton* button = addButton(extra.spec, this);
+        QPushButton* button = makeButton(extra.button, this);
         button->setVisible(extra.visible);
         const auto clicked = extra.clicked;
         connect(button, &QPushButton::clicked, this, [this, clicked] {
@@ -127,17 +118,17 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
     }
     // "&Zamknij" stands rightmost; "&Dodaj", "&Popraw", "&Usuń" and "&Szukaj" follow to its left.
     if (m_config.search.kind == SearchKind::Positioning) {
-        QPushButton* search = addButton(m_config.search.button, this);
+        QPushButton* search = makeButton(m_config.search.button, this);
         connect(search, &QPushButton::clicked, this, &RegisterWindow::startSearch);
         row->addWidget(search);
     }
-    const std::pair<const ButtonSpec*, void (RegisterWindow::*)()> buttons[] = {
+    const std::pair<const ButtonDef*, void (RegisterWindow::*)()> buttons[] = {
         {&m_config.remove, &RegisterWindow::remove},
         {&m_config.correct, &RegisterWindow::correct},
         {&m_config.add, &RegisterWindow::add},
         {&m_config.close, &RegisterWindow::closeWindow}};
-    for (const auto& [spec, slot] : buttons) {
-        QPushButton* button = addButton(*spec, this);
+    for (const auto& [def, slot] : buttons) {
+        QPushButton* button = makeButton(*def, this);
         connect(button, &QPushButton::clicked, this, slot);
         row->addWidget(button);
     }
@@ -211,7 +202,7 @@ QString RegisterWindow::keyAfterLast(db::Recordset& records, const QString& keyF
 
 void RegisterWindow::proposeKey()
 {
-    const KeySpec& key = m_config.key;
+    const KeyRule& key = m_config.key;
     switch (key.proposal) {
     case KeyProposal::Typed:
         return;
@@ -325,7 +316,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
             row.edit();
         }
         m_frame->write(row, values);
-        for (const FieldSpec& field : m_config.fields) {
+        for (const FieldDef& field : m_config.fields) {
             if (field.save != SaveRule::ExclusiveFlag)
                 continue;
             if (values.ticked(field.box)) {
@@ -351,7 +342,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
 
 void RegisterWindow::remove()
 {
-    const DeleteSpec& deletion = m_config.deletion;
+    const DeleteRule& deletion = m_config.deletion;
     if (m_data->recordCount() == 0) {
         if (deletion.beepWhenEmpty)
             ui::dialogs().beep();

@@ -72,7 +72,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPushButton* addButton(const ButtonSpec& spec, QWidget* parent);
     void buildBottomRow(QLayout* layout);
     void placeFrame();
     void proposeKey();

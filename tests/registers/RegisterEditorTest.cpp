@@ -29,11 +29,11 @@ RegisterConfig listConfig()
     c.columns = {{QStringLiteral("Nr"), QStringLiteral("ID")},
                  {QStringLiteral("Nazwa"), QStringLiteral("Nazwa")}};
     c.frame = QStringLiteral("FrmEdycja");
-    FieldSpec id{QStringLiteral("ID"), QStringLiteral("TextID")};
+    FieldDef id{QStringLiteral("ID"), QStringLiteral("TextID")};
     id.trim = true;
-    FieldSpec name{QStringLiteral("Nazwa"), QStringLiteral("TextNazwa")};
-    FieldSpec flag{QStringLiteral("Domyslny"), QStringLiteral("CheckDomyslny"), BoxKind::Check,
-                   QStringLiteral("Domyślny")};
+    FieldDef name{QStringLiteral("Nazwa"), QStringLiteral("TextNazwa")};
+    FieldDef flag{QStringLiteral("Domyslny"), QStringLiteral("CheckDomyslny"), BoxKind::Check,
+                  QStringLiteral("Domyślny")};
     flag.save = SaveRule::ExclusiveFlag;
     flag.untickedClears = true;
     c.fields = {id, name, flag};
