@@ -10,6 +10,7 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "registers/Openers.h"
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
 #include "shell/FormUzytkownik.h"
@@ -63,6 +64,14 @@ void wireShellWindows()
     commands.setOpener(WindowCommand::OptionsWindow, [] { ui::openModal(FormOpcje::instance()); });
 }
 
+void wireRegisters()
+{
+    WindowCommands& commands = windowCommands();
+    commands.setOpener(WindowCommand::EstablishmentsRegister, &otworzZaklady);
+    commands.setOpener(WindowCommand::VeterinariansRegister, &otworzLekarzy);
+    commands.setOpener(WindowCommand::InspectoratesRegister, &otworzPIW);
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -83,6 +92,7 @@ void polaczPodsystemy()
     registerFormDrukRap();
     wireShellServices();
     wireShellWindows();
+    wireRegisters();
     wireMaintenance();
 }
 

@@ -43,7 +43,7 @@ void PrzegladnijTabele(db::Database& database, const QString& table)
 }
 
 std::optional<bool> SprCzyIst(db::Database& database, const QString& table, const QString& field,
-                              const QVariant& value)
+                              const QVariant& value, std::optional<qint64> exceptRowid)
 {
     try {
         db::Recordset rs =
@@ -51,6 +51,9 @@ std::optional<bool> SprCzyIst(db::Database& database, const QString& table, cons
                                        .arg(db::quoteIdentifier(table), db::quoteIdentifier(field)));
         if (rs.recordCount() == 0)
             return false;
+        if (exceptRowid)
+            return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ? AND rowid <> ?"),
+                                {value, *exceptRowid});
         return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ?"), {value});
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Funkcja SprCzyIst") + table, e);
@@ -204,6 +207,18 @@ QString PobierzDomyslny(const QString& table, const QString& field, const QStrin
     } catch (const std::exception&) {
         return {};
     }
+}
+
+QString likePrefix(const QString& text)
+{
+    QString pattern;
+    for (const QChar c : text) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
+            pattern += u'[' + QString(c) + u']';
+        else
+            pattern += c;
+    }
+    return pattern + u'*';
 }
 
 void ZaznaczWiersz(QAbstractItemView* grid)

@@ -35,10 +35,11 @@ struct ZrodloTabeli
 // Walks a table once from end to end before a report reads it.
 void PrzegladnijTabele(db::Database& database, const QString& table);
 
-// Whether a record with field = value exists. A failed lookup (a missing table, say) is
-// reported and gives no answer, never "not found": a duplicate test must refuse then.
+// Whether a record with field = value exists, leaving out the record with the rowid exceptRowid
+// (a correction is tested against the other records). A failed lookup (a missing table, say)
+// is reported and gives no answer, never "not found": a duplicate test must refuse then.
 std::optional<bool> SprCzyIst(db::Database& database, const QString& table, const QString& field,
-                              const QVariant& value);
+                              const QVariant& value, std::optional<qint64> exceptRowid = std::nullopt);
 
 // Fills the combo with one field of every record, ordered by the sort field (or the shown
 // field) and the order suffix (" DESC"); the first item, when given, comes first. An empty
@@ -70,6 +71,10 @@ bool CzyJestNrOgolny(qint32 generalNumber);
 
 // The field of the first row marked "T" in the flag field of a dictionary table; "" for none.
 QString PobierzDomyslny(const QString& table, const QString& field, const QString& flagField);
+
+// The LIKE pattern of a prefix search: the text taken literally (a "*", "?", "#" or "[" the
+// user typed is no wildcard), followed by "*".
+QString likePrefix(const QString& text);
 
 // Leaves exactly the grid's current row selected; nothing without a current row.
 void ZaznaczWiersz(QAbstractItemView* grid);

@@ -3,6 +3,8 @@
 #include "Cp1250.h"
 #include "Messages.h"
 
+#include <QRegularExpression>
+
 namespace trelimor {
 
 void PodzielNaCzesci(QString& line, QString& tail, QString& separator, int maxLength)
@@ -70,6 +72,13 @@ QString ZamienZnak(const QString& text, const QString& character, const QString&
             result += c;
     }
     return result;
+}
+
+bool isNumeric(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?$)"));
+    return number.match(text.trimmed()).hasMatch();
 }
 
 QString UzupelnijZerami(const QString& text, bool padLeft, int width)

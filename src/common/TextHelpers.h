@@ -20,6 +20,10 @@ QVariant PobierzPole2(const QString& text, int n, const QString& separator);
 // Every occurrence of the one-character text replaced by the replacement.
 QString ZamienZnak(const QString& text, const QString& character, const QString& replacement);
 
+// The general numeric test of the original's forms: a number with an optional sign, a decimal
+// comma or point and an exponent, blanks around it allowed ("  12 ", "-1,5", "1e3").
+bool isNumeric(const QString& text);
+
 // The digits of the text padded with zeros to the width, in front (padLeft) or behind. A text
 // with more digits than the width is refused with a warning and gives an empty text.
 QString UzupelnijZerami(const QString& text, bool padLeft, int width);

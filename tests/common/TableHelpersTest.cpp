@@ -72,6 +72,34 @@ TEST_F(TableHelpersTest, SprCzyIstBindsItsValueAndTellsFailureFromAbsence)
     EXPECT_EQ(dialogs->last().title, QStringLiteral("Funkcja SprCzyIstBrak"));
 }
 
+TEST_F(TableHelpersTest, SprCzyIstCanLeaveOutTheRecordBeingCorrected)
+{
+    add(QStringLiteral("Klient"), {QStringLiteral("1"), QStringLiteral("Nowak")});
+    const qint64 rowid = stale().scalar(QStringLiteral("SELECT rowid FROM Klient")).toLongLong();
+    EXPECT_EQ(SprCzyIst(stale(), QStringLiteral("Klient"), QStringLiteral("Nazwisko"),
+                        QStringLiteral("NOWAK"), rowid),
+              std::optional<bool>(false));
+    add(QStringLiteral("Klient"), {QStringLiteral("2"), QStringLiteral("nowak")});
+    EXPECT_EQ(SprCzyIst(stale(), QStringLiteral("Klient"), QStringLiteral("Nazwisko"),
+                        QStringLiteral("NOWAK"), rowid),
+              std::optional<bool>(true));
+}
+
+TEST_F(TableHelpersTest, APrefixPatternTakesTheTypedTextLiterally)
+{
+    add(QStringLiteral("Klient"), {QStringLiteral("1"), QStringLiteral("Łukasik")});
+    add(QStringLiteral("Klient"), {QStringLiteral("2"), QStringLiteral("A*B")});
+    add(QStringLiteral("Klient"), {QStringLiteral("3"), QStringLiteral("AxB")});
+    const auto matches = [&](const QString& typed) {
+        return stale().scalar(QStringLiteral("SELECT group_concat(WNI) FROM Klient WHERE Nazwisko LIKE ?"),
+                              {likePrefix(typed)});
+    };
+    EXPECT_EQ(matches(QStringLiteral("łuk")), QStringLiteral("1"));
+    EXPECT_EQ(matches(QStringLiteral("a*")), QStringLiteral("2"));
+    EXPECT_EQ(matches(QStringLiteral("a?b")), QVariant());
+    EXPECT_EQ(likePrefix(QStringLiteral("1#[")), QStringLiteral("1[#][[]*"));
+}
+
 TEST_F(TableHelpersTest, WypelnijComboOrdersAndLeavesAnEmptyTableAlone)
 {
     QComboBox combo;

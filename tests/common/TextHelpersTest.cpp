@@ -79,6 +79,14 @@ TEST(UzupelnijZerami, PadsDigitsAndRefusesOverflow)
     EXPECT_EQ(dialogs->last().icon, ui::Icon::Warning);
 }
 
+TEST(IsNumeric, TakesSignsDecimalsExponentsAndBlanksAround)
+{
+    for (const char* yes : {"12", " 1465 ", "-1,5", "+3.", ".5", "1e3", "2E-2"})
+        EXPECT_TRUE(isNumeric(QString::fromLatin1(yes))) << yes;
+    for (const char* no : {"", "  ", "14a5", "1,2,3", "e3", "1 2", "-", "0x10"})
+        EXPECT_FALSE(isNumeric(QString::fromLatin1(no))) << no;
+}
+
 TEST(KluczSortowania, PolishCapitalsFollowTheirBaseLetters)
 {
     int length = 0;

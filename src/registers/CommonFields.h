@@ -1,0 +1,35 @@
+#pragma once
+
+#include "RegisterConfig.h"
+
+namespace trelimor {
+
+// The address and contact boxes several registers share, with their names and save rules.
+
+// "KodPocztowy" in the masked box "MEBKodPoczt" ("##-###"): written only when every digit is
+// typed; a stored code is shown and edited without the mask.
+FieldDef postalCodeField(const QString& label);
+// "Miasto": trimmed, then cut to 50 characters.
+FieldDef townField(const QString& box);
+// "Ulica" in "TextAdres": cut to 50 characters, not trimmed.
+FieldDef streetField();
+// "Telefon" in "TextTelefon": trimmed.
+FieldDef phoneField();
+// "Email" in "TextMail", after the telephone on its line: cut to its size, or trimmed.
+FieldDef emailField(int cut, bool trim);
+// "Uwagi" (or the given field) in the several-line box "TextUwagi": trimmed.
+FieldDef remarksField(const QString& field = QStringLiteral("Uwagi"));
+
+// What the establishments and the inspectorates windows share: the data control "DataZlew" and
+// grid "DBGridZlew", the frame "FramZlewnia" with "Z&apisz" and "&Anuluj", the buttons
+// "ComZlewDod" ... "ComZlewZamk" that Klawisze locks, the search by the code box "MEBKod" and the
+// orders by code and by name of the table (the register's table and key field must be set).
+void useEstablishmentLayout(RegisterConfig& config, const QString& keyField);
+
+// A close hook: in the mode the window runs its pick action instead of closing.
+std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode);
+
+// The sixteen voivodeships by name, as the voivodeship combos list them.
+QStringList voivodeshipNames();
+
+} // namespace trelimor

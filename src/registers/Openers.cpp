@@ -1,0 +1,83 @@
+#include "Openers.h"
+
+#include "FormGatunek.h"
+#include "FormLekarz.h"
+#include "FormPIW.h"
+#include "FormWIW.h"
+#include "FormZlew.h"
+
+#include "common/Messages.h"
+#include "common/ModLabor.h"
+
+#include "platform/ui/WindowOpener.h"
+
+namespace trelimor {
+
+namespace {
+
+// Binds the window's rows and shows it.
+void openBound(RegisterWindow& window, const QString& sql)
+{
+    window.bindRecords(sql);
+    ui::openModal(window);
+}
+
+// The same with the window's first order (its code order) selected, whatever the last one was.
+void openSorted(RegisterWindow& window, const QString& sql)
+{
+    window.selectOrdering(0);
+    openBound(window, sql);
+}
+
+bool hasRows(const QString& table)
+{
+    return ModLabor().BazaStale.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt() > 0;
+}
+
+} // namespace
+
+void otworzZaklady()
+{
+    openSorted(FormZlew::instance(), QStringLiteral("SELECT * FROM ZAKLAD ORDER BY WNI"));
+}
+
+void otworzLekarzy()
+{
+    openBound(FormLekarz::instance(), QStringLiteral("SELECT * FROM Lekarz ORDER BY Nazwisko, Imie"));
+}
+
+void otworzPIW()
+{
+    openSorted(FormPIW::instance(), QStringLiteral("SELECT * FROM PIW ORDER BY IdPiw"));
+}
+
+void otworzWIW()
+{
+    openSorted(FormWIW::instance(), QStringLiteral("SELECT * FROM WIW ORDER BY IDWIW"));
+}
+
+void otworzGatunki()
+{
+    openBound(FormGatunek::instance(), QStringLiteral("SELECT * FROM Gatunek ORDER BY IDGatunek"));
+}
+
+bool sprawdzLekarzaIZaklad()
+{
+    if (!hasRows(QStringLiteral("Lekarz"))) {
+        PokazInfo(QStringLiteral("Aby prawidłowo definiować próbki zdefiniuj lekarza pobierającego próbki!\r"
+                                 "Dodaj nowego lekarza!"),
+                  QStringLiteral("INFORMACJA"));
+        otworzLekarzy();
+        return false;
+    }
+    if (!hasRows(QStringLiteral("Zaklad"))) {
+        PokazInfo(QStringLiteral("Aby prawidłowo definiować próbki zdefiniuj zakład, w którym będą pobierane "
+                                 "próbki!\rDodaj nowy zakład!"),
+                  QStringLiteral("INFORMACJA"));
+        otworzZaklady();
+        return false;
+    }
+    return true;
+}
+
+} // namespace trelimor

@@ -1,0 +1,240 @@
+#include "RegisterFrame.h"
+
+#include "common/MaskedEdit.h"
+#include "common/Messages.h"
+#include "common/TableHelpers.h"
+
+#include "platform/db/Field.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace trelimor {
+
+namespace {
+
+// A box wide enough for its limit, so short codes do not stretch across the frame.
+void fitWidth(QWidget* box, int characters)
+{
+    if (characters > 0 && characters <= 20)
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(characters + 2, u'W')) + 8);
+}
+
+} // namespace
+
+QPushButton* makeButton(const ButtonDef& definition, QWidget* parent)
+{
+    auto* button = new QPushButton(definition.caption, parent);
+    button->setObjectName(definition.name);
+    button->setToolTip(definition.tooltip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
+    : QGroupBox(parent)
+    , m_config(config)
+{
+    setObjectName(config.frame);
+    setAutoFillBackground(true);
+    auto* grid = new QGridLayout(this);
+    QHBoxLayout* line = nullptr;
+    int row = 0;
+    for (const FieldDef& field : config.fields) {
+        QWidget* box = makeBox(field);
+        if (!field.sameRow || !line) {
+            line = new QHBoxLayout;
+            if (field.kind != BoxKind::Check && !field.label.isEmpty())
+                grid->addWidget(new QLabel(field.label, this), row, 0, Qt::AlignRight | Qt::AlignTop);
+            grid->addLayout(line, row++, 1);
+        } else if (!field.label.isEmpty()) {
+            line->addWidget(new QLabel(field.label, this));
+        }
+        line->addWidget(box, field.maxLength > 0 && field.maxLength <= 20 ? 0 : 1);
+        if (!field.suffix.isEmpty())
+            line->addWidget(new QLabel(field.suffix, this));
+        if (field.maxLength > 0 && field.maxLength <= 20 && field.suffix.isEmpty())
+            line->addStretch();
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_save = makeButton(config.save, this);
+    m_cancel = makeButton(config.cancel, this);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, row, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    setMinimumWidth(560);
+    hide();
+}
+
+QWidget* RegisterFrame::makeBox(const FieldDef& field)
+{
+    QWidget* box = nullptr;
+    switch (field.kind) {
+    case BoxKind::Line: {
+        auto* edit = new QLineEdit(this);
+        if (field.maxLength > 0)
+            edit->setMaxLength(field.maxLength);
+        edit->setReadOnly(field.readOnly);
+        if (m_config.enterMovesOn.contains(field.box))
+            connect(edit, &QLineEdit::returnPressed, this, [] { NastepnePole(); });
+        box = edit;
+        fitWidth(box, field.maxLength);
+        break;
+    }
+    case BoxKind::Masked: {
+        auto* edit = new MaskedEdit(this);
+        edit->setPlainMaxLength(field.maxLength);
+        edit->setMask(field.mask);
+        box = edit;
+        fitWidth(box, qMax<int>(field.maxLength, int(field.mask.size())));
+        break;
+    }
+    case BoxKind::Combo: {
+        auto* combo = new QComboBox(this);
+        combo->setEditable(true);
+        combo->addItems(field.items);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCurrentIndex(-1);
+        box = combo;
+        break;
+    }
+    case BoxKind::MultiLine: {
+        auto* edit = new QPlainTextEdit(this);
+        edit->setTabChangesFocus(true);
+        edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 3 + 12);
+        box = edit;
+        break;
+    }
+    case BoxKind::Check:
+        box = new QCheckBox(field.label, this);
+        break;
+    }
+    box->setObjectName(field.box);
+    box->setToolTip(field.tooltip);
+    m_boxes.insert(field.box, box);
+    return box;
+}
+
+void RegisterFrame::clearForNew()
+{
+    for (const FieldDef& field : m_config.fields) {
+        QWidget* w = box(field.box);
+        if (auto* masked = qobject_cast<MaskedEdit*>(w))
+            masked->clearWithMask(field.mask);
+        else if (auto* check = qobject_cast<QCheckBox*>(w))
+            check->setChecked(false);
+        else
+            setText(field.box, QString());
+    }
+}
+
+void RegisterFrame::load(const db::Recordset& records)
+{
+    for (const FieldDef& field : m_config.fields) {
+        if (field.field.isEmpty() || records.fieldIndex(field.field) < 0)
+            continue;
+        const QVariant value = records.value(field.field);
+        QWidget* w = box(field.box);
+        if (auto* check = qobject_cast<QCheckBox*>(w)) {
+            check->setChecked(BezNullText(value) == u"T");
+        } else if (auto* masked = qobject_cast<MaskedEdit*>(w)) {
+            masked->showUnmasked(BezNullText(value));
+            const bool drop = field.maskOnLoad == MaskOnLoad::DropAlways ||
+                              (field.maskOnLoad == MaskOnLoad::DropWhenStored && !db::isNull(value));
+            if (!drop)
+                masked->setMask(field.mask);
+        } else {
+            setText(field.box, BezNullText(value));
+        }
+    }
+}
+
+QString RegisterFrame::text(const QString& name) const
+{
+    QWidget* w = box(name);
+    if (auto* masked = qobject_cast<MaskedEdit*>(w))
+        return masked->maskedText();
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->currentText();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+        return plain->toPlainText();
+    return {};
+}
+
+void RegisterFrame::setText(const QString& name, const QString& text)
+{
+    QWidget* w = box(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+        combo->setEditText(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        plain->setPlainText(text);
+    }
+}
+
+FrameValues RegisterFrame::values() const
+{
+    FrameValues values;
+    for (const FieldDef& field : m_config.fields) {
+        if (auto* check = qobject_cast<QCheckBox*>(box(field.box)))
+            values.setTicked(field.box, check->isChecked());
+        else
+            values.setText(field.box, text(field.box));
+    }
+    return values;
+}
+
+void RegisterFrame::applyTicks(const FrameValues& values)
+{
+    for (auto it = values.ticks().begin(); it != values.ticks().end(); ++it)
+        if (auto* check = qobject_cast<QCheckBox*>(box(it.key())))
+            check->setChecked(it.value());
+}
+
+void RegisterFrame::write(db::Recordset& records, const FrameValues& values) const
+{
+    for (const FieldDef& field : m_config.fields) {
+        if (field.field.isEmpty())
+            continue;
+        switch (field.save) {
+        case SaveRule::Never:
+        case SaveRule::ExclusiveFlag:
+            continue;
+        case SaveRule::NewRowOnly:
+            if (!values.isNew)
+                continue;
+            break;
+        case SaveRule::WhenComplete:
+            if (values.text(field.box).contains(MaskedEdit::PromptChar))
+                continue;
+            break;
+        case SaveRule::Always:
+            break;
+        }
+        if (field.kind == BoxKind::Check) {
+            records.setValue(field.field,
+                             values.ticked(field.box) ? QVariant(QStringLiteral("T")) : QVariant());
+            continue;
+        }
+        QString text = values.text(field.box);
+        if (field.trim)
+            text = text.trimmed();
+        if (field.cut > 0)
+            text.truncate(field.cut);
+        records.setValue(field.field, text);
+    }
+}
+
+} // namespace trelimor

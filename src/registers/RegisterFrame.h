@@ -1,0 +1,55 @@
+#pragma once
+
+#include "RegisterConfig.h"
+
+#include <QGroupBox>
+#include <QHash>
+
+class QPushButton;
+
+namespace trelimor {
+
+// A push button of a register window, named and captioned as its definition says; Enter in a
+// box never presses it.
+QPushButton* makeButton(const ButtonDef& button, QWidget* parent);
+
+// The edit frame of a register window: one box per field, laid out line by line as the
+// register's fields say, and the save and cancel buttons. It knows how each box is emptied,
+// filled from a row, read and written back by the field's rules.
+class RegisterFrame : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    RegisterFrame(const RegisterConfig& config, QWidget* parent);
+
+    QWidget* box(const QString& name) const { return m_boxes.value(name); }
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+    // Empties every box for a new row: masked boxes show their mask's prompts again, check
+    // boxes are unticked.
+    void clearForNew();
+    // Fills the boxes from the current row of the recordset; a null shows as an empty box.
+    void load(const db::Recordset& records);
+
+    QString text(const QString& box) const;
+    void setText(const QString& box, const QString& text);
+    FrameValues values() const;
+    // Ticks the check boxes as the values say (a check may have ticked one).
+    void applyTicks(const FrameValues& values);
+
+    // Writes the fields into the row being added or edited, by their save rules; exclusive
+    // flags are the window's (they touch other rows).
+    void write(db::Recordset& records, const FrameValues& values) const;
+
+private:
+    QWidget* makeBox(const FieldDef& field);
+
+    const RegisterConfig& m_config;
+    QHash<QString, QWidget*> m_boxes;
+    QPushButton* m_save;
+    QPushButton* m_cancel;
+};
+
+} // namespace trelimor

@@ -1,0 +1,129 @@
+#include "RegisterTestFixture.h"
+
+#include "common/ModLabor.h"
+#include "registers/EstablishmentImport.h"
+#include "registers/FormPIW.h"
+
+#include "platform/PlatformError.h"
+#include "platform/db/JetError.h"
+
+#include <QFile>
+#include <QStringEncoder>
+
+using namespace trelimor;
+using namespace trelimor::test;
+
+namespace {
+
+// A line of the list: the code in field 0 and the given fields, 23 fields in all.
+QString listLine(const QString& code, const QMap<int, QString>& fields)
+{
+    QStringList line(23);
+    line[0] = code;
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        line[it.key()] = it.value();
+    return line.join(u';');
+}
+
+class EstablishmentImportTest : public RegisterTest
+{
+protected:
+    QString writeList(const QStringList& lines)
+    {
+        const QString path = folders.path(QStringLiteral("zaklady.txt"));
+        QStringEncoder encoder("windows-1250");
+        QByteArray bytes = encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        EXPECT_FALSE(encoder.hasError());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QString fixture()
+    {
+        return writeList({
+            listLine(QStringLiteral("12010001"), {{9, QStringLiteral("Ubojnia Łódź")},
+                                                  {10, QStringLiteral("95-100")},
+                                                  {11, QStringLiteral("nieczytane")},
+                                                  {12, QStringLiteral("Zgierz")},
+                                                  {13, QStringLiteral(" Długa 1 ")},
+                                                  {21, QStringLiteral("42 111")},
+                                                  {22, QStringLiteral("uwagi")}}),
+            QStringLiteral("1201;Za krótki numer"),
+            listLine(QStringLiteral("14650001"), {{9, QStringLiteral("Inna nazwa")}}),
+            listLine(QStringLiteral("12010001"), {{9, QStringLiteral("Powtórzony")}}),
+            QStringLiteral(" 12010002 ;x"),
+        });
+    }
+    void storedEstablishment()
+    {
+        insert(QStringLiteral("ZAKLAD"), {{QStringLiteral("WNI"), QStringLiteral("14650001")},
+                                          {QStringLiteral("Nazwa"), QStringLiteral("Stara nazwa")}});
+    }
+};
+
+TEST_F(EstablishmentImportTest, AddsNewEstablishmentsAndSkipsBadAndKnownCodes)
+{
+    storedEstablishment();
+    const EstablishmentImportResult result = importEstablishmentList(stale(), fixture());
+    EXPECT_EQ(result.added, 2);
+    EXPECT_EQ(result.alreadyStored, 2);
+    EXPECT_EQ(result.withoutCode, 1);
+
+    db::Recordset rows = stale().openRecordset(QStringLiteral("SELECT * FROM ZAKLAD ORDER BY WNI"));
+    ASSERT_EQ(rows.recordCount(), 3);
+    EXPECT_EQ(rows.value(QStringLiteral("WNI")), QStringLiteral("12010001"));
+    EXPECT_EQ(rows.value(QStringLiteral("Nazwa")), QStringLiteral("Ubojnia Łódź"));
+    EXPECT_EQ(rows.value(QStringLiteral("KodPocztowy")), QStringLiteral("95-100"));
+    EXPECT_EQ(rows.value(QStringLiteral("Miasto")), QStringLiteral("Zgierz"));
+    EXPECT_EQ(rows.value(QStringLiteral("Ulica")), QStringLiteral(" Długa 1 "));
+    EXPECT_EQ(rows.value(QStringLiteral("Telefon")), QStringLiteral("42 111"));
+    EXPECT_EQ(rows.value(QStringLiteral("Uwagi")), QStringLiteral("uwagi"));
+    EXPECT_TRUE(db::isNull(rows.value(QStringLiteral("TypWNI"))));
+    rows.moveNext();
+    EXPECT_EQ(rows.value(QStringLiteral("WNI")), QStringLiteral("12010002"));
+    EXPECT_TRUE(db::isNull(rows.value(QStringLiteral("Nazwa"))));
+    rows.moveNext();
+    EXPECT_EQ(rows.value(QStringLiteral("Nazwa")), QStringLiteral("Stara nazwa"));
+}
+
+TEST_F(EstablishmentImportTest, AFailingLineOrAnUnreadableFileStoresNothing)
+{
+    const QString path = writeList({listLine(QStringLiteral("12010001"), {{9, QStringLiteral("Dobry")}}),
+                                    listLine(QStringLiteral("12010002"), {{12, QString(60, u'x')}})});
+    EXPECT_THROW(importEstablishmentList(stale(), path), db::JetError);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD")), 0);
+    EXPECT_THROW(importEstablishmentList(stale(), folders.path(QStringLiteral("brak.txt"))), PlatformError);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD")), 0);
+}
+
+TEST_F(EstablishmentImportTest, TheHiddenButtonOfTheDistrictWindowImportsAndUnlocks)
+{
+    FormPIW& window = FormPIW::instance();
+    window.bindRecords(QStringLiteral("SELECT * FROM PIW ORDER BY IDPIW"));
+    show(window);
+
+    dialogs->answerCancel();
+    click(window, QStringLiteral("ComZlewProd"));
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->last().filter, QStringLiteral("All Files (*.*)|*.*|Pliki Tekstowe (*.txt)|*.txt"));
+    EXPECT_EQ(dialogs->last().filterIndex, 2);
+    EXPECT_TRUE(enabled(window, QStringLiteral("ComZlewDod")));
+
+    dialogs->answerFile(fixture());
+    click(window, QStringLiteral("ComZlewProd"));
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("IMPORT"));
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Dopisano zakładów: 3.\rPominięto wierszy bez 8-cyfrowego numeru WNI: 1."));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD")), 3);
+    EXPECT_TRUE(enabled(window, QStringLiteral("ComZlewDod")));
+
+    dialogs->answerFile(folders.path(QStringLiteral("brak.txt")));
+    click(window, QStringLiteral("ComZlewProd"));
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("IMPORT"));
+    EXPECT_TRUE(
+        dialogs->last().text.startsWith(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!\r")));
+    EXPECT_TRUE(enabled(window, QStringLiteral("ComZlewDod")));
+}
+
+} // namespace
