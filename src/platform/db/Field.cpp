@@ -2,6 +2,8 @@
 
 #include "JetError.h"
 
+#include "platform/VariantKind.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 
@@ -58,21 +60,11 @@ double parseNumber(const QString& raw)
 
 double numberOf(const QVariant& value)
 {
+    if (isNumber(value))
+        return value.toDouble();
     switch (value.typeId()) {
     case QMetaType::Bool:
         return value.toBool() ? -1.0 : 0.0; // Jet's True is -1
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toDouble();
     case QMetaType::QString:
     case QMetaType::QByteArray:
         return parseNumber(value.toString());

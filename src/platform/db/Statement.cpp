@@ -3,6 +3,8 @@
 #include "Field.h"
 #include "JetError.h"
 
+#include "platform/VariantKind.h"
+
 #include <sqlite3.h>
 
 namespace trelimor::db {
@@ -38,21 +40,10 @@ void Statement::bind(int index, const QVariant& raw)
     int rc = SQLITE_OK;
     if (isNull(value)) {
         rc = sqlite3_bind_null(m_stmt, index);
+    } else if (isWholeNumber(value)) {
+        rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
     } else {
         switch (value.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Char:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
-            break;
-        case QMetaType::ULongLong:
-            rc = sqlite3_bind_int64(m_stmt, index, qint64(value.toULongLong()));
-            break;
         case QMetaType::Double:
         case QMetaType::Float:
             rc = sqlite3_bind_double(m_stmt, index, value.toDouble());

@@ -1,5 +1,7 @@
 #include "ReportData.h"
 
+#include "platform/VariantKind.h"
+
 #include "ReportError.h"
 
 #include <QDate>
@@ -17,28 +19,6 @@ const QList<ReportRow>& noRows()
 {
     static const QList<ReportRow> empty;
     return empty;
-}
-
-bool isNumber(const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // A number, or a text that holds nothing but a number; nullopt for anything else.
