@@ -1,6 +1,7 @@
 #include "Openers.h"
 
 #include "FormGatunek.h"
+#include "FormKlient.h"
 #include "FormLekarz.h"
 #include "FormPIW.h"
 #include "FormWIW.h"
@@ -49,6 +50,14 @@ void otworzLekarzy()
 void otworzPIW()
 {
     openSorted(FormPIW::instance(), QStringLiteral("SELECT * FROM PIW ORDER BY IdPiw"));
+}
+
+void otworzKlientow()
+{
+    FormKlient& window = FormKlient::instance();
+    window.endPicking();
+    ModLabor().PierwszaAktywacja = true;
+    ui::openModal(window);
 }
 
 void otworzWIW()

@@ -12,6 +12,9 @@ void otworzZaklady();
 void otworzLekarzy();
 // "PIW": district inspectorates by code, "Wg kodów" selected.
 void otworzPIW();
+// "Klient": the clients register, never as a picker: whatever a picker left is ended first, so
+// a pick from here cannot write into the batch window.
+void otworzKlientow();
 // The regional inspectorates and the species; no command of the main window opens them.
 void otworzWIW();
 void otworzGatunki();
