@@ -271,6 +271,16 @@ FormKlient::FormKlient()
     });
 }
 
+QString FormKlient::ZnajdzMaxWNI() const
+{
+    db::Recordset clients =
+        ModLabor().BazaStale.openRecordset(QStringLiteral("SELECT * FROM Klient ORDER BY WNI"));
+    if (clients.recordCount() == 0)
+        return {};
+    clients.moveLast();
+    return QString::number(BezNull(clients.value(QStringLiteral("WNI")), 0).toLongLong() + 1);
+}
+
 void FormKlient::wybranoWojewodztwo()
 {
     const QString code = KodWojewodztwa(frame().text(QStringLiteral("ComboWoj")));

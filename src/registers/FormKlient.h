@@ -35,6 +35,10 @@ public:
     // Ends picker mode (the flags raised for it fall too); true when a client was copied.
     bool endPicking();
 
+    // The number after the last client's in number order ("" without clients); it presumes
+    // numeric numbers. Nothing in the program asks for it.
+    QString ZnajdzMaxWNI() const;
+
     // The voivodeship chosen: its code, and the counties of its inspectorates.
     void wybranoWojewodztwo();
     // The county chosen: the code of its inspectorate.
