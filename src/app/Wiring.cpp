@@ -70,6 +70,12 @@ void wireRegisters()
     commands.setOpener(WindowCommand::EstablishmentsRegister, &otworzZaklady);
     commands.setOpener(WindowCommand::VeterinariansRegister, &otworzLekarzy);
     commands.setOpener(WindowCommand::InspectoratesRegister, &otworzPIW);
+    commands.setOpener(WindowCommand::ClientsRegister, &otworzKlientow);
+    commands.setOpener(WindowCommand::BatchRemarkHints, &otworzUwagiPartii);
+    commands.setOpener(WindowCommand::SampleRemarkHints, &otworzUwagiProbek);
+    commands.setOpener(WindowCommand::RemarkHints, &otworzUwagi);
+    commands.setOpener(WindowCommand::SamplingPlans, &otworzPlanyPobierania);
+    commands.setOpener(WindowCommand::SamplingProcedures, &otworzProceduryPobierania);
 }
 
 void wireMaintenance()

@@ -6,6 +6,14 @@
 
 namespace trelimor {
 
+FieldDef lineField(const QString& field, const QString& box, const QString& label, int maxLength, bool trim)
+{
+    FieldDef f{field, box, BoxKind::Line, label};
+    f.maxLength = maxLength;
+    f.trim = trim;
+    return f;
+}
+
 FieldDef postalCodeField(const QString& label)
 {
     FieldDef f{QStringLiteral("KodPocztowy"), QStringLiteral("MEBKodPoczt"), BoxKind::Masked, label};
@@ -80,6 +88,22 @@ void useEstablishmentLayout(RegisterConfig& c, const QString& keyField)
                    {{QStringLiteral("OptionN"), QStringLiteral("Wg nazwy"), {}},
                     QStringLiteral("SELECT * FROM %1 ORDER BY Nazwa, %2").arg(c.table, keyField),
                     QStringLiteral("NAZWA")}};
+}
+
+void useShortListLayout(RegisterConfig& c)
+{
+    c.dataControl = QStringLiteral("DataPodp");
+    c.grid = QStringLiteral("DBGridPodp");
+    c.frame = QStringLiteral("FrmEdycja");
+    c.save = {QStringLiteral("ComZapisz"), QStringLiteral("&Zapisz"), QStringLiteral("Zapisz zmiany")};
+    c.cancel = {QStringLiteral("ComAnuluj"), QStringLiteral("&Anuluj"), QStringLiteral("Anuluj zmiany")};
+    c.add = {QStringLiteral("ComDodaj"), QStringLiteral("&Dodaj"), {}};
+    c.correct = {QStringLiteral("ComPopraw"), QStringLiteral("&Popraw"), {}};
+    c.remove = {QStringLiteral("ComUsun"), QStringLiteral("&Usuń"), {}};
+    c.close = {QStringLiteral("ComZamk"), QStringLiteral("&Zamknij"), QStringLiteral("Zamknij okno")};
+    c.locked = {QStringLiteral("ComDodaj"), QStringLiteral("ComUsun"), QStringLiteral("ComPopraw"),
+                QStringLiteral("ComZamk")};
+    c.correctBeepsWhenEmpty = false;
 }
 
 std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode)

@@ -6,6 +6,11 @@ namespace trelimor {
 
 // The address and contact boxes several registers share, with their names and save rules.
 
+// A one-line box with its label, the characters it takes (0: no limit) and whether it is
+// trimmed before it is written.
+FieldDef lineField(const QString& field, const QString& box, const QString& label, int maxLength = 0,
+                   bool trim = false);
+
 // "KodPocztowy" in the masked box "MEBKodPoczt" ("##-###"): written only when every digit is
 // typed; a stored code is shown and edited without the mask.
 FieldDef postalCodeField(const QString& label);
@@ -25,6 +30,13 @@ FieldDef remarksField(const QString& field = QStringLiteral("Uwagi"));
 // "ComZlewDod" ... "ComZlewZamk" that Klawisze locks, the search by the code box "MEBKod" and the
 // orders by code and by name of the table (the register's table and key field must be set).
 void useEstablishmentLayout(RegisterConfig& config, const QString& keyField);
+
+// What the short list windows (remark hints, sampling plans) share: the data control "DataPodp"
+// and grid "DBGridPodp", the frame "FrmEdycja" with "&Zapisz" and "&Anuluj", the buttons
+// "ComDodaj" ... "ComZamk", of which only these four are locked while the frame is open (a
+// correction stays on its row whatever the grid shows), and the number proposed as the count
+// of rows + 1. The rows are those the opener binds.
+void useShortListLayout(RegisterConfig& config);
 
 // A close hook: in the mode the window runs its pick action instead of closing.
 std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode);

@@ -13,13 +13,6 @@ namespace {
 
 const QString kKeyOrder = QStringLiteral("SELECT * FROM Lekarz ORDER BY IDLekarz");
 
-FieldDef line(const QString& field, const QString& box, const QString& label, int maxLength = 0)
-{
-    FieldDef f{field, box, BoxKind::Line, label};
-    f.maxLength = maxLength;
-    return f;
-}
-
 } // namespace
 
 RegisterConfig FormLekarz::configuration()
@@ -38,23 +31,24 @@ RegisterConfig FormLekarz::configuration()
     c.frame = QStringLiteral("FrameLabor");
     c.newCaption = QStringLiteral("NOWY LEKARZ");
     c.correctionCaption = QStringLiteral("KOREKTA LEKARZA");
-    FieldDef id = line(QStringLiteral("IDLekarz"), QStringLiteral("TextID"), QStringLiteral("Kod"), 10);
+    FieldDef id = lineField(QStringLiteral("IDLekarz"), QStringLiteral("TextID"), QStringLiteral("Kod"), 10);
     id.readOnly = true;
     id.save = SaveRule::NewRowOnly;
     FieldDef county =
-        line(QStringLiteral("KodPIW"), QStringLiteral("TextKodPIW"), QStringLiteral("Kod PIW"), 4);
+        lineField(QStringLiteral("KodPIW"), QStringLiteral("TextKodPIW"), QStringLiteral("Kod PIW"), 4);
     county.tooltip = QStringLiteral("4 cyfrowy kod powiatu");
-    c.fields = {id,
-                county,
-                line(QStringLiteral("Nazwa"), QStringLiteral("TextNazwa"), QStringLiteral("Nazwa")),
-                line(QStringLiteral("Imie"), QStringLiteral("TextImie"), QStringLiteral("Imię")),
-                line(QStringLiteral("Nazwisko"), QStringLiteral("TextNazwisko"), QStringLiteral("Nazwisko")),
-                postalCodeField(QStringLiteral("Poczta")),
-                townField(QStringLiteral("TextMiasto")),
-                streetField(),
-                phoneField(),
-                emailField(30, false),
-                remarksField()};
+    c.fields = {
+        id,
+        county,
+        lineField(QStringLiteral("Nazwa"), QStringLiteral("TextNazwa"), QStringLiteral("Nazwa")),
+        lineField(QStringLiteral("Imie"), QStringLiteral("TextImie"), QStringLiteral("Imię")),
+        lineField(QStringLiteral("Nazwisko"), QStringLiteral("TextNazwisko"), QStringLiteral("Nazwisko")),
+        postalCodeField(QStringLiteral("Poczta")),
+        townField(QStringLiteral("TextMiasto")),
+        streetField(),
+        phoneField(),
+        emailField(30, false),
+        remarksField()};
     c.save = {QStringLiteral("ComLaborZap"), QStringLiteral("Z&apisz"), {}};
     c.cancel = {QStringLiteral("ComLaborRez"), QStringLiteral("&Anuluj"), {}};
     c.focusOnAdd = c.focusOnCorrection = QStringLiteral("TextKodPIW");

@@ -1,8 +1,11 @@
 #include "Openers.h"
 
 #include "FormGatunek.h"
+#include "FormKlient.h"
 #include "FormLekarz.h"
 #include "FormPIW.h"
+#include "FormPlanProcedura.h"
+#include "FormPodp.h"
 #include "FormWIW.h"
 #include "FormZlew.h"
 
@@ -49,6 +52,50 @@ void otworzLekarzy()
 void otworzPIW()
 {
     openSorted(FormPIW::instance(), QStringLiteral("SELECT * FROM PIW ORDER BY IdPiw"));
+}
+
+void otworzKlientow()
+{
+    FormKlient& window = FormKlient::instance();
+    window.endPicking();
+    ModLabor().PierwszaAktywacja = true;
+    ui::openModal(window);
+}
+
+void otworzUwagiPartii()
+{
+    FormPodp& window = FormPodp::instance();
+    window.setWindowTitle(QStringLiteral("Uwagi do partii"));
+    openBound(window, QStringLiteral("SELECT * FROM UwagiPartia ORDER BY IdPodp"));
+}
+
+void otworzUwagiProbek()
+{
+    FormPodp& window = FormPodp::instance();
+    window.setWindowTitle(QStringLiteral("Uwagi do próbek"));
+    window.setHeading(QStringLiteral("PODPOWIEDZI DO UWAG"));
+    openBound(window, QStringLiteral("SELECT * FROM UwagiProbka ORDER BY IdPodp"));
+}
+
+void otworzUwagi()
+{
+    ui::openModal(FormPodp::instance());
+}
+
+void otworzPlanyPobierania()
+{
+    FormPlanProcedura& window = FormPlanProcedura::instance();
+    window.pokazTabele(QStringLiteral("PlanPobierania"), QStringLiteral("PLAN POBIERANIA PRÓBEK - SŁOWNIK"));
+    ui::openModal(window);
+}
+
+void otworzProceduryPobierania()
+{
+    FormPlanProcedura& window = FormPlanProcedura::instance();
+    window.pokazTabele(QStringLiteral("ProceduraPobierania"),
+                       QStringLiteral("Próbki zostały pobrane i dostarczone przez zleceniodawcę zgodnie z "
+                                      "następującymi dokumentami:"));
+    ui::openModal(window);
 }
 
 void otworzWIW()

@@ -12,6 +12,18 @@ void otworzZaklady();
 void otworzLekarzy();
 // "PIW": district inspectorates by code, "Wg kodów" selected.
 void otworzPIW();
+// "Klient": the clients register, never as a picker: whatever a picker left is ended first, so
+// a pick from here cannot write into the batch window.
+void otworzKlientow();
+// "Uwagi do Partii", "Uwagi do próbek": the remark hints of batches, of samples; and the
+// showing with nothing set, on the list the window edited last.
+void otworzUwagiPartii();
+void otworzUwagiProbek();
+void otworzUwagi();
+// "Plan pobierania próbek", "Próbki zostały pobrane ...": the sampling plans, the sampling
+// procedures.
+void otworzPlanyPobierania();
+void otworzProceduryPobierania();
 // The regional inspectorates and the species; no command of the main window opens them.
 void otworzWIW();
 void otworzGatunki();

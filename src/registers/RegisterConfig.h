@@ -32,6 +32,7 @@ enum class BoxKind {
     Combo,     // combo box with a list, any text may be typed
     MultiLine, // several lines
     Check,     // check box; "T" in the field ticks it
+    Label,     // a label showing the value; code sets it, the user does not type into it
 };
 
 // How a masked box shows a stored value in a correction.
@@ -66,14 +67,20 @@ struct FieldDef
     QString suffix;       // caption after the box, on the same line
     bool sameRow = false; // the box follows the box before it on its line
     QString tooltip;
-    int maxLength = 0; // characters the box takes; 0 for no limit
+    int maxLength = 0; // characters the box takes (several-line boxes too); 0 for no limit
     QString mask;      // masked boxes: "#" a digit, other characters stand as they are
     MaskOnLoad maskOnLoad = MaskOnLoad::Keep;
     QStringList items;     // the combo's list
     bool readOnly = false; // shown, not typed into (a proposed number)
     SaveRule save = SaveRule::Always;
-    bool trim = false; // trimmed before it is written
-    int cut = 0;       // cut to its first characters (after trimming); 0 for no cut
+    bool trim = false;              // trimmed before it is written
+    int cut = 0;                    // cut to its first characters (after trimming); 0 for no cut
+    bool nullUnlessNumeric = false; // a text that is not a number is written as null
+    bool enterIgnored = false;      // several-line boxes: Enter starts no new line
+    // Boxes with the same group stand together in a frame of that name; the first box of the
+    // group gives the frame's caption.
+    QString group;
+    QString groupCaption;
     // ExclusiveFlag: an unticked box writes null (otherwise it leaves the row's mark alone).
     bool untickedClears = false;
 };
@@ -94,9 +101,9 @@ struct KeyRule
     bool editableInCorrection = true;
 };
 
-// The test that keeps a field unique. The value tested is the one stored: the box's text,
-// trimmed. A new row is tested against every row, a correction that changes the value against
-// the other rows (when the register tests corrections at all).
+// The test that keeps a field unique. The value tested is the one stored (the box's text by
+// the field's rules: trimmed, cut). A new row is tested against every row, a correction that changes the
+// value against the other rows (when the register tests corrections at all).
 struct DuplicateTest
 {
     QString field;
@@ -135,6 +142,17 @@ enum class SearchKind {
     // "&Szukaj" shows the search box; each change of its text makes current the first row whose
     // field of the chosen order begins with the text (letter case ignored).
     Positioning,
+    // The search box is always shown; each change of its text shows only the rows whose field,
+    // chosen by the criterion combo, begins with the text (letter case ignored), in that
+    // field's order. A criterion the combo does not list exactly leaves the rows as they are.
+    Filtering,
+};
+
+// A criterion of a filtering search: its text in the combo and the field it searches.
+struct SearchCriterion
+{
+    QString text;
+    QString field;
 };
 
 struct SearchRule
@@ -145,6 +163,10 @@ struct SearchRule
     ButtonDef accept{QStringLiteral("ComSzukAkc"), QStringLiteral("OK"), {}};
     QString keyField;       // proposed into the box when the order is the first option's
     int proposedLength = 8; // characters of the proposal that are selected
+    // Filtering: the combo of criteria with the label before it, and the label of the box.
+    ButtonDef criterion;
+    QString boxLabel;
+    std::vector<SearchCriterion> criteria;
 };
 
 // A button of the register beyond the pattern's.
@@ -165,6 +187,10 @@ struct RegisterHooks
     std::function<bool(RegisterWindow&)> close;
     // The grid's pick action (nothing by default).
     std::function<void(RegisterWindow&)> pick;
+    // A correction has filled the frame from the row it corrects.
+    std::function<void(RegisterWindow&, const db::Recordset&)> loaded;
+    // A save has stored its row and the frame is closed.
+    std::function<void(RegisterWindow&)> saved;
 };
 
 // Everything that makes a register window one register: the table, the window's controls with
@@ -174,6 +200,7 @@ struct RegisterConfig
     QString windowName;
     QString caption;
     ButtonDef heading; // name and text of the heading label; no label when the text is empty
+    // The table the window edits; when empty, the table of the rows its opener bound.
     QString table;
 
     QString dataControl;
@@ -201,6 +228,7 @@ struct RegisterConfig
     // locking disables only those not selected.
     QStringList locked;
     std::vector<SortOption> orderings;
+    ButtonDef orderingFrame; // when named, the option buttons stand in a frame with this caption
 
     KeyRule key;
     bool correctBeepsWhenEmpty = true;

@@ -3,6 +3,7 @@
 #include "common/MaskedEdit.h"
 #include "common/Messages.h"
 #include "common/TableHelpers.h"
+#include "common/TextHelpers.h"
 
 #include "platform/db/Field.h"
 
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,6 +26,48 @@ void fitWidth(QWidget* box, int characters)
 {
     if (characters > 0 && characters <= 20)
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(characters + 2, u'W')) + 8);
+}
+
+// A several-line box; Enter may be kept from starting a new line.
+class TextBox : public QPlainTextEdit
+{
+public:
+    TextBox(bool enterIgnored, QWidget* parent)
+        : QPlainTextEdit(parent)
+        , m_enterIgnored(enterIgnored)
+    {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (m_enterIgnored && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
+private:
+    bool m_enterIgnored;
+};
+
+// The box takes no more than the limit: what was typed or pasted past it is dropped, the text
+// around it stays.
+void limitLength(QPlainTextEdit* edit, int limit)
+{
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, limit] {
+        const QString text = edit->toPlainText();
+        const qsizetype excess = text.size() - limit;
+        if (excess <= 0)
+            return;
+        const int end = edit->textCursor().position();
+        const int start = int(qMax<qsizetype>(0, end - excess));
+        const QString kept = (text.left(start) + text.mid(end)).left(limit);
+        edit->setPlainText(kept);
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(int(qMin<qsizetype>(start, kept.size())));
+        edit->setTextCursor(cursor);
+    });
 }
 
 } // namespace
@@ -43,23 +87,43 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
 {
     setObjectName(config.frame);
     setAutoFillBackground(true);
-    auto* grid = new QGridLayout(this);
+    auto* frameGrid = new QGridLayout(this);
+    int frameRow = 0;
+    QGridLayout* grid = frameGrid; // the frame's grid, or the grid of the group being laid out
+    int groupRow = 0;
+    int* row = &frameRow;
+    QString group;
     QHBoxLayout* line = nullptr;
-    int row = 0;
     for (const FieldDef& field : config.fields) {
+        if (field.group != group) {
+            group = field.group;
+            line = nullptr;
+            grid = frameGrid;
+            row = &frameRow;
+            if (!group.isEmpty()) {
+                auto* box = new QGroupBox(field.groupCaption, this);
+                box->setObjectName(group);
+                grid = new QGridLayout(box);
+                groupRow = 0;
+                row = &groupRow;
+                frameGrid->addWidget(box, frameRow++, 0, 1, 2);
+            }
+        }
         QWidget* box = makeBox(field);
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
             if (field.kind != BoxKind::Check && !field.label.isEmpty())
-                grid->addWidget(new QLabel(field.label, this), row, 0, Qt::AlignRight | Qt::AlignTop);
-            grid->addLayout(line, row++, 1);
+                grid->addWidget(new QLabel(field.label, this), *row, 0, Qt::AlignRight | Qt::AlignTop);
+            grid->addLayout(line, (*row)++, 1);
+            grid->setColumnStretch(1, 1);
         } else if (!field.label.isEmpty()) {
             line->addWidget(new QLabel(field.label, this));
         }
-        line->addWidget(box, field.maxLength > 0 && field.maxLength <= 20 ? 0 : 1);
+        const bool narrow = (field.maxLength > 0 && field.maxLength <= 20) || field.kind == BoxKind::Label;
+        line->addWidget(box, narrow ? 0 : 1);
         if (!field.suffix.isEmpty())
             line->addWidget(new QLabel(field.suffix, this));
-        if (field.maxLength > 0 && field.maxLength <= 20 && field.suffix.isEmpty())
+        if (narrow && field.suffix.isEmpty())
             line->addStretch();
     }
     auto* buttons = new QHBoxLayout;
@@ -68,8 +132,8 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
     m_cancel = makeButton(config.cancel, this);
     buttons->addWidget(m_save);
     buttons->addWidget(m_cancel);
-    grid->addLayout(buttons, row, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    frameGrid->addLayout(buttons, frameRow, 0, 1, 2);
+    frameGrid->setColumnStretch(1, 1);
     setMinimumWidth(560);
     hide();
 }
@@ -107,15 +171,23 @@ QWidget* RegisterFrame::makeBox(const FieldDef& field)
         break;
     }
     case BoxKind::MultiLine: {
-        auto* edit = new QPlainTextEdit(this);
+        auto* edit = new TextBox(field.enterIgnored, this);
         edit->setTabChangesFocus(true);
         edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 3 + 12);
+        if (field.maxLength > 0)
+            limitLength(edit, field.maxLength);
         box = edit;
         break;
     }
     case BoxKind::Check:
         box = new QCheckBox(field.label, this);
         break;
+    case BoxKind::Label: {
+        auto* label = new QLabel(this);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")));
+        box = label;
+        break;
+    }
     }
     box->setObjectName(field.box);
     box->setToolTip(field.tooltip);
@@ -168,6 +240,8 @@ QString RegisterFrame::text(const QString& name) const
         return combo->currentText();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
         return plain->toPlainText();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
     return {};
 }
 
@@ -181,6 +255,8 @@ void RegisterFrame::setText(const QString& name, const QString& text)
         combo->setEditText(text);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
         plain->setPlainText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(text);
     }
 }
 
@@ -228,13 +304,19 @@ void RegisterFrame::write(db::Recordset& records, const FrameValues& values) con
                              values.ticked(field.box) ? QVariant(QStringLiteral("T")) : QVariant());
             continue;
         }
-        QString text = values.text(field.box);
-        if (field.trim)
-            text = text.trimmed();
-        if (field.cut > 0)
-            text.truncate(field.cut);
-        records.setValue(field.field, text);
+        records.setValue(field.field, storedValue(field, values.text(field.box)));
     }
+}
+
+QVariant RegisterFrame::storedValue(const FieldDef& field, QString text)
+{
+    if (field.trim)
+        text = text.trimmed();
+    if (field.cut > 0)
+        text.truncate(field.cut);
+    if (field.nullUnlessNumeric && !isNumeric(text))
+        return {};
+    return text;
 }
 
 } // namespace trelimor

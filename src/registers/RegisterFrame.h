@@ -42,6 +42,8 @@ public:
     // Writes the fields into the row being added or edited, by their save rules; exclusive
     // flags are the window's (they touch other rows).
     void write(db::Recordset& records, const FrameValues& values) const;
+    // What a box's text is stored as, by its field's rules (null for no value).
+    static QVariant storedValue(const FieldDef& field, QString text);
 
 private:
     QWidget* makeBox(const FieldDef& field);

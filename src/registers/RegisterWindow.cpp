@@ -12,6 +12,8 @@
 #include "platform/db/JetError.h"
 #include "platform/db/Transaction.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +77,13 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
     auto* row = new QHBoxLayout;
     m_data->setFixedWidth(160);
     row->addWidget(m_data);
+    QBoxLayout* options = row;
+    if (!m_config.orderingFrame.name.isEmpty()) {
+        auto* frame = new QGroupBox(m_config.orderingFrame.caption, this);
+        frame->setObjectName(m_config.orderingFrame.name);
+        options = new QHBoxLayout(frame);
+        row->addWidget(frame);
+    }
     for (const SortOption& ordering : m_config.orderings) {
         auto* option = new QRadioButton(ordering.option.caption, this);
         option->setObjectName(ordering.option.name);
@@ -90,8 +99,10 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
             }
         });
         m_options << option;
-        row->addWidget(option);
+        options->addWidget(option);
     }
+    if (m_config.search.kind == SearchKind::Filtering)
+        buildFilteringSearch(row);
     if (m_config.search.kind == SearchKind::Positioning) {
         m_searchBox = new QLineEdit(this);
         m_searchBox->setObjectName(m_config.search.box);
@@ -135,6 +146,30 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
     layout->addItem(row);
 }
 
+void RegisterWindow::buildFilteringSearch(QBoxLayout* row)
+{
+    const SearchRule& search = m_config.search;
+    row->addWidget(new QLabel(search.criterion.caption, this));
+    m_criteria = new QComboBox(this);
+    m_criteria->setObjectName(search.criterion.name);
+    m_criteria->setEditable(true);
+    m_criteria->setInsertPolicy(QComboBox::NoInsert);
+    for (const SearchCriterion& criterion : search.criteria)
+        m_criteria->addItem(criterion.text);
+    m_criteria->setCurrentIndex(-1);
+    m_criteria->setMinimumWidth(m_criteria->fontMetrics().horizontalAdvance(QStringLiteral("Nazwisko")) + 40);
+    row->addWidget(m_criteria);
+    row->addWidget(new QLabel(search.boxLabel, this));
+    m_searchBox = new QLineEdit(this);
+    m_searchBox->setObjectName(search.box);
+    m_searchBox->setMinimumWidth(140);
+    m_searchBox->setMaximumWidth(220);
+    row->addWidget(m_searchBox);
+    // Choosing a criterion leads on to the search text; only a change of the text searches.
+    connect(m_criteria, &QComboBox::activated, m_searchBox, [this] { m_searchBox->setFocus(); });
+    connect(m_searchBox, &QLineEdit::textChanged, this, &RegisterWindow::filterSearch);
+}
+
 QWidget* RegisterWindow::control(const QString& name) const
 {
     if (name.isEmpty())
@@ -151,6 +186,19 @@ void RegisterWindow::Klawisze(bool on)
             w->setEnabled(on);
     for (QRadioButton* option : std::as_const(m_options))
         option->setEnabled(on || option->isChecked());
+    // A filter chosen while the frame is open would change the rows under the edit; the
+    // search waits until the frame is closed.
+    if (m_config.search.kind == SearchKind::Filtering) {
+        m_searchBox->setEnabled(on);
+        m_criteria->setEnabled(on);
+    }
+}
+
+QString RegisterWindow::table() const
+{
+    if (!m_config.table.isEmpty() || !m_data->isBound())
+        return m_config.table;
+    return m_data->recordset().tableName();
 }
 
 void RegisterWindow::selectOrdering(int index)
@@ -246,6 +294,8 @@ void RegisterWindow::correct()
         db::Recordset& records = m_data->recordset();
         m_editedRowid = records.bookmark();
         m_frame->load(records);
+        if (m_config.hooks.loaded)
+            m_config.hooks.loaded(*this, records);
         if (m_config.duplicate)
             m_storedUniqueValue = BezNullText(records.value(m_config.duplicate->field));
         openFrame(false, m_config.correctionCaption, m_config.focusOnCorrection);
@@ -277,20 +327,25 @@ void RegisterWindow::save()
     m_data->refreshAt(saved);
     m_frame->hide();
     Klawisze(true);
+    if (m_config.hooks.saved)
+        m_config.hooks.saved(*this);
 }
 
 bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& saved)
 {
     db::Database& stale = ModLabor().BazaStale;
     try {
+        const QString table = this->table();
+        if (table.isEmpty()) // no opener has told the window its rows
+            throw db::JetError::fromNumber(db::jet::TableNotFound);
         // The duplicate test, the row and the marks it takes from other rows are stored together:
         // another installation cannot slip the same key in between.
         db::Transaction transaction(stale, db::Transaction::Mode::Immediate);
         if (const auto& duplicate = m_config.duplicate) {
-            const QString value = values.text(duplicate->box).trimmed();
-            if (values.isNew || (duplicate->testsCorrections && value != m_storedUniqueValue)) {
+            const QVariant value = storedValueOf(duplicate->box, values);
+            if (values.isNew || (duplicate->testsCorrections && value.toString() != m_storedUniqueValue)) {
                 const std::optional<bool> found =
-                    SprCzyIst(stale, m_config.table, duplicate->field, value,
+                    SprCzyIst(stale, table, duplicate->field, value,
                               values.isNew ? std::nullopt : std::optional<qint64>(m_editedRowid));
                 if (!found) { // the lookup failed and said why: no save without an answer
                     focusControl(duplicate->focus);
@@ -306,7 +361,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
         // The row is written through a recordset of its own: a correction reaches the record it
         // was opened on whatever the data control now shows (another order, a filter).
         db::Recordset row = stale.openRecordset(
-            QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(db::quoteIdentifier(m_config.table)),
+            QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(db::quoteIdentifier(table)),
             {values.isNew ? qint64(-1) : m_editedRowid});
         if (values.isNew) {
             row.addNew();
@@ -321,7 +376,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
                 continue;
             if (values.ticked(field.box)) {
                 stale.execute(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %2 IS NOT NULL AND rowid <> ?")
-                                  .arg(db::quoteIdentifier(m_config.table), db::quoteIdentifier(field.field)),
+                                  .arg(db::quoteIdentifier(table), db::quoteIdentifier(field.field)),
                               {values.isNew ? qint64(-1) : m_editedRowid});
                 row.setValue(field.field, QStringLiteral("T"));
             } else if (field.untickedClears) {
@@ -338,6 +393,14 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
         PokazBlad(m_config.saveErrorTitle, e);
         return false;
     }
+}
+
+QVariant RegisterWindow::storedValueOf(const QString& box, const FrameValues& values) const
+{
+    for (const FieldDef& field : m_config.fields)
+        if (field.box == box)
+            return RegisterFrame::storedValue(field, values.text(box));
+    return values.text(box).trimmed();
 }
 
 void RegisterWindow::remove()
@@ -428,6 +491,26 @@ void RegisterWindow::positionSearch()
     }
 }
 
+void RegisterWindow::filterSearch()
+{
+    const QString chosen = m_criteria->currentText();
+    for (const SearchCriterion& criterion : m_config.search.criteria) {
+        if (criterion.text != chosen) // compared exactly: "nazwisko" is no criterion
+            continue;
+        const QString field = db::quoteIdentifier(criterion.field);
+        try {
+            m_data->bind(ModLabor().BazaStale,
+                         QStringLiteral("SELECT * FROM %1 WHERE %2 LIKE ? ORDER BY %2")
+                             .arg(db::quoteIdentifier(table()), field),
+                         {likePrefix(m_searchBox->text().trimmed())});
+        } catch (const std::exception& e) {
+            PokazBlad(QStringLiteral("Szukaj"), e);
+        }
+        break;
+    }
+    Klawisze(true);
+}
+
 void RegisterWindow::acceptSearch()
 {
     if (!m_searchBox)
@@ -468,7 +551,7 @@ void RegisterWindow::reject()
     // Closing the window by its frame or Escape leaves it as "&Zamknij" does, never locked.
     if (m_frame->isVisible())
         cancel();
-    if (m_searchBox && m_searchBox->isVisible())
+    if (m_config.search.kind == SearchKind::Positioning && m_searchBox->isVisible())
         acceptSearch();
     closeWindow();
 }

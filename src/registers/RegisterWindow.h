@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QBoxLayout;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +42,8 @@ public:
 
     // Enables or disables the browsing controls while the frame (or the search) is open.
     void Klawisze(bool on);
+    // The table the window edits: its own, or the table of the rows its opener bound.
+    QString table() const;
 
     // The openers' settings: select an order's option button (which binds its order), and
     // bind the data control to a query on the dictionary database.
@@ -76,6 +80,9 @@ private:
     void placeFrame();
     void proposeKey();
     void positionSearch();
+    void buildFilteringSearch(QBoxLayout* row);
+    void filterSearch();
+    QVariant storedValueOf(const QString& box, const FrameValues& values) const;
     bool writeRow(FrameValues& values, db::Recordset::Bookmark& saved);
     void showRefusal(const Refusal& refusal);
     void focusControl(const QString& name);
@@ -87,6 +94,7 @@ private:
     QList<QRadioButton*> m_options;
     QLineEdit* m_searchBox = nullptr;
     QPushButton* m_searchAccept = nullptr;
+    QComboBox* m_criteria = nullptr; // the criteria of a filtering search
 
     bool m_nowyRekord = false;
     qint64 m_editedRowid = -1;
