@@ -54,6 +54,23 @@ TEST_F(ExportChecksTest, FallenAnimalsWithoutDistrictCodeStopBeforeAnyQuestion)
     EXPECT_FALSE(okno.waiting);
 }
 
+TEST_F(ExportChecksTest, AFailingCheckStopsTheExport)
+{
+    addBatch();
+    addSample(1);
+    okno.select(12);
+    ModLabor().BazaRok.execute(QStringLiteral("ALTER TABLE Badanie RENAME TO BadanieStare"));
+
+    ComMail_Click(okno);
+
+    ASSERT_EQ(dialogs->calls().size(), 1u) << "no question and no save dialog follow";
+    EXPECT_TRUE(dialogs->last().text.startsWith(QStringLiteral("Błąd eksportu! ")))
+        << dialogs->last().text.toStdString();
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("EKSPORT DO PLIKU"));
+    EXPECT_TRUE(declaredCount().isNull());
+    EXPECT_FALSE(okno.waiting);
+}
+
 TEST_F(ExportChecksTest, WithoutADeclaredCountNoStopsAndYesStoresTheRealCount)
 {
     addBatch();
