@@ -50,7 +50,7 @@ void UstawNaglowki(const QString& naglowek1, const QString& naglowek2, const QSt
     rs.close();
 }
 
-void KopiujDoRoboczej(const QString& tabela)
+bool KopiujDoRoboczej(const QString& tabela)
 {
     ModLaborValues& m = ModLabor();
     try {
@@ -70,8 +70,10 @@ void KopiujDoRoboczej(const QString& tabela)
             source.moveNext();
         }
         transaction.commit();
+        return true;
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Drukowanie") + tabela, e);
+        return false;
     }
 }
 

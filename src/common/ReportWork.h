@@ -27,8 +27,8 @@ void UstawNaglowki(const QString& naglowek1, const QString& naglowek2, const QSt
 void OproznijRoboczaTabele(const QString& tabela);
 // Appends every record of a dictionary table to the same-named table of the report work
 // database, field by field by name; null values leave the target's default. A failure is
-// reported under "Drukowanie" + the table's name and copies nothing.
-void KopiujDoRoboczej(const QString& tabela);
+// reported under "Drukowanie" + the table's name, copies nothing and gives false.
+bool KopiujDoRoboczej(const QString& tabela);
 
 // Opens a report file over the report work database with the program's report engine
 // (RaportAplikacja, made on first use): the template of the same base name, its texts, and the

@@ -2,16 +2,14 @@
 
 #include "ui_FormDrukRap.h"
 
+#include "ExportErrors.h"
 #include "SendMail.h"
 
 #include "common/ProgramState.h"
 
-#include "platform/PlatformError.h"
-#include "platform/db/JetError.h"
 #include "platform/paths/DurableFiles.h"
 #include "platform/paths/Folders.h"
 #include "platform/report/Report.h"
-#include "platform/report/ReportError.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/DialogService.h"
@@ -30,36 +28,11 @@ constexpr int kZoomPercent = 87;
 constexpr int kPanelMargin = 8;
 // No recipient is known when a report is sent: the user writes one over this in the mail program.
 const QString kPlaceholderRecipient = QStringLiteral("adresat@example.com");
-const QString kExportTitle = QStringLiteral("EKSPORT DO PLIKU");
-// The error number of a path or file that cannot be reached.
-constexpr int kPathAccessError = 75;
-
-// A folder or file of the export that cannot be written.
-class PathAccessError : public PlatformError
-{
-public:
-    using PlatformError::PlatformError;
-};
 
 QDate workingDate()
 {
     const QDate date = programState().workingDate();
     return date.isValid() ? date : ui::today();
-}
-
-QString exportErrorText(const std::exception& error)
-{
-    if (const auto* jet = dynamic_cast<const db::JetError*>(&error)) {
-        const QString numbered = QString::number(jet->number()) + jet->description();
-        if (jet->number() == db::jet::NoCurrentRecord)
-            return QStringLiteral("Wybierz (kliknij) pozycję do eksportu!\rSpróbuj ponownie!\r") + numbered;
-        return QStringLiteral("Błąd eksportu! ") + numbered;
-    }
-    const QString description = QString::fromUtf8(error.what());
-    if (dynamic_cast<const PathAccessError*>(&error) || dynamic_cast<const report::ReportError*>(&error))
-        return QStringLiteral("Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r") +
-               QString::number(kPathAccessError) + description;
-    return QStringLiteral("Błąd eksportu! ") + description;
 }
 
 } // namespace
@@ -169,7 +142,7 @@ void FormDrukRap::ComWyslij_Click()
         Send_Mail(kPlaceholderRecipient, CRViewer->document()->title(), QStringLiteral(" "), path);
     } catch (const std::exception& e) {
         cursor.restore();
-        ui::dialogs().message(exportErrorText(e), kExportTitle, ui::Icon::Information);
+        showExportError(e);
     }
 }
 

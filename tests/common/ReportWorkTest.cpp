@@ -116,7 +116,7 @@ TEST_F(ReportWorkTest, KopiujDoRoboczejCopiesByNameAndLeavesDefaultsForNulls)
     addPiw(stale(), QStringLiteral("1465"), QStringLiteral("Warszawa Śródmieście"), QVariant());
     addPiw(stale(), QStringLiteral("1061"), QStringLiteral("Łódź"), QStringLiteral("piw@lodz.pl"));
     addPiw(robot(), QStringLiteral("9999"), QStringLiteral("zostaje"), QStringLiteral("x"));
-    KopiujDoRoboczej(QStringLiteral("PIW"));
+    EXPECT_TRUE(KopiujDoRoboczej(QStringLiteral("PIW")));
     EXPECT_TRUE(dialogs->calls().empty());
     db::Recordset rs = robot().openRecordset(QStringLiteral("SELECT * FROM PIW ORDER BY IDPIW"));
     ASSERT_EQ(rs.recordCount(), 3) << "the target is not emptied";
@@ -131,7 +131,7 @@ TEST_F(ReportWorkTest, KopiujDoRoboczejOfAFieldTheTargetLacksIsReportedAndCopies
 {
     stale().execute(QStringLiteral("ALTER TABLE PIW ADD COLUMN Uwagi VARCHAR(50)"));
     stale().execute(QStringLiteral("INSERT INTO PIW (IDPIW, Uwagi) VALUES ('1465', NULL), ('1466', 'nowa')"));
-    KopiujDoRoboczej(QStringLiteral("PIW"));
+    EXPECT_FALSE(KopiujDoRoboczej(QStringLiteral("PIW")));
     ASSERT_EQ(dialogs->calls().size(), 1u);
     EXPECT_EQ(dialogs->last().title, QStringLiteral("DrukowaniePIW"));
     EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Uwagi"))) << dialogs->last().text.toStdString();
