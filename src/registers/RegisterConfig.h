@@ -76,6 +76,9 @@ struct FieldDef
     int cut = 0;       // cut to its first characters (after trimming); 0 for no cut
     // ExclusiveFlag: an unticked box writes null (otherwise it leaves the row's mark alone).
     bool untickedClears = false;
+    // The frame makes the box but leaves it out of its lines: the window places it (on a tab
+    // page, say) and gives it its label.
+    bool placedByWindow = false;
 };
 
 // How "&Dodaj" proposes the key of a new row.
@@ -165,6 +168,11 @@ struct RegisterHooks
     std::function<bool(RegisterWindow&)> close;
     // The grid's pick action (nothing by default).
     std::function<void(RegisterWindow&)> pick;
+    // The frame has just opened for a new row or a correction, filled and shown.
+    std::function<void(RegisterWindow&)> frameOpened;
+    // Adds to the frame's values, before the checks, what the window holds outside the frame
+    // (a label its opener set).
+    std::function<void(const RegisterWindow&, FrameValues&)> windowValues;
 };
 
 // Everything that makes a register window one register: the table, the window's controls with
@@ -174,7 +182,7 @@ struct RegisterConfig
     QString windowName;
     QString caption;
     ButtonDef heading; // name and text of the heading label; no label when the text is empty
-    QString table;
+    QString table;     // empty: the table of the recordset the opener binds
 
     QString dataControl;
     QString grid;

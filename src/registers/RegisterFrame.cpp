@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace trelimor {
 
@@ -43,11 +44,15 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
 {
     setObjectName(config.frame);
     setAutoFillBackground(true);
-    auto* grid = new QGridLayout(this);
+    auto* whole = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    whole->addLayout(grid);
     QHBoxLayout* line = nullptr;
     int row = 0;
     for (const FieldDef& field : config.fields) {
         QWidget* box = makeBox(field);
+        if (field.placedByWindow)
+            continue;
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
             if (field.kind != BoxKind::Check && !field.label.isEmpty())
@@ -62,16 +67,30 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
         if (field.maxLength > 0 && field.maxLength <= 20 && field.suffix.isEmpty())
             line->addStretch();
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    grid->setColumnStretch(1, 1);
+    m_sections = new QVBoxLayout;
+    whole->addLayout(m_sections);
+    m_buttons = new QHBoxLayout;
+    m_buttons->addStretch();
     m_save = makeButton(config.save, this);
     m_cancel = makeButton(config.cancel, this);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    grid->addLayout(buttons, row, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    m_buttons->addWidget(m_save);
+    m_buttons->addWidget(m_cancel);
+    whole->addLayout(m_buttons);
     setMinimumWidth(560);
     hide();
+}
+
+void RegisterFrame::addSection(QWidget* section)
+{
+    m_sections->addWidget(section);
+}
+
+QPushButton* RegisterFrame::addButton(const ButtonDef& definition)
+{
+    QPushButton* button = makeButton(definition, this);
+    m_buttons->insertWidget(m_buttons->indexOf(m_save), button);
+    return button;
 }
 
 QWidget* RegisterFrame::makeBox(const FieldDef& field)

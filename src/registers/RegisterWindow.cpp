@@ -167,6 +167,13 @@ int RegisterWindow::selectedOrdering() const
     return -1;
 }
 
+QString RegisterWindow::table() const
+{
+    if (!m_config.table.isEmpty() || !m_data->isBound())
+        return m_config.table;
+    return m_data->recordset().tableName();
+}
+
 void RegisterWindow::bindRecords(const QString& sql)
 {
     m_data->bind(ModLabor().BazaStale, sql);
@@ -189,6 +196,8 @@ void RegisterWindow::openFrame(bool isNew, const QString& caption, const QString
     m_frame->show();
     placeFrame();
     Klawisze(false);
+    if (m_config.hooks.frameOpened)
+        m_config.hooks.frameOpened(*this);
     focusControl(focus);
 }
 
@@ -260,28 +269,32 @@ void RegisterWindow::showRefusal(const Refusal& refusal)
     focusControl(refusal.focus);
 }
 
-void RegisterWindow::save()
+bool RegisterWindow::save()
 {
     FrameValues values = m_frame->values();
     values.isNew = m_nowyRekord;
     values.rowCount = m_data->recordCount();
+    if (m_config.hooks.windowValues)
+        m_config.hooks.windowValues(*this, values);
     const std::optional<Refusal> refusal = firstRefusal(m_config.checks, values);
     m_frame->applyTicks(values);
     if (refusal) {
         showRefusal(*refusal);
-        return;
+        return false;
     }
     db::Recordset::Bookmark saved = -1;
     if (!writeRow(values, saved))
-        return;
+        return false;
     m_data->refreshAt(saved);
     m_frame->hide();
     Klawisze(true);
+    return true;
 }
 
 bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& saved)
 {
     db::Database& stale = ModLabor().BazaStale;
+    const QString table = this->table();
     try {
         // The duplicate test, the row and the marks it takes from other rows are stored together:
         // another installation cannot slip the same key in between.
@@ -290,7 +303,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
             const QString value = values.text(duplicate->box).trimmed();
             if (values.isNew || (duplicate->testsCorrections && value != m_storedUniqueValue)) {
                 const std::optional<bool> found =
-                    SprCzyIst(stale, m_config.table, duplicate->field, value,
+                    SprCzyIst(stale, table, duplicate->field, value,
                               values.isNew ? std::nullopt : std::optional<qint64>(m_editedRowid));
                 if (!found) { // the lookup failed and said why: no save without an answer
                     focusControl(duplicate->focus);
@@ -306,7 +319,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
         // The row is written through a recordset of its own: a correction reaches the record it
         // was opened on whatever the data control now shows (another order, a filter).
         db::Recordset row = stale.openRecordset(
-            QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(db::quoteIdentifier(m_config.table)),
+            QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(db::quoteIdentifier(table)),
             {values.isNew ? qint64(-1) : m_editedRowid});
         if (values.isNew) {
             row.addNew();
@@ -321,7 +334,7 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
                 continue;
             if (values.ticked(field.box)) {
                 stale.execute(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %2 IS NOT NULL AND rowid <> ?")
-                                  .arg(db::quoteIdentifier(m_config.table), db::quoteIdentifier(field.field)),
+                                  .arg(db::quoteIdentifier(table), db::quoteIdentifier(field.field)),
                               {values.isNew ? qint64(-1) : m_editedRowid});
                 row.setValue(field.field, QStringLiteral("T"));
             } else if (field.untickedClears) {

@@ -37,6 +37,10 @@ public:
 
     // True while the frame adds a row, false while it corrects one.
     bool NowyRekord() const { return m_nowyRekord; }
+    // The stored record a correction writes (its rowid); -1 while adding.
+    qint64 editedRowid() const { return m_editedRowid; }
+    // The table the window edits: its register's, or the one the opener bound.
+    QString table() const;
 
     // Enables or disables the browsing controls while the frame (or the search) is open.
     void Klawisze(bool on);
@@ -50,7 +54,8 @@ public:
     // The operations behind the buttons and the grid.
     void add();
     void correct();
-    void save();
+    // True when the row was stored (and the frame closed).
+    bool save();
     void remove();
     void cancel();
     void closeWindow();
