@@ -10,6 +10,7 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "registers/FormPodpAll.h"
 #include "registers/Openers.h"
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
@@ -72,6 +73,13 @@ void wireRegisters()
     commands.setOpener(WindowCommand::InspectoratesRegister, &otworzPIW);
 }
 
+// Windows only the main window's hidden button and uncalled operations reach.
+void wireHiddenWindows()
+{
+    WindowCommands& commands = windowCommands();
+    commands.setOpener(WindowCommand::UnitsRegister, &otworzJednostkiMiary);
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -93,6 +101,7 @@ void polaczPodsystemy()
     wireShellServices();
     wireShellWindows();
     wireRegisters();
+    wireHiddenWindows();
     wireMaintenance();
 }
 
