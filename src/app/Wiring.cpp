@@ -11,6 +11,7 @@
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "registers/FormPodpAll.h"
+#include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
@@ -78,6 +79,7 @@ void wireHiddenWindows()
 {
     WindowCommands& commands = windowCommands();
     commands.setOpener(WindowCommand::UnitsRegister, &otworzJednostkiMiary);
+    commands.setOpener(WindowCommand::ScratchWindow, &otworzOknoRobocze);
 }
 
 void wireMaintenance()
