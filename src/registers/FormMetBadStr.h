@@ -61,7 +61,7 @@ private:
 
 // Asks for the print options of the Br/EBB report for the batch in the report work database
 // ("Ser" or "Auj" for the module, the batch's county code); true when they were written and
-// the report can be printed.
+// the report can be printed. The batch window's print options button is to call it.
 bool otworzOpcjeSprawozdania(const QString& modul, const QString& kodPowiatu);
 
 } // namespace trelimor

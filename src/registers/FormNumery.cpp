@@ -17,14 +17,18 @@ namespace {
 
 const QString kCheckTitle = QStringLiteral("KONTROLA POPRAWNOŚCI");
 
-// The whole number the text holds (blanks around it allowed) when it lies within the range.
-std::optional<qint64> wholeNumber(const QString& text, qint64 low, qint64 high)
+// The number a numeric text holds when it is a whole number of the type's size (blanks
+// around it allowed): a fraction, an exponent or a number out of range is no sample number.
+template <class Number>
+std::optional<Number> sampleNumber(const QString& text)
 {
+    if (!isNumeric(text))
+        return std::nullopt;
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < low || value > high)
+    if (!ok || value < std::numeric_limits<Number>::min() || value > std::numeric_limits<Number>::max())
         return std::nullopt;
-    return value;
+    return Number(value);
 }
 
 Refusal warning(const QString& title, const QString& text, const QString& focus)
@@ -38,16 +42,11 @@ std::optional<Refusal> sprawdzNumeryProbek(const QString& daily, const QString& 
 {
     const QString dailyBox = QStringLiteral("TextNrDziennyF");
     const QString generalBox = QStringLiteral("TextNrOgolnyF");
-    // A fraction, an exponent or a number out of range is no sample number either.
-    const auto day = isNumeric(daily) ? wholeNumber(daily, std::numeric_limits<qint16>::min(),
-                                                    std::numeric_limits<qint16>::max())
-                                      : std::nullopt;
+    const auto day = sampleNumber<qint16>(daily);
     if (!day)
         return warning(QStringLiteral("Popraw"),
                        QStringLiteral("Nieprawidłowy numer dzienny!\rWprowadź ponownie."), dailyBox);
-    const auto running = isNumeric(general) ? wholeNumber(general, std::numeric_limits<qint32>::min(),
-                                                          std::numeric_limits<qint32>::max())
-                                            : std::nullopt;
+    const auto running = sampleNumber<qint32>(general);
     if (!running)
         return warning(QStringLiteral("Popraw"),
                        QStringLiteral("Nieprawidłowy numer ogólny!\rWprowadź ponownie."), generalBox);
@@ -55,7 +54,7 @@ std::optional<Refusal> sprawdzNumeryProbek(const QString& daily, const QString& 
         return warning(kCheckTitle,
                        QStringLiteral("Nr dzienny: ") + daily + QStringLiteral(" już istnieje! Popraw!"),
                        dailyBox);
-    if (CzyJestNrOgolny(qint32(*running)))
+    if (CzyJestNrOgolny(*running))
         return warning(kCheckTitle,
                        QStringLiteral("Nr ogólny: ") + general + QStringLiteral(" już istnieje! Popraw!"),
                        generalBox);

@@ -145,31 +145,28 @@ QGroupBox* MatrixEditor::buildFrame()
     return frame;
 }
 
-void MatrixEditor::showMatrices(const QString& directionCode, const QString& typeCode)
+void MatrixEditor::bind(const QString& sql, const QVariantList& params)
 {
     try {
-        m_data->bind(ModLabor().BazaStale, kMatrixSql, {directionCode, typeCode});
+        m_data->bind(ModLabor().BazaStale, sql, params);
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Matryce"), e);
     }
+}
+
+void MatrixEditor::showMatrices(const QString& directionCode, const QString& typeCode)
+{
+    bind(kMatrixSql, {directionCode, typeCode});
 }
 
 void MatrixEditor::showNone()
 {
-    try {
-        m_data->bind(ModLabor().BazaStale, QStringLiteral("SELECT * FROM MATRYCA WHERE 0 = 1"));
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Matryce"), e);
-    }
+    bind(QStringLiteral("SELECT * FROM MATRYCA WHERE 0 = 1"));
 }
 
 void MatrixEditor::showAll()
 {
-    try {
-        m_data->bind(ModLabor().BazaStale, QStringLiteral("SELECT * FROM MATRYCA ORDER BY Matryca"));
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Matryce"), e);
-    }
+    bind(QStringLiteral("SELECT * FROM MATRYCA ORDER BY Matryca"));
 }
 
 void MatrixEditor::addCurrentMatrix(QHash<QString, QString>& values) const

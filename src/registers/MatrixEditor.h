@@ -3,6 +3,7 @@
 #include "RegisterChecks.h"
 
 #include <QHash>
+#include <QVariantList>
 #include <QWidget>
 
 #include <optional>
@@ -60,6 +61,7 @@ public:
 
 private:
     QGroupBox* buildFrame();
+    void bind(const QString& sql, const QVariantList& params = {});
     std::optional<Refusal> placeRefusal(bool focusTypeName) const;
     void refuse(const Refusal& refusal);
     void openFrame(const QString& caption);
