@@ -10,6 +10,8 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "registers/FormPodpAll.h"
+#include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
@@ -78,6 +80,14 @@ void wireRegisters()
     commands.setOpener(WindowCommand::SamplingProcedures, &otworzProceduryPobierania);
 }
 
+// Windows only the main window's hidden button and uncalled operations reach.
+void wireHiddenWindows()
+{
+    WindowCommands& commands = windowCommands();
+    commands.setOpener(WindowCommand::UnitsRegister, &otworzJednostkiMiary);
+    commands.setOpener(WindowCommand::ScratchWindow, &otworzOknoRobocze);
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -99,6 +109,7 @@ void polaczPodsystemy()
     wireShellServices();
     wireShellWindows();
     wireRegisters();
+    wireHiddenWindows();
     wireMaintenance();
 }
 

@@ -83,6 +83,9 @@ struct FieldDef
     QString groupCaption;
     // ExclusiveFlag: an unticked box writes null (otherwise it leaves the row's mark alone).
     bool untickedClears = false;
+    // The frame makes the box but leaves it out of its lines: the window places it (on a tab
+    // page, say) and gives it its label.
+    bool placedByWindow = false;
 };
 
 // How "&Dodaj" proposes the key of a new row.
@@ -191,6 +194,11 @@ struct RegisterHooks
     std::function<void(RegisterWindow&, const db::Recordset&)> loaded;
     // A save has stored its row and the frame is closed.
     std::function<void(RegisterWindow&)> saved;
+    // The frame has just opened for a new row or a correction, filled and shown.
+    std::function<void(RegisterWindow&)> frameOpened;
+    // Adds to the frame's values, before the checks, what the window holds outside the frame
+    // (a label its opener set).
+    std::function<void(const RegisterWindow&, FrameValues&)> windowValues;
 };
 
 // Everything that makes a register window one register: the table, the window's controls with

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace trelimor {
 
@@ -87,7 +88,9 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
 {
     setObjectName(config.frame);
     setAutoFillBackground(true);
-    auto* frameGrid = new QGridLayout(this);
+    auto* whole = new QVBoxLayout(this);
+    auto* frameGrid = new QGridLayout;
+    whole->addLayout(frameGrid);
     int frameRow = 0;
     QGridLayout* grid = frameGrid; // the frame's grid, or the grid of the group being laid out
     int groupRow = 0;
@@ -110,6 +113,8 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
             }
         }
         QWidget* box = makeBox(field);
+        if (field.placedByWindow)
+            continue;
         if (!field.sameRow || !line) {
             line = new QHBoxLayout;
             if (field.kind != BoxKind::Check && !field.label.isEmpty())
@@ -126,16 +131,30 @@ RegisterFrame::RegisterFrame(const RegisterConfig& config, QWidget* parent)
         if (narrow && field.suffix.isEmpty())
             line->addStretch();
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    frameGrid->setColumnStretch(1, 1);
+    m_sections = new QVBoxLayout;
+    whole->addLayout(m_sections);
+    m_buttons = new QHBoxLayout;
+    m_buttons->addStretch();
     m_save = makeButton(config.save, this);
     m_cancel = makeButton(config.cancel, this);
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    frameGrid->addLayout(buttons, frameRow, 0, 1, 2);
-    frameGrid->setColumnStretch(1, 1);
+    m_buttons->addWidget(m_save);
+    m_buttons->addWidget(m_cancel);
+    whole->addLayout(m_buttons);
     setMinimumWidth(560);
     hide();
+}
+
+void RegisterFrame::addSection(QWidget* section)
+{
+    m_sections->addWidget(section);
+}
+
+QPushButton* RegisterFrame::addButton(const ButtonDef& definition)
+{
+    QPushButton* button = makeButton(definition, this);
+    m_buttons->insertWidget(m_buttons->indexOf(m_save), button);
+    return button;
 }
 
 QWidget* RegisterFrame::makeBox(const FieldDef& field)

@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QHash>
 
+class QHBoxLayout;
 class QPushButton;
+class QVBoxLayout;
 
 namespace trelimor {
 
@@ -26,6 +28,11 @@ public:
     QWidget* box(const QString& name) const { return m_boxes.value(name); }
     QPushButton* saveButton() const { return m_save; }
     QPushButton* cancelButton() const { return m_cancel; }
+
+    // What a register adds to its frame: a part below the boxes (above the buttons), and a
+    // button in the row of save and cancel, before the save button.
+    void addSection(QWidget* section);
+    QPushButton* addButton(const ButtonDef& button);
 
     // Empties every box for a new row: masked boxes show their mask's prompts again, check
     // boxes are unticked.
@@ -50,6 +57,8 @@ private:
 
     const RegisterConfig& m_config;
     QHash<QString, QWidget*> m_boxes;
+    QVBoxLayout* m_sections;
+    QHBoxLayout* m_buttons;
     QPushButton* m_save;
     QPushButton* m_cancel;
 };

@@ -237,6 +237,8 @@ void RegisterWindow::openFrame(bool isNew, const QString& caption, const QString
     m_frame->show();
     placeFrame();
     Klawisze(false);
+    if (m_config.hooks.frameOpened)
+        m_config.hooks.frameOpened(*this);
     focusControl(focus);
 }
 
@@ -310,25 +312,28 @@ void RegisterWindow::showRefusal(const Refusal& refusal)
     focusControl(refusal.focus);
 }
 
-void RegisterWindow::save()
+bool RegisterWindow::save()
 {
     FrameValues values = m_frame->values();
     values.isNew = m_nowyRekord;
     values.rowCount = m_data->recordCount();
+    if (m_config.hooks.windowValues)
+        m_config.hooks.windowValues(*this, values);
     const std::optional<Refusal> refusal = firstRefusal(m_config.checks, values);
     m_frame->applyTicks(values);
     if (refusal) {
         showRefusal(*refusal);
-        return;
+        return false;
     }
     db::Recordset::Bookmark saved = -1;
     if (!writeRow(values, saved))
-        return;
+        return false;
     m_data->refreshAt(saved);
     m_frame->hide();
     Klawisze(true);
     if (m_config.hooks.saved)
         m_config.hooks.saved(*this);
+    return true;
 }
 
 bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& saved)

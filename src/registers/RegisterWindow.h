@@ -39,11 +39,13 @@ public:
 
     // True while the frame adds a row, false while it corrects one.
     bool NowyRekord() const { return m_nowyRekord; }
+    // The stored record a correction writes (its rowid); -1 while adding.
+    qint64 editedRowid() const { return m_editedRowid; }
+    // The table the window edits: its register's, or the one the opener bound.
+    QString table() const;
 
     // Enables or disables the browsing controls while the frame (or the search) is open.
     void Klawisze(bool on);
-    // The table the window edits: its own, or the table of the rows its opener bound.
-    QString table() const;
 
     // The openers' settings: select an order's option button (which binds its order), and
     // bind the data control to a query on the dictionary database.
@@ -54,7 +56,8 @@ public:
     // The operations behind the buttons and the grid.
     void add();
     void correct();
-    void save();
+    // True when the row was stored (and the frame closed).
+    bool save();
     void remove();
     void cancel();
     void closeWindow();

@@ -16,12 +16,19 @@ void InstalledRegisterTest::SetUp()
     installProgram();
     ModLabor().BazaStale =
         db::Database::open(paths::join(paths::dataFolder(), QStringLiteral("Stale.sqlite")));
+    ModLabor().BazaRobot =
+        db::Database::open(paths::join(paths::dataFolder(), QStringLiteral("Robot.sqlite")));
 }
 
 void InstalledRegisterTest::TearDown()
 {
     RegisterTest::TearDown();
     programState().reset();
+}
+
+db::Database& InstalledRegisterTest::robot()
+{
+    return ModLabor().BazaRobot;
 }
 
 void InstalledRegisterTest::choose(RegisterWindow& window, const QString& combo, const QString& item)
