@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/RecordsetModel.h"
+
+#include "platform/db/Database.h"
+
+#include <QList>
+#include <QString>
+
+namespace trelimor {
+
+class DataControl;
+
+// The columns of the batch grid DBGridPartia and of the sample grid DBGridPartiaG. A column
+// whose field the yearly file lacks (the older layouts' columns) shows empty cells.
+const QList<GridColumn>& kolumnyPartii();
+const QList<GridColumn>& kolumnyProbek();
+
+// The batches of the yearly database, newest first.
+inline const QString kZapytaniePartii = QStringLiteral("SELECT * FROM Partia ORDER BY Partia DESC");
+
+// Binds the sample data control to the samples of the batch in sample-number order (batch 0,
+// which no batch has, gives none).
+void wiazProbkiPartii(DataControl& probki, db::Database& baza, const QVariant& partia);
+
+// The sample grid's caption for the batch and the number of its samples.
+QString naglowekProbek(const QString& partia, int ilosc);
+
+} // namespace trelimor
