@@ -1,5 +1,7 @@
 #include "Wiring.h"
 
+#include "batch/FormPartia.h"
+#include "batch/OtwarcieOknaPartii.h"
 #include "common/Archive.h"
 #include "common/FormPracuja.h"
 #include "common/ModLabor.h"
@@ -72,6 +74,14 @@ void wireRegisters()
     commands.setOpener(WindowCommand::InspectoratesRegister, &otworzPIW);
 }
 
+void wireBatchWindow()
+{
+    windowCommands().setOpener(WindowCommand::BatchWindow, &EwidencjaDanych);
+    // The start-up makes the batch window and fills its remark hints; it refills them itself
+    // whenever the hints are edited.
+    shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -93,6 +103,7 @@ void polaczPodsystemy()
     wireShellServices();
     wireShellWindows();
     wireRegisters();
+    wireBatchWindow();
     wireMaintenance();
 }
 
