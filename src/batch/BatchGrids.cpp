@@ -1,10 +1,16 @@
 #include "BatchGrids.h"
 
 #include "common/DataControl.h"
+#include "common/DataGrid.h"
+
+#include <QHeaderView>
 
 namespace trelimor {
 
 namespace {
+
+// The rows a grid reads to fit its columns to what they show: enough for the rows in view.
+constexpr int kWierszeDopasowania = 60;
 
 // A column whose caption is its field's name.
 GridColumn pole(const char* field)
@@ -83,6 +89,22 @@ const QList<GridColumn>& kolumnyProbek()
         pole("Uwagi"),
     };
     return columns;
+}
+
+void przygotujSiatke(DataGrid& siatka, DataControl& dane, const QList<GridColumn>& kolumny)
+{
+    siatka.horizontalHeader()->setResizeContentsPrecision(kWierszeDopasowania);
+    siatka.setSelectionBehavior(QAbstractItemView::SelectRows);
+    siatka.bind(&dane, kolumny);
+}
+
+void indeksujProbkiPartii(db::Database& rok)
+{
+    try {
+        rok.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS BadaniePartia ON Badanie (Partia)"));
+    } catch (const std::exception&) {
+        // Only a help for speed: a file that cannot take it (read-only, say) is read as it is.
+    }
 }
 
 void wiazProbkiPartii(DataControl& probki, db::Database& baza, const QVariant& partia)

@@ -10,14 +10,23 @@
 namespace trelimor {
 
 class DataControl;
+class DataGrid;
 
 // The columns of the batch grid DBGridPartia and of the sample grid DBGridPartiaG. A column
 // whose field the yearly file lacks (the older layouts' columns) shows empty cells.
 const QList<GridColumn>& kolumnyPartii();
 const QList<GridColumn>& kolumnyProbek();
 
+// Binds a grid of the batch window to its data control: whole rows selected, columns fitted to
+// the rows in view rather than to every row of a long list.
+void przygotujSiatke(DataGrid& siatka, DataControl& dane, const QList<GridColumn>& kolumny);
+
 // The batches of the yearly database, newest first.
 inline const QString kZapytaniePartii = QStringLiteral("SELECT * FROM Partia ORDER BY Partia DESC");
+
+// Every change of the current batch reads that batch's samples: an index on the batch number
+// keeps it a lookup rather than a walk through the whole year's samples.
+void indeksujProbkiPartii(db::Database& rok);
 
 // Binds the sample data control to the samples of the batch in sample-number order (batch 0,
 // which no batch has, gives none).

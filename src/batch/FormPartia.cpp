@@ -12,7 +12,6 @@
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -20,9 +19,6 @@
 namespace trelimor {
 
 namespace {
-
-// The rows a grid reads to fit its columns to what they show: enough for the rows in view.
-constexpr int kWierszeDopasowania = 60;
 
 // The controls Klawisze enables and disables, in its order; LabData follows the second flag.
 const QStringList kKontrolkiKlawiszy{
@@ -82,14 +78,10 @@ void FormPartia::przygotujKontrolki()
         combo->setCompleter(nullptr);
     MaskEdBoxGodzWyslaniaDoLab->clearWithMask(QStringLiteral("##:##"));
 
-    DBGridPartia->bind(DataPartia, kolumnyPartii());
-    DBGridPartiaG->bind(DataProbka, kolumnyProbek());
+    przygotujSiatke(*DBGridPartia, *DataPartia, kolumnyPartii());
+    przygotujSiatke(*DBGridPartiaG, *DataProbka, kolumnyProbek());
     connect(DataPartia, &DataControl::repositioned, this, &FormPartia::PokazProbkiPartii);
     connect(DataProbka, &DataControl::repositioned, this, [this] { ZaznaczWiersz(DBGridPartiaG); });
-    for (DataGrid* grid : {DBGridPartia, DBGridPartiaG}) {
-        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grid->horizontalHeader()->setResizeContentsPrecision(kWierszeDopasowania);
-    }
 
     menu1 = new QMenu(QStringLiteral("Menu1"), this);
     menu1->setObjectName(QStringLiteral("menu1"));
@@ -111,6 +103,7 @@ void FormPartia::przygotujDoPokazania()
     LabData->setText(state.workingDateText());
     LabelKodPiw->setText(state.countyCode());
     LabiNFO->clear();
+    indeksujProbkiPartii(ModLabor().BazaRok);
     WczytajPartie();
     LabelNrZlecenia->setText(QLatin1Char('/') + state.workingDate().toString(QStringLiteral("yyyy")));
     WypelnijPrzyOtwarciu();
