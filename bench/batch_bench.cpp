@@ -13,7 +13,8 @@
 #include "platform/db/Transaction.h"
 #include "platform/paths/Folders.h"
 #include "platform/ui/DefaultInstance.h"
-#include "platform/ui/DialogService.h"
+
+#include "SilentDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,23 +30,6 @@ namespace {
 
 constexpr int kPartie = 5000;
 constexpr int kProbekNaPartie = 10;
-
-// Boxes are answered by nobody: the benchmark measures the work, not a user.
-class SilentDialogs : public ui::DialogService
-{
-public:
-    void message(const QString&, const QString&, ui::Icon) override {}
-    bool askYesNo(const QString&, const QString&, ui::Icon, bool) override { return false; }
-    ui::Answer askYesNoCancel(const QString&, const QString&, ui::Icon) override
-    {
-        return ui::Answer::Cancel;
-    }
-    bool askOkCancel(const QString&, const QString&, ui::Icon) override { return false; }
-    QString openFile(const QString&, const QString&, const QString&, int) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, int) override { return {}; }
-    bool printerSetup(QPrinter&) override { return false; }
-    void beep() override {}
-};
 
 void wypelnijRok(db::Database& rok)
 {
@@ -84,7 +68,7 @@ struct RokPartii
         qputenv("TRELIMOR_HOME", root.filePath(QStringLiteral("Trelimor")).toUtf8());
         qputenv("TRELIMOR_NETWORK", root.filePath(QStringLiteral("network")).toUtf8());
         QDir().mkpath(paths::dataFolder());
-        ui::setDialogs(std::make_unique<SilentDialogs>());
+        ui::setDialogs(std::make_unique<bench::SilentDialogs>());
         ModLabor().BazaStale =
             db::Database::create(paths::join(paths::dataFolder(), QStringLiteral("Stale.sqlite")));
         programState().setCountyCode(QStringLiteral("1465"));
