@@ -11,7 +11,6 @@
 
 #include "platform/ui/Twips.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -180,16 +179,6 @@ void FormPartia::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     rozmiesc();
-}
-
-void FormPartia::closeEvent(QCloseEvent* event)
-{
-    // Closed by its frame the window behaves as "&Zamknij", which an open frame has disabled.
-    if (!ComZamk->isEnabled()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void FormPartia::reject()

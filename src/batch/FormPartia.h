@@ -108,16 +108,15 @@ public slots:
     void ComAnulujFrS_Click();
     // "&Zamknij": hides the window.
     void ComZamk_Click();
+    // Escape and the window's close button act as "&Zamknij" while it is enabled, never while a
+    // frame is open.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // Escape and the window's close button act as "&Zamknij" while it is enabled, never while a
-    // frame is open.
-    void reject() override;
 
 private:
     friend class ui::DefaultInstance<FormPartia>;

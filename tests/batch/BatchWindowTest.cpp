@@ -353,6 +353,8 @@ TEST_F(BatchWindowTest, AnOpenFrameKeepsTheWindowOpen)
         EXPECT_FALSE(w.ComZamk->isEnabled());
         QTest::keyClick(&w, Qt::Key_Escape);
         EXPECT_TRUE(w.isVisible());
+        w.close();
+        EXPECT_TRUE(w.isVisible());
         w.ComAnulujFrNaPIW_Click();
         EXPECT_TRUE(w.ComZamk->isEnabled());
         QTest::keyClick(&w, Qt::Key_Escape);
