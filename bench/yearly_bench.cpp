@@ -10,7 +10,8 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 #include "platform/paths/Folders.h"
-#include "platform/ui/DialogService.h"
+
+#include "SilentDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,23 +23,6 @@ using namespace trelimor;
 
 namespace {
 
-// Boxes are answered by nobody: the benchmark measures the work, not a user.
-class SilentDialogs : public ui::DialogService
-{
-public:
-    void message(const QString&, const QString&, ui::Icon) override {}
-    bool askYesNo(const QString&, const QString&, ui::Icon, bool) override { return false; }
-    ui::Answer askYesNoCancel(const QString&, const QString&, ui::Icon) override
-    {
-        return ui::Answer::Cancel;
-    }
-    bool askOkCancel(const QString&, const QString&, ui::Icon) override { return false; }
-    QString openFile(const QString&, const QString&, const QString&, int) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, int) override { return {}; }
-    bool printerSetup(QPrinter&) override { return false; }
-    void beep() override {}
-};
-
 // A program folder with a complete dictionary database, county 1465, working year 2022.
 struct Installation
 {
@@ -49,7 +33,7 @@ struct Installation
         qputenv("TRELIMOR_HOME", root.filePath(QStringLiteral("Trelimor")).toUtf8());
         qputenv("TRELIMOR_NETWORK", root.filePath(QStringLiteral("network")).toUtf8());
         QDir().mkpath(paths::dataFolder());
-        ui::setDialogs(std::make_unique<SilentDialogs>());
+        ui::setDialogs(std::make_unique<bench::SilentDialogs>());
         db::Database stale =
             db::Database::create(paths::join(paths::dataFolder(), QStringLiteral("Stale.sqlite")));
         stale.createTable(

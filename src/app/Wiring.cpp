@@ -1,5 +1,7 @@
 #include "Wiring.h"
 
+#include "batch/FormPartia.h"
+#include "batch/OtwarcieOknaPartii.h"
 #include "common/Archive.h"
 #include "common/FormPracuja.h"
 #include "common/ModLabor.h"
@@ -88,6 +90,14 @@ void wireHiddenWindows()
     commands.setOpener(WindowCommand::ScratchWindow, &otworzOknoRobocze);
 }
 
+void wireBatchWindow()
+{
+    windowCommands().setOpener(WindowCommand::BatchWindow, &EwidencjaDanych);
+    // The start-up makes the batch window and fills its remark hints; it refills them itself
+    // whenever the hints are edited.
+    shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -110,6 +120,7 @@ void polaczPodsystemy()
     wireShellWindows();
     wireRegisters();
     wireHiddenWindows();
+    wireBatchWindow();
     wireMaintenance();
 }
 

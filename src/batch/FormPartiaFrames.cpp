@@ -1,0 +1,218 @@
+// The batch window's commands: its frames, their opening and closing, and the commands the
+// documents and the imports supply.
+
+#include "FormPartia.h"
+
+#include "BatchCommands.h"
+
+#include "common/Messages.h"
+#include "common/ModLabor.h"
+
+#include "shell/WindowCommands.h"
+
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Keystrokes.h"
+
+#include <QCursor>
+#include <QMenu>
+
+#include <functional>
+
+namespace trelimor {
+
+void FormPartia::polaczPolecenia()
+{
+    const auto przycisk = [this](QPushButton* button, void (FormPartia::*command)()) {
+        connect(button, &QPushButton::clicked, this, command);
+    };
+    przycisk(ComZamk, &FormPartia::ComZamk_Click);
+    przycisk(ComDodajPr, &FormPartia::ComDodajPr_Click);
+    przycisk(ComPopraw, &FormPartia::ComPopraw_Click);
+    przycisk(ComUsun, &FormPartia::ComUsun_Click);
+    przycisk(ComZapiszFr, &FormPartia::ComZapiszFr_Click);
+    przycisk(ComAnulujFr, &FormPartia::ComAnulujFr_Click);
+    przycisk(ComDodajG, &FormPartia::ComDodajG_Click);
+    przycisk(ComPoprawG, &FormPartia::ComPoprawG_Click);
+    przycisk(ComUsunG, &FormPartia::ComUsunG_Click);
+    przycisk(ComZapiszFrNaPIW, &FormPartia::ComZapiszFrNaPIW_Click);
+    przycisk(ComAnulujFrNaPIW, &FormPartia::ComAnulujFrNaPIW_Click);
+    przycisk(ComEdytuj, &FormPartia::ComEdytuj_Click);
+    przycisk(ComSzukaj, &FormPartia::ComSzukaj_Click);
+    przycisk(ComSzukFrS, &FormPartia::ComSzukFrS_Click);
+    przycisk(ComAnulujFrS, &FormPartia::ComAnulujFrS_Click);
+
+    // The documents' and imports' commands, looked up at the click: the program supplies them
+    // after this window may already exist. A failure of one is reported, never left to escape.
+    using Polecenie = std::function<void()> PoleceniaOknaPartii::*;
+    const auto zewnetrzne = [this](QPushButton* button, Polecenie command) {
+        connect(button, &QPushButton::clicked, this, [button, command] {
+            try {
+                (poleceniaOknaPartii().*command)();
+            } catch (const std::exception& e) {
+                PokazBlad(button->text().remove(QLatin1Char('&')), e);
+            }
+        });
+    };
+    zewnetrzne(ComDrukuj, &PoleceniaOknaPartii::ComDrukuj_Click);
+    zewnetrzne(ComProtokol, &PoleceniaOknaPartii::ComProtokol_Click);
+    zewnetrzne(ComProtokolSaria1, &PoleceniaOknaPartii::ComProtokolSaria1_Click);
+    zewnetrzne(ComPismoPrzewodnie, &PoleceniaOknaPartii::ComPismoPrzewodnie_Click);
+    zewnetrzne(ComMail, &PoleceniaOknaPartii::ComMail_Click);
+    zewnetrzne(ComWczytPart, &PoleceniaOknaPartii::ComWczytPart_Click);
+    zewnetrzne(ComWczyt, &PoleceniaOknaPartii::ComWczyt_Click);
+    zewnetrzne(ComWczytaj, &PoleceniaOknaPartii::ComWczytaj_Click);
+    zewnetrzne(ComWczytKolektor, &PoleceniaOknaPartii::ComWczytKolektor_Click);
+    zewnetrzne(ComWczytWynik, &PoleceniaOknaPartii::ComWczytWynik_Click);
+    // "&Wczytaj plik", "&Rejestr" and "&Wczytaj plik kolektora" have no action.
+}
+
+void FormPartia::otworzRamke(QGroupBox* frame, const QString& caption)
+{
+    Klawisze(false, false);
+    frame->setTitle(caption);
+    frame->show();
+    frame->raise();
+}
+
+void FormPartia::zamknijRamke(QGroupBox* frame)
+{
+    frame->hide();
+    Klawisze(true, true);
+}
+
+// --- The batch frame -------------------------------------------------------------------------
+
+void FormPartia::ComDodajPr_Click()
+{
+    TextZaklad->setEnabled(true);
+    otworzRamke(FramePartia, QStringLiteral("NOWA PARTIA"));
+    TrybEdycji = QStringLiteral("Dodaj");
+    NowyRekord = true;
+    TextNrZlecenia->setFocus();
+}
+
+void FormPartia::ComPopraw_Click()
+{
+    if (!maPartie())
+        return;
+    TrybEdycji = QStringLiteral("Popraw");
+    TrybWczytywania = QStringLiteral("Popraw");
+    TextNrPartii->setEnabled(false);
+    NowyRekord = false;
+    otworzRamke(FramePartia, QStringLiteral("EDYCJA PARTII"));
+    ComZapiszFr->setFocus();
+}
+
+void FormPartia::ComUsun_Click()
+{
+    pokazNiedostepne(QStringLiteral("Usuwanie partii"));
+}
+
+void FormPartia::ComZapiszFr_Click()
+{
+    // Until the batch save is here the frame stays open with what it holds: nothing is lost.
+    pokazNiedostepne(QStringLiteral("Zapisywanie partii"));
+}
+
+void FormPartia::ComAnulujFr_Click()
+{
+    zamknijRamke(FramePartia);
+    CheckNast->setChecked(false);
+}
+
+// --- The sample frame ------------------------------------------------------------------------
+
+void FormPartia::ComDodajG_Click()
+{
+    if (!maPartie())
+        return;
+    TrybEdycji = QStringLiteral("Dodaj");
+    otworzRamke(FramePartiaG, QStringLiteral("NOWA PRÓBKA"));
+    NowyRekord = true;
+    TextNrKolczyka->setFocus();
+}
+
+void FormPartia::ComPoprawG_Click()
+{
+    if (DataProbka->recordCount() == 0)
+        return;
+    TrybEdycji = QStringLiteral("Popraw");
+    NowyRekord = false;
+    otworzRamke(FramePartiaG, QStringLiteral("EDYCJA PRÓBKI"));
+    ComAnulujFrNaPIW->setFocus();
+}
+
+void FormPartia::ComUsunG_Click()
+{
+    pokazNiedostepne(QStringLiteral("Usuwanie próbki"));
+}
+
+void FormPartia::ComZapiszFrNaPIW_Click()
+{
+    pokazNiedostepne(QStringLiteral("Zapisywanie próbki"));
+}
+
+void FormPartia::ComAnulujFrNaPIW_Click()
+{
+    zamknijRamke(FramePartiaG);
+    CzekaNaPierwszaProbke = false;
+}
+
+void FormPartia::ComEdytuj_Click()
+{
+    // The herd-seat number of the current sample, from the older yearly files that keep it.
+    if (DataProbka->recordCount() == 0)
+        return;
+    const db::Recordset& probki = DataProbka->recordset();
+    if (probki.fieldIndex(QStringLiteral("PartiaG")) >= 0)
+        TextNrPartiiG->setText(BezNullText(probki.value(QStringLiteral("PartiaG"))));
+}
+
+// --- The search frame ------------------------------------------------------------------------
+
+void FormPartia::ComSzukaj_Click()
+{
+    FrameSzukaj->show();
+    FrameSzukaj->raise();
+    Klawisze(false, true);
+    TextNrGosp->clear();
+    LabelDataPobrFrS->clear();
+    TextWlascicielS->clear();
+    TextNrKolczykaS->clear();
+    TextNrGosp->setFocus();
+    ui::sendKeystrokes(TextNrGosp, {ui::Keystroke::End});
+}
+
+void FormPartia::ComSzukFrS_Click()
+{
+    // "&Znajdź" searches nothing: the frame stays open.
+}
+
+void FormPartia::ComAnulujFrS_Click()
+{
+    zamknijRamke(FrameSzukaj);
+}
+
+void FormPartia::ComZamk_Click()
+{
+    hide();
+}
+
+// --- Menu and the establishment warning ------------------------------------------------------
+
+void FormPartia::PokazMenuPodreczne()
+{
+    menu1->popup(QCursor::pos());
+}
+
+void FormPartia::SprawdzZmianeZakladu()
+{
+    const QString kod = LabelKod->text().trimmed();
+    if (kod.isEmpty())
+        return;
+    ui::dialogs().askOkCancel(QStringLiteral("Wprowadzasz próbki zakładu: ") + kod +
+                                  QStringLiteral(".\r\nNie możesz zmieniać numeru zakładu!"),
+                              QString(ui::ProgramTitle), ui::Icon::Information);
+}
+
+} // namespace trelimor
