@@ -1,5 +1,6 @@
 #include "Wiring.h"
 
+#include "batch/DokumentyOknaPartii.h"
 #include "batch/FormPartia.h"
 #include "batch/OtwarcieOknaPartii.h"
 #include "common/Archive.h"
@@ -96,6 +97,7 @@ void wireBatchWindow()
     // The start-up makes the batch window and fills its remark hints; it refills them itself
     // whenever the hints are edited.
     shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
+    polaczDokumentyOknaPartii();
 }
 
 void wireMaintenance()

@@ -2,7 +2,7 @@
 
 #include "BatchGrids.h"
 #include "BatchLayout.h"
-#include "CodeLists.h"
+#include "common/CodeLists.h"
 
 #include "common/Messages.h"
 #include "common/ModLabor.h"

@@ -4,9 +4,9 @@
 #include "PrintFrame.h"
 #include "PrintPreparation.h"
 #include "ReportControl.h"
-#include "SampleCodes.h"
 #include "SampleCountCheck.h"
 #include "ValueText.h"
+#include "common/CodeLists.h"
 
 #include "common/DataControl.h"
 #include "common/Messages.h"

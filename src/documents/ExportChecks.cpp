@@ -1,8 +1,8 @@
 #include "BatchDocuments.h"
 #include "ExportErrors.h"
 #include "PrintFrame.h"
-#include "SampleCodes.h"
 #include "SampleCountCheck.h"
+#include "common/CodeLists.h"
 
 #include "common/DataControl.h"
 #include "common/Messages.h"
@@ -59,7 +59,8 @@ std::optional<QString> nieprawidlowyRodzajUboju()
 {
     QStringList marks;
     QVariantList kody;
-    for (const QString& kod : rodzajeUboju()) {
+    for (const KodZOpisem& rodzaj : rodzajeUboju()) {
+        const QString& kod = rodzaj.kod;
         marks << QStringLiteral("?");
         kody << kod;
     }

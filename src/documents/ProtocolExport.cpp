@@ -3,9 +3,9 @@
 #include "FormDrukRap.h"
 #include "PrintPreparation.h"
 #include "ProtocolFile.h"
-#include "SampleCodes.h"
 #include "SendMail.h"
 #include "ValueText.h"
+#include "common/CodeLists.h"
 
 #include "common/DataControl.h"
 #include "common/Messages.h"

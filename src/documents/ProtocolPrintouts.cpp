@@ -5,7 +5,7 @@
 #include "PrintFrame.h"
 #include "PrintPreparation.h"
 #include "ReportControl.h"
-#include "SampleCodes.h"
+#include "common/CodeLists.h"
 
 #include "common/Dates.h"
 #include "common/Messages.h"

@@ -1,13 +1,15 @@
 #include "BatchRows.h"
 
 #include "batch/BatchCommands.h"
-#include "batch/CodeLists.h"
+#include "batch/DokumentyOknaPartii.h"
 #include "batch/FormPartia.h"
 #include "batch/OtwarcieOknaPartii.h"
+#include "common/CodeLists.h"
 
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
 #include "common/YearlyDatabase.h"
+#include "documents/FormDrukRap.h"
 #include "shell/FormOperat.h"
 #include "shell/FormUzytkownik.h"
 #include "shell/WindowCommands.h"
@@ -202,6 +204,27 @@ TEST_F(BatchWindowTest, ChoosingABatchShowsItsSamplesAndTheirCount)
     okno().DBGridPartia->setCurrentIndex(partie->index(2, 0));
     EXPECT_EQ(okno().DataProbka->recordCount(), 3);
     EXPECT_TRUE(okno().naglowekProbek().endsWith(QStringLiteral("NR: 1               ILOŚĆ POZYCJI: 3")));
+}
+
+TEST_F(BatchWindowTest, ThePrintButtonsRunTheBatchDocuments)
+{
+    polaczDokumentyOknaPartii();
+    registerFormDrukRap();
+    startJakoOperator();
+    dodajPartie(rok(), 1, 2, QStringLiteral("Owce"));
+    ewidencjaDanych();
+    ASSERT_EQ(okno().LabPartia->text(), QStringLiteral("1"));
+
+    okno().ComDrukuj->click();
+    EXPECT_FALSE(okno().FrameWynik->isHidden());
+    EXPECT_FALSE(okno().DBGridPartia->isEnabled()) << "the window waits for a printout";
+    EXPECT_TRUE(okno().ComDrukuj->isEnabled()) << "a second press closes the frame";
+
+    okno().ComProtokol->click();
+    EXPECT_EQ(opener->opened().last(), QStringLiteral("FormDrukRap"));
+    EXPECT_EQ(ModLabor().BazaRobot.scalar(QStringLiteral("SELECT count(*) FROM Badanie")).toInt(), 2);
+    EXPECT_TRUE(okno().FrameWynik->isHidden()) << "the printout closes the frame";
+    EXPECT_TRUE(okno().DBGridPartia->isEnabled());
 }
 
 TEST_F(BatchWindowTest, KlawiszeLocksExactlyItsControls)

@@ -2,7 +2,7 @@
 
 #include "common/ModLabor.h"
 #include "documents/BatchDocuments.h"
-#include "documents/SampleCodes.h"
+#include "common/CodeLists.h"
 
 #include <gtest/gtest.h>
 

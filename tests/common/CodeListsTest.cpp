@@ -1,4 +1,4 @@
-#include "batch/CodeLists.h"
+#include "common/CodeLists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "CodeLists.h"
 
+#include <algorithm>
+
 #include "common/Dates.h"
 
 #include <QHash>
@@ -113,6 +115,23 @@ QStringList kodySystemuUtrzymania(const QString& gatunek)
 QString OpisSystemuUtrzymania(const QString& kod)
 {
     return opisKodu(systemyUtrzymania(), kod);
+}
+
+bool czyRodzajUboju(const QString& kod)
+{
+    return std::any_of(rodzajeUboju().cbegin(), rodzajeUboju().cend(),
+                       [&](const KodZOpisem& rodzaj) { return rodzaj.kod == kod; });
+}
+
+QString kierunekBadania(const QString& gatunek, bool zCwd)
+{
+    static const QStringList tse = {QStringLiteral("Owce"), QStringLiteral("Kozy"), QStringLiteral("Owca"),
+                                    QStringLiteral("Koza")};
+    if (tse.contains(gatunek, Qt::CaseSensitive))
+        return QStringLiteral("TSE");
+    if (zCwd && gatunek == kJeleniowate)
+        return QStringLiteral("CWD");
+    return QStringLiteral("BSE");
 }
 
 namespace {

@@ -37,6 +37,13 @@ QStringList kodySystemuUtrzymania(const QString& gatunek);
 // The description of a keeping-system code; empty for any other text (codes are exact).
 QString OpisSystemuUtrzymania(const QString& kod);
 
+// Whether the text is one of the sixteen kind-of-slaughter codes, compared exactly.
+bool czyRodzajUboju(const QString& kod);
+// The direction of the tests a batch goes to, from the species of its current sample, compared
+// exactly: sheep and goats "TSE", deer "CWD" when the document knows that direction, anything
+// else (cattle, an empty species) "BSE".
+QString kierunekBadania(const QString& gatunek, bool zCwd);
+
 // The fixed lists of the frames' combos, by the combo's name ("ComboPlec" ...); empty for a
 // combo without a fixed list. ComboLaboratorium's list holds only its last entry: the
 // laboratory that receives the samples is the installation's own and comes before it.
