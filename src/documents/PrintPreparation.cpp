@@ -39,7 +39,138 @@ QString textOf(const db::Recordset& rs, const char* field)
     return BezNullText(rs.value(QString::fromLatin1(field)));
 }
 
+// Counts the results of the work table's rows the filter selects (an empty filter: all rows).
+LiczbyWynikow policzWyniki(const QString& NazTab, const QString& NazKol, const QString& filter,
+                           const QVariantList& args)
+{
+    requirePlainName(NazTab);
+    requirePlainName(NazKol);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(NazKol, NazTab);
+    if (!filter.isEmpty())
+        sql += QStringLiteral(" WHERE ") + filter;
+    LiczbyWynikow liczby;
+    for (db::Recordset rs = ModLabor().BazaRobot.openRecordset(sql, args); !rs.eof(); rs.moveNext()) {
+        const QString poczatek = BezNullText(rs.value(0)).trimmed().left(3);
+        ++liczby.zbadano;
+        if (poczatek == u"dod")
+            ++liczby.dod;
+        else if (poczatek == u"uje")
+            ++liczby.ujem;
+        else if (poczatek == u"wąt")
+            ++liczby.watpliwe;
+    }
+    return liczby;
+}
+
+void zapiszLiczby(db::Recordset& row, const LiczbyWynikow& liczby)
+{
+    row.setValue(QStringLiteral("Zbadano"), liczby.zbadano);
+    row.setValue(QStringLiteral("Dod"), liczby.dod);
+    row.setValue(QStringLiteral("Ujem"), liczby.ujem);
+    row.setValue(QStringLiteral("DodUjem"), liczby.watpliwe);
+}
+
 } // namespace
+
+bool PrzedDrInne(const QString& NazTab, const QString& NazTab1, const QString& NazPole,
+                 const QString& NazPoleLab, bool CzyBadanie, const QString& CzyPowiat)
+{
+    ModLaborValues& m = ModLabor();
+    try {
+        requirePlainName(NazTab);
+        requirePlainName(NazTab1);
+        requirePlainName(NazPole);
+        const qlonglong grupa = batchNumber(NazPoleLab);
+        QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(NazTab, NazPole);
+        if (CzyBadanie)
+            sql += QStringLiteral(" ORDER BY NrProbki");
+        db::Recordset source = m.BazaRok.openRecordset(sql, {grupa});
+        db::Recordset target = m.BazaRobot.openRecordset(QStringLiteral("SELECT * FROM ") + NazTab1);
+        static const QStringList kZProbki = {QStringLiteral("NrKolczyka"), QStringLiteral("Gatunek"),
+                                             QStringLiteral("Rasa"),       QStringLiteral("Plec"),
+                                             QStringLiteral("Masc"),       QStringLiteral("Wiek"),
+                                             QStringLiteral("WiekTyp"),    QStringLiteral("Ciaza"),
+                                             QStringLiteral("Uwagi"),      QStringLiteral("KodKreskowy")};
+
+        db::Transaction transaction(m.BazaRobot);
+        int licznik = 0;
+        for (; !source.eof(); source.moveNext()) {
+            target.addNew();
+            if (CzyBadanie) {
+                ++licznik;
+                db::Recordset probka = m.BazaRok.openRecordset(
+                    QStringLiteral("SELECT * FROM Badanie WHERE PartiaG = ? AND NrProbki = ?"),
+                    {grupa, source.value(QStringLiteral("NrProbki"))});
+                if (!probka.eof()) {
+                    target.setValue(QStringLiteral("Partia"), probka.value(QStringLiteral("PartiaG")));
+                    target.setValue(QStringLiteral("NrProbki"), probka.value(QStringLiteral("NrProbki")));
+                    target.setValue(QStringLiteral("NrStado"), licznik);
+                    for (const QString& pole : kZProbki)
+                        target.setValue(pole, probka.value(pole));
+                }
+            }
+            if (!CzyPowiat.isEmpty())
+                target.setValue(QStringLiteral("Klient"), CzyPowiat);
+            target.update();
+        }
+        transaction.commit();
+        return true;
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
+        return false;
+    }
+}
+
+bool LiczDodUjem(const QString& NazTab, const QString& NazKol)
+{
+    ModLaborValues& m = ModLabor();
+    try {
+        const bool zapisuje = NazTab == u"Br" || NazTab == u"EBB" || NazTab == u"BrOK";
+        db::Transaction transaction(m.BazaRobot);
+        db::Recordset grupy =
+            m.BazaRobot.openRecordset(QStringLiteral("SELECT * FROM PartiaG ORDER BY PartiaG"));
+        for (; !grupy.eof(); grupy.moveNext()) {
+            const LiczbyWynikow liczby = policzWyniki(NazTab, NazKol, QStringLiteral("Partia = ?"),
+                                                      {grupy.value(QStringLiteral("PartiaG"))});
+            if (!zapisuje)
+                continue;
+            grupy.edit();
+            zapiszLiczby(grupy, liczby);
+            grupy.update();
+        }
+        transaction.commit();
+        return true;
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
+        return false;
+    }
+}
+
+bool SprawozdanieLiczDodUjem(const QString& NazTab, const QString& NazKol)
+{
+    ModLaborValues& m = ModLabor();
+    try {
+        const LiczbyWynikow liczby = policzWyniki(NazTab, NazKol, QString(), {});
+        if (NazTab != u"EBB" && NazTab != u"Br")
+            return true;
+        db::Recordset partia = m.BazaRobot.openRecordset(QStringLiteral("SELECT * FROM Partia"));
+        if (partia.eof())
+            return true;
+        partia.edit();
+        if (NazTab == u"EBB") {
+            zapiszLiczby(partia, liczby);
+        } else {
+            partia.setValue(QStringLiteral("OgolemBr"), liczby.zbadano);
+            partia.setValue(QStringLiteral("DodBr"), liczby.dod);
+            partia.setValue(QStringLiteral("UjemBr"), liczby.ujem);
+        }
+        partia.update();
+        return true;
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
+        return false;
+    }
+}
 
 QString tekstWlasciciela(const db::Recordset& probka)
 {

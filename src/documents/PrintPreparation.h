@@ -19,6 +19,29 @@ class BatchDocumentsHost;
 bool PrzedDr(const QString& NazTab, const QString& NazPole, const QString& NazPoleLab, bool CzyBadanie,
              const QString& CzyPowiat, const QString& NrKolczPaszp);
 
+// Appends the rows PrzedDr would read from the yearly NazTab to the work table NazTab1. With
+// CzyBadanie each row is completed from the yearly sample of the group NazPoleLab with the same
+// NrProbki (numbered from 1 in NrStado); a non-empty CzyPowiat goes into Klient. False after a
+// reported failure (nothing is stored then).
+bool PrzedDrInne(const QString& NazTab, const QString& NazTab1, const QString& NazPole,
+                 const QString& NazPoleLab, bool CzyBadanie, const QString& CzyPowiat);
+
+// The counts of one serology report's results: all rows, and those whose result column begins
+// with "dod", "uje" and "wąt".
+struct LiczbyWynikow
+{
+    int zbadano = 0;
+    int dod = 0;
+    int ujem = 0;
+    int watpliwe = 0;
+};
+// For each row of the work PartiaG, the counts of the work table NazTab's rows of that group;
+// for "Br", "EBB" and "BrOK" they are written into the row as Zbadano, Dod, Ujem and DodUjem.
+bool LiczDodUjem(const QString& NazTab, const QString& NazKol);
+// The same counts over all of NazTab: for "EBB" into the first work Partia row as Zbadano, Dod,
+// Ujem, DodUjem; for "Br" the total, "dod" and "uje" counts as OgolemBr, DodBr, UjemBr.
+bool SprawozdanieLiczDodUjem(const QString& NazTab, const QString& NazKol);
+
 // The owner of a sample as a fallen animal's protocol names him: first name, surname, town,
 // house, voivodeship and county; a null column adds nothing, the separators stay.
 QString tekstWlasciciela(const db::Recordset& probka);
