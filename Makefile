@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 TRELIMOR_HOME ?= $(HOME)/Trelimor
 WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
 
-.PHONY: all deps configure build test run bench clean format
+.PHONY: all deps configure build test test-sanitize run bench clean format
 
 all: build
 
@@ -21,6 +21,15 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# The suite built with the address and undefined-behaviour sanitizers (leaks are not checked:
+# Qt keeps some objects until the process ends).
+test-sanitize: deps
+	@cmake -S . -B $(BUILD_DIR)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELIMOR_SANITIZE=ON \
+	    -DTRELIMOR_BUILD_BENCH=OFF -DTRELIMOR_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
+	@cd $(BUILD_DIR)-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --timeout 600
 
 run: build
 	@if [ ! -f "$(TRELIMOR_HOME)/Trelimor.ini" ]; then \

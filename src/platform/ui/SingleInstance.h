@@ -30,7 +30,7 @@ public:
 
     // Sent by a process that did not become primary: asks the holder of the key to raise its
     // main window. False when no holder answered within the timeout.
-    bool askPrimaryToRaise(const QString& key = defaultKey(), int timeoutMs = 2000);
+    bool askPrimaryToRaise(const QString& key = defaultKey(), int timeoutMs = 5000);
 
 signals:
     // Another start of the program asked this one to show itself.
