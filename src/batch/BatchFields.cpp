@@ -83,11 +83,7 @@ QString tekstKontrolki(const QWidget* kontrolka)
 void ustawTekstKontrolki(QWidget* kontrolka, const QString& tekst)
 {
     if (auto* maska = qobject_cast<MaskedEdit*>(kontrolka)) {
-        // A masked box takes a text only without its mask; the mask goes back on after.
-        const QString mask = maska->mask();
         maska->showUnmasked(tekst);
-        if (!mask.isEmpty())
-            maska->setMask(mask);
     } else if (auto* linia = qobject_cast<QLineEdit*>(kontrolka)) {
         linia->setText(tekst);
     } else if (auto* lista = qobject_cast<QComboBox*>(kontrolka)) {
@@ -97,6 +93,15 @@ void ustawTekstKontrolki(QWidget* kontrolka, const QString& tekst)
     } else if (auto* etykieta = qobject_cast<QLabel*>(kontrolka)) {
         etykieta->setText(tekst);
     }
+}
+
+void ustawPoleRamki(QWidget& okno, const PoleRamkiPartii& pole, const QString& tekst)
+{
+    QWidget* kontrolka = okno.findChild<QWidget*>(pole.kontrolka);
+    ustawTekstKontrolki(kontrolka, tekst);
+    // The hour box takes its text without the mask, then gets the mask back.
+    if (auto* maska = qobject_cast<MaskedEdit*>(kontrolka); maska && pole.zapis == ZapisPola::GodzinaMaski)
+        maska->setMask(kMaskaGodziny);
 }
 
 FrameValues odczytajRamkePartii(const QWidget& okno, bool nowaPartia)

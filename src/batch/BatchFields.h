@@ -38,9 +38,11 @@ const QList<PoleRamkiPartii>& polaRamkiPartii();
 inline const QString kMaskaGodziny = QStringLiteral("##:##");
 
 // The text a frame control holds (a text box, a masked box as its mask gives it, a combo's text,
-// a remarks box), and setting it (a masked box takes the text with its mask put back after).
+// a remarks box), and setting it (a masked box loses its mask).
 QString tekstKontrolki(const QWidget* kontrolka);
 void ustawTekstKontrolki(QWidget* kontrolka, const QString& tekst);
+// Sets the control of the field in the window; the hour box gets its mask back after the text.
+void ustawPoleRamki(QWidget& okno, const PoleRamkiPartii& pole, const QString& tekst);
 
 // What the batch frame of the window holds, by control name, for the checks and the save.
 FrameValues odczytajRamkePartii(const QWidget& okno, bool nowaPartia);

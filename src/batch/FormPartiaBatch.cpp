@@ -75,7 +75,7 @@ void FormPartia::ComDodajPr_Click()
         // default establishment has one.
         for (const PoleRamkiPartii& pole : polaRamkiPartii())
             if (pole.kontrolka != ComboWNI->objectName())
-                ustawTekstKontrolki(findChild<QWidget*>(pole.kontrolka), QString());
+                ustawPoleRamki(*this, pole, QString());
         LabelNazZak->clear();
         if (const std::optional<ZakladDomyslny> zaklad = zakladDomyslny(ModLabor().BazaStale)) {
             TextZaklad->setText(zaklad->wni);
@@ -112,8 +112,7 @@ void FormPartia::ComPopraw_Click()
         const db::Recordset& partia = DataPartia->recordset();
         for (const PoleRamkiPartii& pole : polaRamkiPartii()) {
             const int indeks = partia.fieldIndex(pole.pole);
-            ustawTekstKontrolki(findChild<QWidget*>(pole.kontrolka),
-                                indeks >= 0 ? tekstPola(partia.value(indeks)) : QString());
+            ustawPoleRamki(*this, pole, indeks >= 0 ? tekstPola(partia.value(indeks)) : QString());
         }
         PokazZaklad();
         ComZapiszFr->setFocus();
