@@ -140,6 +140,19 @@ private:
 
     QLine m_linia1; // the separator under the batch commands
     QLine m_linia2; // the separator beside the sample commands
+
+    // --- The batch frame's commands, pickers and checks (FormPartiaBatch.cpp) -----------------
+    // The frame's date, hour, county and establishment-type controls.
+    void polaczRamkePartii();
+    // The caption of the establishment whose code TextZaklad holds.
+    void PokazZaklad();
+    // The separator checks: whether "|" stands in the batch frame's count, county or remarks, or
+    // in the sample frame's remarks; a find is reported. Nothing calls them.
+    bool SprZnakPartia();
+    bool SprZnakStado();
+    // Deletes the rows of the table that belong to the current sample's batch group. Nothing
+    // calls it.
+    void UsunWierszePartiiG(const QString& tabela);
 };
 
 } // namespace trelimor

@@ -80,46 +80,6 @@ void FormPartia::zamknijRamke(QGroupBox* frame)
     Klawisze(true, true);
 }
 
-// --- The batch frame -------------------------------------------------------------------------
-
-void FormPartia::ComDodajPr_Click()
-{
-    TextZaklad->setEnabled(true);
-    otworzRamke(FramePartia, QStringLiteral("NOWA PARTIA"));
-    TrybEdycji = QStringLiteral("Dodaj");
-    NowyRekord = true;
-    TextNrZlecenia->setFocus();
-}
-
-void FormPartia::ComPopraw_Click()
-{
-    if (!maPartie())
-        return;
-    TrybEdycji = QStringLiteral("Popraw");
-    TrybWczytywania = QStringLiteral("Popraw");
-    TextNrPartii->setEnabled(false);
-    NowyRekord = false;
-    otworzRamke(FramePartia, QStringLiteral("EDYCJA PARTII"));
-    ComZapiszFr->setFocus();
-}
-
-void FormPartia::ComUsun_Click()
-{
-    pokazNiedostepne(QStringLiteral("Usuwanie partii"));
-}
-
-void FormPartia::ComZapiszFr_Click()
-{
-    // Until the batch save is here the frame stays open with what it holds: nothing is lost.
-    pokazNiedostepne(QStringLiteral("Zapisywanie partii"));
-}
-
-void FormPartia::ComAnulujFr_Click()
-{
-    zamknijRamke(FramePartia);
-    CheckNast->setChecked(false);
-}
-
 // --- The sample frame ------------------------------------------------------------------------
 
 void FormPartia::ComDodajG_Click()

@@ -1,0 +1,142 @@
+#include "BatchChecks.h"
+
+#include "BatchFields.h"
+
+#include "common/Messages.h"
+#include "common/TextHelpers.h"
+
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Keystrokes.h"
+
+#include <QWidget>
+
+#include <cmath>
+
+namespace trelimor {
+
+namespace {
+
+const QString kInformacja = QStringLiteral("INFORMACJA");
+
+OdmowaPartii zwykla(const QString& tekst, const QString& fokus)
+{
+    return {OdmowaPartii::Okno::Zwykle, QString(ui::ProgramTitle), tekst, fokus};
+}
+
+OdmowaPartii informacja(const QString& tekst, const QString& fokus)
+{
+    return {OdmowaPartii::Okno::Informacja, kInformacja, tekst, fokus};
+}
+
+// The date checks: an empty box (when the date is required) and a text that is no date.
+std::optional<OdmowaPartii> odmowaDaty(const QString& tekst, const QString& kontrolka, const QString& pusta,
+                                       const QString& nazwa)
+{
+    if (tekst.isEmpty())
+        return pusta.isEmpty() ? std::nullopt : std::optional(informacja(pusta, kontrolka));
+    if (!dataZTekstu(tekst))
+        return informacja(QStringLiteral("Popraw datę ") + nazwa + QStringLiteral(" do formatu dd.mm.rrrr"),
+                          kontrolka);
+    return std::nullopt;
+}
+
+// The batch number as a 16-bit whole number would take it: halves to the even number.
+double numerPartii(const QString& tekst)
+{
+    return std::nearbyint(tekst.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+}
+
+} // namespace
+
+std::optional<OdmowaPartii> pierwszaOdmowaPartii(const FrameValues& v, const DaneSprawdzenPartii& dane)
+{
+    const QString nrPartii = v.text(QStringLiteral("TextNrPartii"));
+    const QString zaklad = v.text(QStringLiteral("TextZaklad"));
+    if (nrPartii.isEmpty())
+        return zwykla(QStringLiteral("Wprowadź numer partii!"), QStringLiteral("TextNrPartii"));
+    if (!dane.saZaklady)
+        return zwykla(QStringLiteral("Brak danych o zakładzie. Uzupełnij dane o zakładach!"), QString());
+    if (!dane.zakladIstnieje(zaklad.trimmed())) {
+        return OdmowaPartii{OdmowaPartii::Okno::UwagaOkAnuluj, QStringLiteral("Uwaga!"),
+                            QStringLiteral("W bazie danych brak zdefiniowanego zakładu: ") +
+                                zaklad.trimmed() +
+                                QStringLiteral(".\r\nDopisz zakład (menu Definicje->Zakłady) a następnie "
+                                               "wczytaj plik ponownie!"),
+                            QStringLiteral("TextZaklad"), true};
+    }
+    if (!isNumeric(nrPartii))
+        return zwykla(QStringLiteral("Nieprawidłowy numer partii. Popraw!"), QStringLiteral("TextNrPartii"));
+    const double numer = numerPartii(nrPartii);
+    if (v.isNew && !(numer >= 1 && numer <= double(kNajwiekszyNumerPartii)))
+        return zwykla(
+            QStringLiteral("Numer partii musi być liczbą od 1 do %1. Popraw!").arg(kNajwiekszyNumerPartii),
+            QStringLiteral("TextNrPartii"));
+    const QString nrZlecenia = v.text(QStringLiteral("TextNrZlecenia"));
+    if (!nrZlecenia.isEmpty() && !isNumeric(nrZlecenia))
+        return zwykla(QStringLiteral("Nieprawidłowy numer zlecenia. Popraw!"),
+                      QStringLiteral("TextNrZlecenia"));
+    if (zaklad.isEmpty())
+        return zwykla(QStringLiteral("Wprowadź poprawny numer zakładu!"), QStringLiteral("TextZaklad"));
+    if (auto odmowa = odmowaDaty(v.text(QStringLiteral("TextDataUboju")), QStringLiteral("TextDataUboju"),
+                                 QStringLiteral("Wybierz datę uboju!"), QStringLiteral("uboju")))
+        return odmowa;
+    if (auto odmowa = odmowaDaty(v.text(QStringLiteral("TextDataPobr")), QStringLiteral("TextDataPobr"),
+                                 QStringLiteral("Wybierz datę pobrania!"), QStringLiteral("pobrania")))
+        return odmowa;
+    if (v.text(QStringLiteral("ComboPobral")).isEmpty())
+        return informacja(QStringLiteral("Wybierz warość dla pola: Pobrał!"), QStringLiteral("ComboPobral"));
+    const QString ilProbek = v.text(QStringLiteral("TextIlProbek"));
+    if (!ilProbek.isEmpty() && !isNumeric(ilProbek))
+        return zwykla(QStringLiteral("Nieprawidłowa ilość próbek. Popraw!"), QStringLiteral("TextIlProbek"));
+    if (v.text(QStringLiteral("TextPowiat")).size() != 4)
+        return zwykla(QStringLiteral("Wprowadź 4-cyfrowy kod powiatu, z którego pochodzi próbka!"),
+                      QStringLiteral("TextPowiat"));
+    if (v.isNew && dane.partiaIstnieje(qint64(numer))) {
+        return OdmowaPartii{
+            OdmowaPartii::Okno::Uwaga, QString(ui::ProgramTitle),
+            QStringLiteral("Partia o numerze: %1 już istnieje.\r\nPopraw nr partii!").arg(qint64(numer)),
+            QStringLiteral("TextNrPartii")};
+    }
+    if (auto odmowa = odmowaDaty(v.text(QStringLiteral("TextDataWysylki")), QStringLiteral("TextDataWysylki"),
+                                 QString(), QStringLiteral("wysyłki")))
+        return odmowa;
+    // A date for the covering letter that is no date is never dropped in silence.
+    return odmowaDaty(v.text(QStringLiteral("TextDataWyslaniaDoLab")).trimmed(),
+                      QStringLiteral("TextDataWyslaniaDoLab"), QString(),
+                      QStringLiteral("wysłania do laboratorium"));
+}
+
+std::optional<QString> poleZSeparatorem(const QList<std::pair<QString, QString>>& pola)
+{
+    std::optional<QString> znalezione;
+    for (const auto& [nazwa, tekst] : pola)
+        if (tekst.contains(QLatin1Char('|')))
+            znalezione = nazwa;
+    return znalezione;
+}
+
+void pokazOdmowePartii(const OdmowaPartii& odmowa, QWidget* okno)
+{
+    switch (odmowa.okno) {
+    case OdmowaPartii::Okno::Zwykle:
+        ui::plainMessage(odmowa.tekst);
+        break;
+    case OdmowaPartii::Okno::Informacja:
+        PokazInfo(odmowa.tekst, odmowa.tytul);
+        break;
+    case OdmowaPartii::Okno::Uwaga:
+        ui::dialogs().message(odmowa.tekst, odmowa.tytul, ui::Icon::Warning);
+        break;
+    case OdmowaPartii::Okno::UwagaOkAnuluj:
+        ui::dialogs().askOkCancel(odmowa.tekst, odmowa.tytul, ui::Icon::Warning);
+        break;
+    }
+    QWidget* kontrolka = odmowa.fokus.isEmpty() ? nullptr : okno->findChild<QWidget*>(odmowa.fokus);
+    if (kontrolka == nullptr)
+        return;
+    kontrolka->setFocus();
+    if (odmowa.zaznacz)
+        ui::sendKeystrokes(kontrolka, {ui::Keystroke::HomeShiftEnd});
+}
+
+} // namespace trelimor
