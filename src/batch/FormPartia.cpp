@@ -58,6 +58,7 @@ FormPartia::FormPartia()
     wypelnijListyStale();
     polaczPolecenia();
     polaczListy();
+    polaczWyborPol();
 
     // Filled once, when the window is made: the species and the ages.
     wypelnijListyStworzenia();

@@ -120,43 +120,7 @@ void FormPartia::ComAnulujFr_Click()
     CheckNast->setChecked(false);
 }
 
-// --- The sample frame ------------------------------------------------------------------------
-
-void FormPartia::ComDodajG_Click()
-{
-    if (!maPartie())
-        return;
-    TrybEdycji = QStringLiteral("Dodaj");
-    otworzRamke(FramePartiaG, QStringLiteral("NOWA PRÓBKA"));
-    NowyRekord = true;
-    TextNrKolczyka->setFocus();
-}
-
-void FormPartia::ComPoprawG_Click()
-{
-    if (DataProbka->recordCount() == 0)
-        return;
-    TrybEdycji = QStringLiteral("Popraw");
-    NowyRekord = false;
-    otworzRamke(FramePartiaG, QStringLiteral("EDYCJA PRÓBKI"));
-    ComAnulujFrNaPIW->setFocus();
-}
-
-void FormPartia::ComUsunG_Click()
-{
-    pokazNiedostepne(QStringLiteral("Usuwanie próbki"));
-}
-
-void FormPartia::ComZapiszFrNaPIW_Click()
-{
-    pokazNiedostepne(QStringLiteral("Zapisywanie próbki"));
-}
-
-void FormPartia::ComAnulujFrNaPIW_Click()
-{
-    zamknijRamke(FramePartiaG);
-    CzekaNaPierwszaProbke = false;
-}
+// --- The sample frame (its commands are in FormPartiaSample.cpp) ------------------------------
 
 void FormPartia::ComEdytuj_Click()
 {
