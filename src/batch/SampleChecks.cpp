@@ -7,11 +7,9 @@
 
 #include "platform/ui/DialogService.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
-#include <limits>
 
 namespace trelimor {
 
@@ -81,11 +79,11 @@ std::optional<Refusal> sprawdzNumer(const WartosciProbki& v)
     if (v.TextIDProbkiData.isEmpty())
         return zwykly(QStringLiteral("Wprowadź poprawny numer próbki!"), QStringLiteral("TextIDProbkiData"));
     // Both are compared as numbers: a text that is none is told as such, not met as an error.
-    const std::optional<qint16> nr = liczbaCalkowita(v.TextNrProbki);
+    const std::optional<qint16> nr = wholeNumber<qint16>(v.TextNrProbki);
     if (!nr)
         return zwykly(QStringLiteral("Numer próbki należy podać jako liczbę całkowitą!"),
                       QStringLiteral("TextNrProbki"));
-    const std::optional<qint16> kodNr = liczbaCalkowita(v.TextIDProbkiNr);
+    const std::optional<qint16> kodNr = wholeNumber<qint16>(v.TextIDProbkiNr);
     if (!kodNr)
         return zwykly(QStringLiteral("Drugi człon kodu próbki należy podać jako liczbę całkowitą!"),
                       QStringLiteral("TextIDProbkiNr"));
@@ -175,18 +173,6 @@ std::optional<double> liczba(const QString& text)
     bool ok = false;
     const double value = normalised.toDouble(&ok);
     return ok ? std::optional<double>(value) : std::nullopt;
-}
-
-std::optional<qint16> liczbaCalkowita(const QString& text)
-{
-    static const QRegularExpression whole(QStringLiteral(R"(^\s*[+-]?\d+\s*$)"));
-    if (!whole.match(text).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return qint16(value);
 }
 
 bool jestData(const QString& text)

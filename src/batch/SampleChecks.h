@@ -55,8 +55,6 @@ std::optional<Refusal> sprawdzProbke(const WartosciProbki& v);
 // A number as the user's settings write one (a decimal comma or point); nothing for any
 // other text.
 std::optional<double> liczba(const QString& text);
-// A whole number of the sample number's size, blanks around it allowed; nothing otherwise.
-std::optional<qint16> liczbaCalkowita(const QString& text);
 // Whether the text reads as a date in the short date format.
 bool jestData(const QString& text);
 

@@ -1,6 +1,7 @@
 #include "SampleSave.h"
 
 #include "common/Messages.h"
+#include "common/TextHelpers.h"
 
 #include "platform/db/Transaction.h"
 #include "platform/ui/DialogService.h"
@@ -40,7 +41,7 @@ std::optional<Refusal> sprawdzNumerIKod(db::Database& rok, const WartosciProbki&
     if (stan.nowa || nr != stan.edytowanyNrProbki) {
         const bool zajety = rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie WHERE Partia = ? "
                                                       "AND NrProbki = ? AND rowid <> ?)"),
-                                       {stan.partia, liczbaCalkowita(nr).value_or(0), edytowany})
+                                       {stan.partia, wholeNumber<qint16>(nr).value_or(0), edytowany})
                                 .toBool();
         if (zajety)
             return zajetyNumer(nr, QStringLiteral("TextNrProbki"));
@@ -63,7 +64,7 @@ void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
     const auto pole = [&probki](const char* name, const QVariant& value) {
         probki.setValue(QString::fromLatin1(name), value);
     };
-    pole("NrProbki", liczbaCalkowita(v.TextNrProbki).value_or(0));
+    pole("NrProbki", wholeNumber<qint16>(v.TextNrProbki).value_or(0));
     pole("IDProbkiWNI", v.TextIDProbkiWNI);
     pole("IDProbkiNr", v.TextIDProbkiNr);
     pole("IDProbkiData", v.TextIDProbkiData);
