@@ -28,7 +28,7 @@ const QString kGatunekDomyslny = QStringLiteral("Bydło");
 const QString kPlecDomyslna = QStringLiteral("żeńska");
 // What every ear tag of a Polish animal begins with; the user types the rest.
 const QString kPoczatekKolczyka = QStringLiteral("PL005");
-const QString kBladZapisu = QStringLiteral("Powiadom programistę!");
+const QString kPowiadomProgramiste = QStringLiteral("Powiadom programistę!");
 
 void oproznij(QComboBox* combo)
 {
@@ -75,6 +75,14 @@ void pokazOdmowe(FormPartia& w, const Refusal& odmowa)
     ui::dialogs().message(odmowa.text, odmowa.title, odmowa.icon);
     if (auto* control = w.findChild<QWidget*>(odmowa.focus))
         control->setFocus();
+}
+
+// After a failure: the window unlocks unless the frame stays open, whose values still wait for
+// a save or a cancel (an unlocked grid would move the row an edit is written to).
+void odblokujBezRamki(FormPartia& w)
+{
+    if (w.FramePartiaG->isHidden())
+        w.Klawisze(true, true);
 }
 
 // The current sample, to come back to when a failed save leaves the list in doubt.
@@ -204,8 +212,8 @@ void FormPartia::ComPoprawG_Click()
 
         ComAnulujFrNaPIW->setFocus();
     } catch (const std::exception& e) {
-        Klawisze(true, true);
-        PokazBlad(kBladZapisu, e);
+        odblokujBezRamki(*this);
+        PokazBlad(kPowiadomProgramiste, e);
     }
 }
 
@@ -264,15 +272,13 @@ void FormPartia::ComZapiszFrNaPIW_Click()
         dalejPoZapisieProbki();
     } catch (const std::exception& e) {
         CzekaNaPierwszaProbke = false;
-        // An open frame keeps the window locked: its values still wait for a save or a cancel.
-        if (FramePartiaG->isHidden())
-            Klawisze(true, true);
-        PokazBlad(kBladZapisu, e);
+        odblokujBezRamki(*this);
+        PokazBlad(kPowiadomProgramiste, e);
         try {
             if (biezaca)
                 DataProbka->refreshAt(*biezaca);
         } catch (const std::exception& again) {
-            PokazBlad(kBladZapisu, again);
+            PokazBlad(kPowiadomProgramiste, again);
         }
     }
 }

@@ -17,8 +17,8 @@ namespace {
 
 const QString kInformacja = QStringLiteral("INFORMACJA");
 
-// The uses a sample may carry: those the list offers, and "nieśna", which it does not offer but
-// a sample may be given by other means (a client's hint, an import).
+// The uses a sample may carry: those the list offers, and "nieśna", which the list does not
+// offer but a client's stored use may bring.
 bool znanaUzytkowosc(const QString& uzytkowosc)
 {
     return uzytkowosc == u"nieśna" || listaStala(QStringLiteral("ComboUzytkowosc")).contains(uzytkowosc);
