@@ -59,6 +59,7 @@ FormPartia::FormPartia()
     polaczPolecenia();
     polaczListy();
     polaczRamkePartii();
+    polaczWyborPol();
 
     // Filled once, when the window is made: the species and the ages.
     wypelnijListyStworzenia();

@@ -153,6 +153,24 @@ private:
     // Deletes the rows of the table that belong to the current sample's batch group. Nothing
     // calls it.
     void UsunWierszePartiiG(const QString& tabela);
+    // --- The sample frame: its save's sequel, pickers and the ear-tag search -------------------
+    // (FormPartiaSample.cpp, SamplePickers.cpp, EarTagSearch.cpp.)
+public:
+    // Shows the clients register as a picker; a client picked there fills the sample frame's
+    // herd and owner fields when LabelWPZ is "W" (the herd button passes it).
+    void PobierzZKlient(const QString& LabelWPZ);
+    // Finds the sample whose ear tag the sample frame holds and shows the batch and herd seat it
+    // belongs to (an older yearly file's layout with PartiaG). Nothing in the window calls it.
+    void SzukajKolczyk();
+
+private:
+    // What follows a stored sample: the next new sample, the next stored one, or the frame closed.
+    void dalejPoZapisieProbki();
+    void polaczWyborPol();
+    void ComWNI_Click();
+    void ComboWoj_Click();
+    void ComboPIW_Click(int index);
+    void ComWstawPowiat_Click();
 };
 
 } // namespace trelimor

@@ -80,44 +80,6 @@ void FormPartia::zamknijRamke(QGroupBox* frame)
     Klawisze(true, true);
 }
 
-// --- The sample frame ------------------------------------------------------------------------
-
-void FormPartia::ComDodajG_Click()
-{
-    if (!maPartie())
-        return;
-    TrybEdycji = QStringLiteral("Dodaj");
-    otworzRamke(FramePartiaG, QStringLiteral("NOWA PRÓBKA"));
-    NowyRekord = true;
-    TextNrKolczyka->setFocus();
-}
-
-void FormPartia::ComPoprawG_Click()
-{
-    if (DataProbka->recordCount() == 0)
-        return;
-    TrybEdycji = QStringLiteral("Popraw");
-    NowyRekord = false;
-    otworzRamke(FramePartiaG, QStringLiteral("EDYCJA PRÓBKI"));
-    ComAnulujFrNaPIW->setFocus();
-}
-
-void FormPartia::ComUsunG_Click()
-{
-    pokazNiedostepne(QStringLiteral("Usuwanie próbki"));
-}
-
-void FormPartia::ComZapiszFrNaPIW_Click()
-{
-    pokazNiedostepne(QStringLiteral("Zapisywanie próbki"));
-}
-
-void FormPartia::ComAnulujFrNaPIW_Click()
-{
-    zamknijRamke(FramePartiaG);
-    CzekaNaPierwszaProbke = false;
-}
-
 void FormPartia::ComEdytuj_Click()
 {
     // The herd-seat number of the current sample, from the older yearly files that keep it.

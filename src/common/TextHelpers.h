@@ -4,6 +4,8 @@
 #include <QVariant>
 
 #include <array>
+#include <limits>
+#include <optional>
 
 namespace trelimor {
 
@@ -23,6 +25,20 @@ QString ZamienZnak(const QString& text, const QString& character, const QString&
 // The general numeric test of the original's forms: a number with an optional sign, a decimal
 // comma or point and an exponent, blanks around it allowed ("  12 ", "-1,5", "1e3").
 bool isNumeric(const QString& text);
+
+// The number a numeric text holds when it is a whole number of the type's size (blanks
+// around it allowed); nothing for a fraction, an exponent or a number out of range.
+template <class Number>
+std::optional<Number> wholeNumber(const QString& text)
+{
+    if (!isNumeric(text))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = text.trimmed().toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<Number>::min() || value > std::numeric_limits<Number>::max())
+        return std::nullopt;
+    return Number(value);
+}
 
 // The digits of the text padded with zeros to the width, in front (padLeft) or behind. A text
 // with more digits than the width is refused with a warning and gives an empty text.

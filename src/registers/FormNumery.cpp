@@ -9,27 +9,11 @@
 
 #include <QKeyEvent>
 
-#include <limits>
-
 namespace trelimor {
 
 namespace {
 
 const QString kCheckTitle = QStringLiteral("KONTROLA POPRAWNOŚCI");
-
-// The number a numeric text holds when it is a whole number of the type's size (blanks
-// around it allowed): a fraction, an exponent or a number out of range is no sample number.
-template <class Number>
-std::optional<Number> sampleNumber(const QString& text)
-{
-    if (!isNumeric(text))
-        return std::nullopt;
-    bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<Number>::min() || value > std::numeric_limits<Number>::max())
-        return std::nullopt;
-    return Number(value);
-}
 
 Refusal warning(const QString& title, const QString& text, const QString& focus)
 {
@@ -42,11 +26,11 @@ std::optional<Refusal> sprawdzNumeryProbek(const QString& daily, const QString& 
 {
     const QString dailyBox = QStringLiteral("TextNrDziennyF");
     const QString generalBox = QStringLiteral("TextNrOgolnyF");
-    const auto day = sampleNumber<qint16>(daily);
+    const auto day = wholeNumber<qint16>(daily);
     if (!day)
         return warning(QStringLiteral("Popraw"),
                        QStringLiteral("Nieprawidłowy numer dzienny!\rWprowadź ponownie."), dailyBox);
-    const auto running = sampleNumber<qint32>(general);
+    const auto running = wholeNumber<qint32>(general);
     if (!running)
         return warning(QStringLiteral("Popraw"),
                        QStringLiteral("Nieprawidłowy numer ogólny!\rWprowadź ponownie."), generalBox);

@@ -1,0 +1,310 @@
+// The sample frame's commands: a new sample with its proposals, a stored sample loaded for
+// editing, the save with its checks and what follows it, the deletion and the cancel.
+
+#include "FormPartia.h"
+
+#include "BatchCommands.h"
+#include "SamplePickers.h"
+#include "SampleProposals.h"
+#include "SampleSave.h"
+#include "common/CodeLists.h"
+
+#include "common/Messages.h"
+#include "common/ModLabor.h"
+#include "common/TextHelpers.h"
+#include "common/YearlyDatabase.h"
+
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Keystrokes.h"
+
+#include <optional>
+
+namespace trelimor {
+
+namespace {
+
+// The species a new sample starts with when none was chosen before, and the sex it always gets.
+const QString kGatunekDomyslny = QStringLiteral("Bydło");
+const QString kPlecDomyslna = QStringLiteral("żeńska");
+// What every ear tag of a Polish animal begins with; the user types the rest.
+const QString kPoczatekKolczyka = QStringLiteral("PL005");
+const QString kPowiadomProgramiste = QStringLiteral("Powiadom programistę!");
+
+void oproznij(QComboBox* combo)
+{
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}
+
+WartosciProbki wartosciRamki(const FormPartia& w)
+{
+    WartosciProbki v;
+    v.TextNrProbki = w.TextNrProbki->text();
+    v.TextIDProbkiWNI = w.TextIDProbkiWNI->text();
+    v.TextIDProbkiNr = w.TextIDProbkiNr->text();
+    v.TextIDProbkiData = w.TextIDProbkiData->text();
+    v.TextNrKolczyka = w.TextNrKolczyka->text();
+    v.ComboWiek = w.ComboWiek->currentText();
+    v.ComboGatunek = w.ComboGatunek->currentText();
+    v.ComboGatunek2 = w.ComboGatunek2->currentText();
+    v.ComboPlec = w.ComboPlec->currentText();
+    v.ComboRodzajUboju = w.ComboRodzajUboju->currentText();
+    v.ComboSystemUtrzymania = w.ComboSystemUtrzymania->currentText();
+    v.ComboObjawyChorobowe = w.ComboObjawyChorobowe->currentText();
+    v.ComboUzytkowosc = w.ComboUzytkowosc->currentText();
+    v.TextLiczebnoscStada = w.TextLiczebnoscStada->text();
+    v.TextNrGospod = w.TextNrGospod->text();
+    v.TextWlascicielNazwisko = w.TextWlascicielNazwisko->text();
+    v.TextWlascicielImie = w.TextWlascicielImie->text();
+    v.TextWlascicielMiejscowosc = w.TextWlascicielMiejscowosc->text();
+    v.TextWlascicielNrPosesja = w.TextWlascicielNrPosesja->text();
+    v.ComboWoj = w.ComboWoj->currentText();
+    v.LabIDWOJ = w.LabIDWOJ->text();
+    v.ComboPIW = w.ComboPIW->currentText();
+    v.TextKodPIW = w.TextKodPIW->text();
+    v.TextGmina = w.TextGmina->text();
+    v.ComboRodzajMaterialu = w.ComboRodzajMaterialu->currentText();
+    v.ComboWarunkiPrzechowywania = w.ComboWarunkiPrzechowywania->currentText();
+    v.TextDataUrodzenia = w.TextDataUrodzenia->text();
+    v.TextUwagiG = w.TextUwagiG->toPlainText();
+    return v;
+}
+
+void pokazOdmowe(FormPartia& w, const Refusal& odmowa)
+{
+    ui::dialogs().message(odmowa.text, odmowa.title, odmowa.icon);
+    if (auto* control = w.findChild<QWidget*>(odmowa.focus))
+        control->setFocus();
+}
+
+// After a failure: the window unlocks unless the frame stays open, whose values still wait for
+// a save or a cancel (an unlocked grid would move the row an edit is written to).
+void odblokujBezRamki(FormPartia& w)
+{
+    if (w.FramePartiaG->isHidden())
+        w.Klawisze(true, true);
+}
+
+// The current sample, to come back to when a failed save leaves the list in doubt.
+std::optional<db::Recordset::Bookmark> biezacaProbka(const DataControl& probki)
+{
+    if (probki.currentRow() < 0)
+        return std::nullopt;
+    return probki.recordset().bookmark();
+}
+
+} // namespace
+
+void FormPartia::ComDodajG_Click()
+{
+    if (!maPartie() || !wymagajBazyRoku())
+        return;
+    try {
+        TrybEdycji = QStringLiteral("Dodaj");
+        Klawisze(false, false);
+        FramePartiaG->setTitle(QStringLiteral("NOWA PRÓBKA"));
+        LabTypWNI->clear();
+
+        const int nr = nastepnyNrProbki(ModLabor().BazaRok, biezacaPartia().trimmed().toLongLong());
+        TextNrProbki->setText(QString::number(nr));
+        EdytowanyNrProbki.clear();
+        const CzesciKoduProbki kod = kodProbkiPartii(DataPartia->recordset());
+        TextIDProbkiWNI->setText(kod.zaklad);
+        TextIDProbkiNr->setText(UzupelnijZerami(QString::number(nr), true, 3));
+        TextIDProbkiData->setText(kod.data);
+
+        oproznij(ComboUwagiG);
+        TextUwagiG->clear();
+        EdytowanyNrKolczyka.clear();
+        TextNrKolczyka->setText(kPoczatekKolczyka);
+        oproznij(ComboWiek);
+        TextDataUrodzenia->clear();
+        oproznij(ComboGatunek2);
+        ComboGatunek2->hide();
+        // The species carries over from the sample shown last.
+        if (ComboGatunek->currentText().trimmed().isEmpty())
+            ComboGatunek->setEditText(kGatunekDomyslny);
+        ComboPlec->setEditText(kPlecDomyslna);
+        for (QComboBox* combo :
+             {ComboRodzajUboju, ComboSystemUtrzymania, ComboObjawyChorobowe, ComboUzytkowosc, ComboWoj,
+              ComboPIW, ComboRodzajMaterialu, ComboWarunkiPrzechowywania})
+            oproznij(combo);
+        for (QLabel* label : {LabRodzajUboju, LabSystemUtrzymania, LabIDWOJ, LabIDPIW})
+            label->clear();
+        for (QLineEdit* box :
+             {TextKodPIW, TextLiczebnoscStada, TextNrGospod, TextWlascicielNazwisko, TextWlascicielImie,
+              TextWlascicielMiejscowosc, TextWlascicielNrPosesja, TextGmina})
+            box->clear();
+
+        FramePartiaG->show();
+        FramePartiaG->raise();
+        NowyRekord = true;
+        TextNrKolczyka->setFocus();
+        ui::sendKeystrokes(TextNrKolczyka, {ui::Keystroke::End});
+    } catch (const std::exception& e) {
+        Klawisze(true, true);
+        PokazBlad(QStringLiteral("Powiadom programiste!"), e);
+    }
+}
+
+void FormPartia::ComPoprawG_Click()
+{
+    if (DataProbka->recordCount() == 0)
+        return;
+    try {
+        LabTypWNI->clear();
+        TrybEdycji = QStringLiteral("Popraw");
+        Klawisze(false, false);
+        NowyRekord = false;
+        FramePartiaG->setTitle(QStringLiteral("EDYCJA PRÓBKI"));
+        FramePartiaG->show();
+        FramePartiaG->raise();
+
+        const db::Recordset& probka = DataProbka->recordset();
+        const auto pole = [&probka](const char* name) {
+            return BezNullText(probka.value(QLatin1String(name)));
+        };
+        TextNrProbki->setText(pole("NrProbki"));
+        EdytowanyNrProbki = TextNrProbki->text();
+        TextIDProbkiWNI->setText(pole("IDProbkiWNI"));
+        TextIDProbkiNr->setText(pole("IDProbkiNr"));
+        TextIDProbkiData->setText(pole("IDProbkiData"));
+        oproznij(ComboUwagiG);
+        TextUwagiG->setPlainText(pole("Uwagi"));
+        TextNrKolczyka->setText(pole("NrKolczyka"));
+        EdytowanyNrKolczyka = TextNrKolczyka->text();
+
+        // The species first: its rule empties the fields that do not apply, loaded after it.
+        ComboWiek->setEditText(pole("Wiek"));
+        ComboGatunek->setEditText(pole("Gatunek"));
+        ComboGatunek2->setEditText(pole("Gatunek2"));
+        if (jestJeleniowaty(ComboGatunek->currentText())) {
+            ComboGatunek2->show();
+        } else {
+            oproznij(ComboGatunek2);
+            ComboGatunek2->hide();
+        }
+        ComboPlec->setEditText(pole("Plec"));
+        // Each code brings its description with it.
+        ComboRodzajUboju->setEditText(pole("RodzajUboju"));
+        ComboSystemUtrzymania->setEditText(pole("SystemUtrzymania"));
+        ComboObjawyChorobowe->setEditText(pole("ObjawyChorobowe"));
+        ComboUzytkowosc->setEditText(pole("Uzytkowosc"));
+        TextLiczebnoscStada->setText(pole("LiczebnoscStada"));
+        TextNrGospod->setText(pole("NrGospod"));
+        TextWlascicielNazwisko->setText(pole("WlascicielNazwisko"));
+        TextWlascicielImie->setText(pole("WlascicielImie"));
+        TextWlascicielMiejscowosc->setText(pole("WlascicielMiejscowosc"));
+        TextWlascicielNrPosesja->setText(pole("WlascicielNrPosesja"));
+
+        ComboWoj->setEditText(pole("Wojewodztwo"));
+        LabIDWOJ->setText(pole("KodWoj"));
+        // The district list offers the inspectorates of the stored voivodeship.
+        if (isNumeric(LabIDWOJ->text()))
+            wypelnijPowiaty(ComboPIW, LabIDWOJ->text());
+        ComboPIW->setEditText(pole("Powiat"));
+        TextKodPIW->setText(pole("KodPIW"));
+        LabIDPIW->setText(pole("KodPIW"));
+        TextGmina->setText(pole("Gmina"));
+        ComboRodzajMaterialu->setEditText(pole("RodzajMaterialu"));
+        ComboWarunkiPrzechowywania->setEditText(pole("WarunkiPrzechowywania"));
+        TextDataUrodzenia->setText(pole("DataUrodzenia"));
+
+        ComAnulujFrNaPIW->setFocus();
+    } catch (const std::exception& e) {
+        odblokujBezRamki(*this);
+        PokazBlad(kPowiadomProgramiste, e);
+    }
+}
+
+void FormPartia::ComUsunG_Click()
+{
+    if (DataProbka->recordCount() == 0)
+        return;
+    db::Recordset& probki = DataProbka->recordset();
+    const QString pytanie = QStringLiteral("Czy na pewno usunąć próbkę nr: ") +
+                            BezNullText(probki.value(QStringLiteral("NrProbki"))) +
+                            QStringLiteral(" z partii: ") +
+                            BezNullText(DataPartia->recordset().value(QStringLiteral("Partia")));
+    if (!ui::dialogs().askYesNo(pytanie, QStringLiteral("USUWANIE!"), ui::Icon::Question, false))
+        return;
+    try {
+        probki.deleteRecord();
+    } catch (const std::exception& e) {
+        // A row another installation holds locked stays; the list shows what the file holds.
+        PokazBlad(QStringLiteral("USUWANIE!"), e);
+    }
+    DataProbka->refresh();
+    // The caption counts what the list now holds.
+    PokazNaglowekProbek();
+}
+
+void FormPartia::ComZapiszFrNaPIW_Click()
+{
+    const std::optional<db::Recordset::Bookmark> biezaca = biezacaProbka(*DataProbka);
+    try {
+        const WartosciProbki v = wartosciRamki(*this);
+        if (const std::optional<Refusal> odmowa = sprawdzProbke(v)) {
+            pokazOdmowe(*this, *odmowa);
+            return;
+        }
+        if (!wymagajBazyRoku())
+            return;
+        const StanZapisuProbki stan{NowyRekord, EdytowanyNrProbki, EdytowanyNrKolczyka, CzekaNaPierwszaProbke,
+                                    biezacaPartia().trimmed().toLongLong()};
+        const WynikZapisuProbki wynik = zapiszProbke(ModLabor().BazaRok, DataProbka->recordset(), v, stan);
+        switch (wynik.rodzaj) {
+        case WynikZapisuProbki::Rodzaj::Odmowa:
+            pokazOdmowe(*this, *wynik.odmowa);
+            return;
+        case WynikZapisuProbki::Rodzaj::DoImportu:
+            // The import writes the file's samples with this frame's values; the window stays
+            // locked until it ends.
+            FramePartiaG->hide();
+            CzekaNaPierwszaProbke = false;
+            poleceniaOknaPartii().WczytajPlikZakladu();
+            return;
+        case WynikZapisuProbki::Rodzaj::Zapisano:
+            break;
+        }
+        DataProbka->refreshAt(wynik.zapisany);
+        PokazNaglowekProbek();
+        dalejPoZapisieProbki();
+    } catch (const std::exception& e) {
+        CzekaNaPierwszaProbke = false;
+        odblokujBezRamki(*this);
+        PokazBlad(kPowiadomProgramiste, e);
+        try {
+            if (biezaca)
+                DataProbka->refreshAt(*biezaca);
+        } catch (const std::exception& again) {
+            PokazBlad(kPowiadomProgramiste, again);
+        }
+    }
+}
+
+void FormPartia::dalejPoZapisieProbki()
+{
+    const bool nastepna = CheckNastG->isChecked();
+    if (NowyRekord && nastepna) {
+        ComDodajG_Click();
+    } else if (NowyRekord) {
+        NowyRekord = false;
+        zamknijRamke(FramePartiaG);
+    } else if (nastepna && DataProbka->currentRow() + 1 < DataProbka->recordCount()) {
+        DataProbka->moveToRow(DataProbka->currentRow() + 1);
+        ComPoprawG_Click();
+    } else {
+        zamknijRamke(FramePartiaG);
+        CheckNastG->setChecked(false);
+    }
+    CzekaNaPierwszaProbke = false;
+}
+
+void FormPartia::ComAnulujFrNaPIW_Click()
+{
+    zamknijRamke(FramePartiaG);
+    CzekaNaPierwszaProbke = false;
+}
+
+} // namespace trelimor

@@ -1,0 +1,143 @@
+#include "SampleSave.h"
+
+#include "common/Messages.h"
+#include "common/TextHelpers.h"
+
+#include "platform/db/Transaction.h"
+#include "platform/ui/DialogService.h"
+
+namespace trelimor {
+
+namespace {
+
+Refusal zajetyNumer(const QString& nr, const QString& focus)
+{
+    return {ui::Icon::Warning, QStringLiteral("KONTROLA POPRAWNOŚCI"),
+            QStringLiteral("Próbka o numerze: ") + nr + QStringLiteral(" już istnieje.\r\nPopraw nr próbki!"),
+            focus};
+}
+
+std::optional<Refusal> sprawdzKolczyk(db::Database& rok, const WartosciProbki& v,
+                                      const StanZapisuProbki& stan, qint64 edytowany)
+{
+    const QString kolczyk = v.TextNrKolczyka.trimmed();
+    if (!stan.nowa && kolczyk == stan.edytowanyNrKolczyka)
+        return std::nullopt;
+    const db::Recordset inna = probkiOKolczyku(rok, kolczyk, edytowany);
+    if (inna.recordCount() == 0)
+        return std::nullopt;
+    return Refusal{ui::Icon::Warning, QStringLiteral("INFORMACJA"),
+                   QStringLiteral("Nr kolczyka: ") + v.TextNrKolczyka +
+                       QStringLiteral(" już istnieje w\rpartii nr :") +
+                       BezNullText(inna.value(QStringLiteral("Partia"))) + QStringLiteral("\rpróbka nr: ") +
+                       BezNullText(inna.value(QStringLiteral("NrProbki"))) + QStringLiteral("\rPopraw!"),
+                   QStringLiteral("TextNrKolczyka")};
+}
+
+std::optional<Refusal> sprawdzNumerIKod(db::Database& rok, const WartosciProbki& v,
+                                        const StanZapisuProbki& stan, qint64 edytowany)
+{
+    const QString nr = v.TextNrProbki.trimmed();
+    if (stan.nowa || nr != stan.edytowanyNrProbki) {
+        const bool zajety = rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie WHERE Partia = ? "
+                                                      "AND NrProbki = ? AND rowid <> ?)"),
+                                       {stan.partia, wholeNumber<qint16>(nr).value_or(0), edytowany})
+                                .toBool();
+        if (zajety)
+            return zajetyNumer(nr, QStringLiteral("TextNrProbki"));
+    }
+    if (stan.nowa) {
+        const bool zajety = rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie WHERE Partia = ? "
+                                                      "AND ifnull(IDProbkiWNI, '') = ? COLLATE PL "
+                                                      "AND ifnull(IDProbkiNr, '') = ? COLLATE PL "
+                                                      "AND ifnull(IDProbkiData, '') = ? COLLATE PL)"),
+                                       {stan.partia, v.TextIDProbkiWNI, v.TextIDProbkiNr, v.TextIDProbkiData})
+                                .toBool();
+        if (zajety)
+            return zajetyNumer(nr, QStringLiteral("TextIDProbkiWNI"));
+    }
+    return std::nullopt;
+}
+
+void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
+{
+    const auto pole = [&probki](const char* name, const QVariant& value) {
+        probki.setValue(QString::fromLatin1(name), value);
+    };
+    pole("NrProbki", wholeNumber<qint16>(v.TextNrProbki).value_or(0));
+    pole("IDProbkiWNI", v.TextIDProbkiWNI);
+    pole("IDProbkiNr", v.TextIDProbkiNr);
+    pole("IDProbkiData", v.TextIDProbkiData);
+    pole("Uwagi", v.TextUwagiG);
+    pole("NrKolczyka", v.TextNrKolczyka.trimmed());
+    pole("Wiek", liczba(v.ComboWiek).value_or(0));
+    pole("Gatunek", v.ComboGatunek);
+    pole("Gatunek2", v.ComboGatunek2);
+    pole("Plec", v.ComboPlec);
+    pole("RodzajUboju", v.ComboRodzajUboju.trimmed());
+    pole("ObjawyChorobowe", v.ComboObjawyChorobowe);
+    pole("Uzytkowosc", v.ComboUzytkowosc);
+    const std::optional<double> stado = liczba(v.TextLiczebnoscStada);
+    pole("LiczebnoscStada", stado ? QVariant(*stado) : QVariant());
+    pole("NrGospod", v.TextNrGospod);
+    pole("WlascicielNazwisko", v.TextWlascicielNazwisko);
+    pole("WlascicielImie", v.TextWlascicielImie);
+    pole("WlascicielMiejscowosc", v.TextWlascicielMiejscowosc);
+    pole("WlascicielNrPosesja", v.TextWlascicielNrPosesja);
+    pole("Wojewodztwo", v.ComboWoj);
+    pole("KodWoj", v.LabIDWOJ);
+    pole("Powiat", v.ComboPIW);
+    pole("KodPIW", v.TextKodPIW);
+    pole("Gmina", v.TextGmina);
+    pole("SystemUtrzymania", v.ComboSystemUtrzymania.trimmed());
+    pole("RodzajMaterialu", v.ComboRodzajMaterialu.trimmed());
+    pole("WarunkiPrzechowywania", v.ComboWarunkiPrzechowywania.trimmed());
+    // The checks let through only a date or nothing.
+    pole("DataUrodzenia", jestData(v.TextDataUrodzenia) ? v.TextDataUrodzenia : QString());
+}
+
+} // namespace
+
+db::Recordset probkiOKolczyku(db::Database& rok, const QString& kolczyk, qint64 pominWiersz)
+{
+    return rok.openRecordset(QStringLiteral("SELECT * FROM Badanie WHERE trim(NrKolczyka) = ? COLLATE PL "
+                                            "AND rowid <> ? ORDER BY NrKolczyka"),
+                             {kolczyk.trimmed(), pominWiersz});
+}
+
+WynikZapisuProbki zapiszProbke(db::Database& rok, db::Recordset& probki, const WartosciProbki& v,
+                               const StanZapisuProbki& stan)
+{
+    using Rodzaj = WynikZapisuProbki::Rodzaj;
+    // Nothing is shown while the lock is held: a refusal is handed back and the transaction
+    // rolled back before the user reads it.
+    db::Transaction transakcja(rok, db::Transaction::Mode::Immediate);
+    const qint64 edytowany = stan.nowa ? -1 : probki.bookmark();
+    if (auto odmowa = sprawdzKolczyk(rok, v, stan, edytowany))
+        return {Rodzaj::Odmowa, odmowa, -1};
+    if (stan.czekaNaImport)
+        return {Rodzaj::DoImportu, std::nullopt, -1};
+    if (auto odmowa = sprawdzNumerIKod(rok, v, stan, edytowany))
+        return {Rodzaj::Odmowa, odmowa, -1};
+
+    try {
+        if (stan.nowa) {
+            probki.addNew();
+            probki.setValue(QStringLiteral("Partia"), stan.partia);
+        } else {
+            probki.edit();
+        }
+        zapiszPola(probki, v);
+        probki.update();
+    } catch (...) {
+        // A row begun and not written is dropped, not left for the next save to finish.
+        if (probki.editMode() != db::Recordset::EditMode::None)
+            probki.cancelUpdate();
+        throw;
+    }
+    const db::Recordset::Bookmark zapisany = probki.lastModified();
+    transakcja.commit();
+    return {Rodzaj::Zapisano, std::nullopt, zapisany};
+}
+
+} // namespace trelimor
