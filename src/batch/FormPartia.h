@@ -144,6 +144,8 @@ private:
     // --- The batch frame's commands, pickers and checks (FormPartiaBatch.cpp) -----------------
     // The frame's date, hour, county and establishment-type controls.
     void polaczRamkePartii();
+    // The search frame's date button: the sampling date the search starts from.
+    void ComDataPobrFrS_Click();
     // The caption of the establishment whose code TextZaklad holds.
     void PokazZaklad();
     // The separator checks: whether "|" stands in the batch frame's count, county or remarks, or

@@ -3,6 +3,9 @@
 
 #include "FormPartia.h"
 
+#include "common/FormKalendarz1.h"
+#include "common/Pickers.h"
+
 #include "BatchChecks.h"
 #include "BatchCommands.h"
 #include "BatchDelete.h"
@@ -51,6 +54,8 @@ void FormPartia::polaczRamkePartii()
     data(ComDataWysylki, TextDataWysylki, true);
     data(ComDataUboju, TextDataUboju, false);
     data(ComDataWyslaniaDoLab, TextDataWyslaniaDoLab, false);
+    data(ComDataUrodzenia, TextDataUrodzenia, false); // the sample frame's birth date
+    connect(ComDataPobrFrS, &QPushButton::clicked, this, &FormPartia::ComDataPobrFrS_Click);
     for (auto [przycisk, pole] :
          {std::pair{ComGodzPobr, TextGodzPobr}, std::pair{ComGodzUboju, TextGodzUboju},
           std::pair{ComGodzWysylki, TextGodzWysylki}})
@@ -61,6 +66,17 @@ void FormPartia::polaczRamkePartii()
     // The hint on how to type a farm's number, for a type chosen from the list.
     connect(ComboWNI, &QComboBox::activated, this,
             [this] { LabelWNI->setVisible(ComboWNI->currentText() == kTypGospodarstwa); });
+}
+
+void FormPartia::ComDataPobrFrS_Click()
+{
+    // The search by an approximate sampling date: the picker in the middle of the window.
+    TextNrKolczykaS->clear();
+    FormKalendarz1& kalendarz = FormKalendarz1::instance();
+    kalendarz.move(
+        mapToGlobal(QPoint(width() / 2 - kalendarz.width() / 2, height() / 2 - kalendarz.height() / 2)));
+    QString tekst = LabelDataPobrFrS->text().isEmpty() ? LabData->text() : LabelDataPobrFrS->text();
+    LabelDataPobrFrS->setText(tekstDaty(WybierzDate1(tekst, QString())));
 }
 
 void FormPartia::ComDodajPr_Click()

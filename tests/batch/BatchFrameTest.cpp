@@ -388,6 +388,24 @@ TEST_F(BatchFrameTest, ASamplingDateOfAnotherYearIsRefusedByThePicker)
     EXPECT_EQ(komunikaty().size(), 1u);
 }
 
+TEST_F(BatchFrameTest, TheBirthDateAndTheSearchDateComeFromThePicker)
+{
+    otworz();
+    QDate wybrana(2019, 5, 6);
+    opener->onOpen(QStringLiteral("FormKalendarz1"), [&wybrana](QDialog& window) {
+        static_cast<FormKalendarz1&>(window).Kalendarz1->setSelectedDate(wybrana);
+        window.accept();
+    });
+    w().ComDataUrodzenia->click();
+    EXPECT_EQ(w().TextDataUrodzenia->text(), QStringLiteral("06.05.2019")) << "any year for a birth date";
+
+    w().TextNrKolczykaS->setText(QStringLiteral("PL005"));
+    wybrana = QDate(2022, 2, 1);
+    w().ComDataPobrFrS->click();
+    EXPECT_EQ(w().LabelDataPobrFrS->text(), QStringLiteral("01.02.2022"));
+    EXPECT_TRUE(w().TextNrKolczykaS->text().isEmpty()) << "a date search drops the ear-tag criterion";
+}
+
 TEST_F(BatchFrameTest, TheHourPickerStartsOnTheCurrentTime)
 {
     otworz();
