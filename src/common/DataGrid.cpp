@@ -24,6 +24,7 @@ DataGrid::DataGrid(QWidget* parent)
 void DataGrid::bind(DataControl* data, const QList<GridColumn>& columns)
 {
     m_data = data;
+    m_fitted = false;
     m_model = new RecordsetModel(data, columns, this);
     setModel(m_model);
     connect(data, &DataControl::repositioned, this, &DataGrid::followDataControl);
@@ -36,11 +37,17 @@ void DataGrid::bind(DataControl* data, const QList<GridColumn>& columns)
                     emit rowColChange();
             });
     followDataControl();
+    fitColumns();
 }
 
 void DataGrid::fitColumns()
 {
-    // Columns as wide as what they show, but a long remark does not push the others away.
+    // Columns as wide as what they first show, but a long remark does not push the others away.
+    // Once fitted they keep their widths, as a designed grid does: the columns do not jump at
+    // every reload (the sample grid reloads at every batch row).
+    if (m_fitted || m_model->rowCount() == 0)
+        return;
+    m_fitted = true;
     constexpr int widest = 280;
     resizeColumnsToContents();
     for (int column = 0; column < m_model->columnCount(); ++column)

@@ -38,6 +38,7 @@ private:
     DataControl* m_data = nullptr;
     RecordsetModel* m_model = nullptr;
     bool m_following = false;
+    bool m_fitted = false;
 };
 
 } // namespace trelimor
