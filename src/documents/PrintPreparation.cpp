@@ -62,6 +62,20 @@ LiczbyWynikow policzWyniki(const QString& NazTab, const QString& NazKol, const Q
     return liczby;
 }
 
+// The error trap of the print preparations: a failure is reported under "Drukowanie" followed
+// by the table's name, and the caller learns that nothing was stored.
+template <class Work>
+bool podPulapkaDrukowania(const QString& NazTab, Work work)
+{
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
+        return false;
+    }
+}
+
 void zapiszLiczby(db::Recordset& row, const LiczbyWynikow& liczby)
 {
     row.setValue(QStringLiteral("Zbadano"), liczby.zbadano);
@@ -76,7 +90,7 @@ bool PrzedDrInne(const QString& NazTab, const QString& NazTab1, const QString& N
                  const QString& NazPoleLab, bool CzyBadanie, const QString& CzyPowiat)
 {
     ModLaborValues& m = ModLabor();
-    try {
+    return podPulapkaDrukowania(NazTab, [&] {
         requirePlainName(NazTab);
         requirePlainName(NazTab1);
         requirePlainName(NazPole);
@@ -114,17 +128,13 @@ bool PrzedDrInne(const QString& NazTab, const QString& NazTab1, const QString& N
             target.update();
         }
         transaction.commit();
-        return true;
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
-        return false;
-    }
+    });
 }
 
 bool LiczDodUjem(const QString& NazTab, const QString& NazKol)
 {
     ModLaborValues& m = ModLabor();
-    try {
+    return podPulapkaDrukowania(NazTab, [&] {
         const bool zapisuje = NazTab == u"Br" || NazTab == u"EBB" || NazTab == u"BrOK";
         db::Transaction transaction(m.BazaRobot);
         db::Recordset grupy =
@@ -139,23 +149,19 @@ bool LiczDodUjem(const QString& NazTab, const QString& NazKol)
             grupy.update();
         }
         transaction.commit();
-        return true;
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
-        return false;
-    }
+    });
 }
 
 bool SprawozdanieLiczDodUjem(const QString& NazTab, const QString& NazKol)
 {
     ModLaborValues& m = ModLabor();
-    try {
+    return podPulapkaDrukowania(NazTab, [&] {
         const LiczbyWynikow liczby = policzWyniki(NazTab, NazKol, QString(), {});
         if (NazTab != u"EBB" && NazTab != u"Br")
-            return true;
+            return;
         db::Recordset partia = m.BazaRobot.openRecordset(QStringLiteral("SELECT * FROM Partia"));
         if (partia.eof())
-            return true;
+            return;
         partia.edit();
         if (NazTab == u"EBB") {
             zapiszLiczby(partia, liczby);
@@ -165,11 +171,7 @@ bool SprawozdanieLiczDodUjem(const QString& NazTab, const QString& NazKol)
             partia.setValue(QStringLiteral("UjemBr"), liczby.ujem);
         }
         partia.update();
-        return true;
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
-        return false;
-    }
+    });
 }
 
 QString tekstWlasciciela(const db::Recordset& probka)
@@ -192,7 +194,7 @@ bool PrzedDr(const QString& NazTab, const QString& NazPole, const QString& NazPo
              const QString& /*CzyPowiat*/, const QString& /*NrKolczPaszp*/)
 {
     ModLaborValues& m = ModLabor();
-    try {
+    return podPulapkaDrukowania(NazTab, [&] {
         requirePlainName(NazTab);
         requirePlainName(NazPole);
         QString sql = QStringLiteral("SELECT * FROM ") + NazTab + QStringLiteral(" WHERE ") + NazPole +
@@ -217,11 +219,7 @@ bool PrzedDr(const QString& NazTab, const QString& NazPole, const QString& NazPo
             target.update();
         }
         transaction.commit();
-        return true;
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Drukowanie") + NazTab, e);
-        return false;
-    }
+    });
 }
 
 bool kopiujPartieDoRoboczej(BatchDocumentsHost& okno)

@@ -56,7 +56,7 @@ private:
 bool selectionMatches(const QVariant& fieldValue, const QVariant& wanted);
 
 // A value as a report prints it: dates "dd.MM.yyyy", a date-time with a time of day
-// "dd.MM.yyyy hh:mm", a time-only value (the date part 30.12.1899) "hh:mm", numbers in their
+// "dd.MM.yyyy hh:mm", a time-only value (dated 30.12.1899) "hh:mm", numbers in their
 // natural text, null as empty text.
 QString formatReportValue(const QVariant& value);
 
