@@ -93,8 +93,11 @@ std::unique_ptr<RokPartii> g_rok;
 
 RokPartii& rok()
 {
-    if (!g_rok)
+    if (!g_rok) {
         g_rok = std::make_unique<RokPartii>();
+        // The windows and the database go before the application does.
+        qAddPostRoutine([] { g_rok.reset(); });
+    }
     return *g_rok;
 }
 
@@ -135,15 +138,3 @@ BENCHMARK(BM_ZmianaWierszaPartii)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_rok.reset();
-    return 0;
-}

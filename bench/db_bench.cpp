@@ -7,7 +7,6 @@
 
 #include <sqlite3.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -148,12 +147,3 @@ void BM_FindFirstOnText(benchmark::State& state)
 BENCHMARK(BM_FindFirstOnText)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -13,7 +13,6 @@
 
 #include "SilentDialogs.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -98,12 +97,3 @@ void BM_CreateYearlyFile(benchmark::State& state)
 BENCHMARK(BM_CreateYearlyFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
