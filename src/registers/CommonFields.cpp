@@ -106,6 +106,22 @@ void useShortListLayout(RegisterConfig& c)
     c.correctBeepsWhenEmpty = false;
 }
 
+DuplicateTest alreadyExists(const QString& field, const QString& box, bool testsCorrections,
+                            const QString& prefix, const QString& shownBox, bool trimShown)
+{
+    return DuplicateTest{field,
+                         box,
+                         testsCorrections,
+                         [prefix, shownBox, trimShown](const FrameValues& v) {
+                             const QString shown = v.text(shownBox);
+                             return prefix + (trimShown ? shown.trimmed() : shown) +
+                                    QStringLiteral(" już istnieje. Popraw!");
+                         },
+                         InformationTitle,
+                         ui::Icon::Information,
+                         shownBox};
+}
+
 std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode)
 {
     return [mode](RegisterWindow& window) {

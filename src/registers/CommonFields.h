@@ -38,6 +38,10 @@ void useEstablishmentLayout(RegisterConfig& config, const QString& keyField);
 // of rows + 1. The rows are those the opener binds.
 void useShortListLayout(RegisterConfig& config);
 
+// The duplicate test the registers share: its information box reads prefix + the shown box's
+// text (trimmed when trimShown) + " już istnieje. Popraw!", and the focus goes to the shown box.
+DuplicateTest alreadyExists(const QString& field, const QString& box, bool testsCorrections,
+                            const QString& prefix, const QString& shownBox, bool trimShown = false);
 // A close hook: in the mode the window runs its pick action instead of closing.
 std::function<bool(RegisterWindow&)> pickInsteadOfClosingIn(const QString& mode);
 

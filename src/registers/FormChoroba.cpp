@@ -1,5 +1,7 @@
 #include "FormChoroba.h"
 
+#include "CommonFields.h"
+
 #include "MatrixEditor.h"
 #include "RegisterFrame.h"
 
@@ -115,16 +117,7 @@ RegisterConfig FormChoroba::configuration()
     c.checks = {emptyCheck(kName, QStringLiteral("Wprowadź kierunek badania!"))};
     // A code is unique whether it is new or changed by a correction: two directions with one
     // code would share their matrices.
-    c.duplicate = DuplicateTest{QStringLiteral("Kierunek"),
-                                kCode,
-                                true,
-                                [](const FrameValues& v) {
-                                    return QStringLiteral("Pozycja: ") + v.text(kName) +
-                                           QStringLiteral(" już istnieje. Popraw!");
-                                },
-                                InformationTitle,
-                                ui::Icon::Information,
-                                kName};
+    c.duplicate = alreadyExists(QStringLiteral("Kierunek"), kCode, true, QStringLiteral("Pozycja: "), kName);
     c.saveErrorTitle = QStringLiteral("Zapis kierunku badania");
     c.deletion.question = QStringLiteral("Czy usunąć kierunek: ");
     c.deletion.questionField = QStringLiteral("Kierunek");

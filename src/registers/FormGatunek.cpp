@@ -54,17 +54,8 @@ RegisterConfig FormGatunek::configuration()
 
     c.key = {QStringLiteral("IDGatunek"), QStringLiteral("TextID"), KeyProposal::LastPlusOne,
              QStringLiteral("SELECT * FROM Gatunek ORDER BY IDGatunek"), false};
-    c.duplicate = DuplicateTest{QStringLiteral("NazGatunek"),
-                                QStringLiteral("TextNazwa"),
-                                false,
-                                [](const FrameValues& v) {
-                                    return QStringLiteral("Pozycja: ") +
-                                           v.text(QStringLiteral("TextNazwa")).trimmed() +
-                                           QStringLiteral(" już istnieje. Popraw!");
-                                },
-                                InformationTitle,
-                                ui::Icon::Information,
-                                QStringLiteral("TextNazwa")};
+    c.duplicate = alreadyExists(QStringLiteral("NazGatunek"), QStringLiteral("TextNazwa"), false,
+                                QStringLiteral("Pozycja: "), QStringLiteral("TextNazwa"), true);
     c.saveErrorTitle = QStringLiteral("Zapis gatunku");
     c.deletion.question = QStringLiteral("Czy usunąć Gatunek: ");
     c.deletion.questionField = QStringLiteral("NazGatunek");

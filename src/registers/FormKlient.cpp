@@ -228,16 +228,8 @@ RegisterConfig FormKlient::configuration()
 
     c.key = {QStringLiteral("WNI"), kNumber, KeyProposal::Typed, {}, true};
     c.checks = checks();
-    c.duplicate = DuplicateTest{QStringLiteral("WNI"),
-                                kNumber,
-                                true,
-                                [](const FrameValues& v) {
-                                    return QStringLiteral("Klient o numerze: ") + v.text(kNumber) +
-                                           QStringLiteral(" już istnieje. Popraw!");
-                                },
-                                InformationTitle,
-                                ui::Icon::Information,
-                                kNumber};
+    c.duplicate =
+        alreadyExists(QStringLiteral("WNI"), kNumber, true, QStringLiteral("Klient o numerze: "), kNumber);
     c.saveErrorTitle = QStringLiteral("Zapis klienta");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zaznaczonego klienta?");
     c.deletion.title = QStringLiteral("PYTANIE");
