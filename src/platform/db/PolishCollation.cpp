@@ -24,28 +24,19 @@ quint32 primaryWeight(char32_t cp)
         return cp;
     }
     const char32_t lower = QChar::toLower(cp);
-    switch (lower) {
-    case U'ą':
-        return letters + ('a' - 'a') * 16 + 8;
-    case U'ć':
-        return letters + ('c' - 'a') * 16 + 8;
-    case U'ę':
-        return letters + ('e' - 'a') * 16 + 8;
-    case U'ł':
-        return letters + ('l' - 'a') * 16 + 8;
-    case U'ń':
-        return letters + ('n' - 'a') * 16 + 8;
-    case U'ó':
-        return letters + ('o' - 'a') * 16 + 8;
-    case U'ś':
-        return letters + ('s' - 'a') * 16 + 8;
-    case U'ź':
-        return letters + ('z' - 'a') * 16 + 8;
-    case U'ż':
-        return letters + ('z' - 'a') * 16 + 9;
-    default:
-        break;
-    }
+    // The Polish letters follow their base letter; ż comes after ź.
+    struct PolishLetter
+    {
+        char32_t letter;
+        char base;
+        quint32 offset;
+    };
+    static constexpr PolishLetter polish[] = {{U'ą', 'a', 8}, {U'ć', 'c', 8}, {U'ę', 'e', 8},
+                                              {U'ł', 'l', 8}, {U'ń', 'n', 8}, {U'ó', 'o', 8},
+                                              {U'ś', 's', 8}, {U'ź', 'z', 8}, {U'ż', 'z', 9}};
+    for (const PolishLetter& p : polish)
+        if (p.letter == lower)
+            return letters + quint32(p.base - 'a') * 16 + p.offset;
     if (lower <= 0xFFFF && QChar::isLetter(lower)) {
         const QString decomposed = QChar(char16_t(lower)).decomposition();
         if (!decomposed.isEmpty()) {
