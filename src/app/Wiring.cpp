@@ -22,6 +22,7 @@
 #include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
+#include "statistics/FormZestawienieBSE.h"
 
 #include "platform/ui/WindowOpener.h"
 
@@ -100,6 +101,11 @@ void wireBatchWindow()
     polaczDokumentyOknaPartii();
 }
 
+void wireStatistics()
+{
+    windowCommands().setOpener(WindowCommand::Statistics, &otworzZestawienia);
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -123,6 +129,7 @@ void polaczPodsystemy()
     wireRegisters();
     wireHiddenWindows();
     wireBatchWindow();
+    wireStatistics();
     wireMaintenance();
 }
 

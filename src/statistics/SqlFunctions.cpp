@@ -1,0 +1,159 @@
+#include "SqlFunctions.h"
+
+#include "common/Dates.h"
+#include "common/TextHelpers.h"
+
+#include <sqlite3.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace trelimor {
+
+namespace {
+
+QString argText(sqlite3_value* v)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return text ? QString::fromUtf8(text, sqlite3_value_bytes(v)) : QString();
+}
+
+void resultText(sqlite3_context* ctx, const QString& s)
+{
+    const QByteArray utf8 = s.toUtf8();
+    sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// The text without the blanks around it (only blanks, as the original's Trim removed).
+QString trimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+// A number typed with either decimal separator; nothing for any other text.
+std::optional<double> numberFromText(const QString& text)
+{
+    if (!isNumeric(text))
+        return std::nullopt;
+    QString normalized = text.trimmed();
+    normalized.replace(u',', u'.');
+    bool ok = false;
+    const double value = normalized.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+void kindFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    resultText(ctx, kindColumn(argText(argv[0])));
+}
+
+void regionFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    const QString code = trimBlanks(argText(argv[0]));
+    const int length = sqlite3_value_int(argv[1]);
+    resultText(ctx, length > 0 ? code.left(length) : code);
+}
+
+void ageFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    sqlite3_value* age = argv[0];
+    switch (sqlite3_value_type(age)) {
+    case SQLITE_NULL:
+        sqlite3_result_int(ctx, 0);
+        return;
+    case SQLITE_INTEGER:
+        sqlite3_result_int64(ctx, sqlite3_value_int64(age));
+        return;
+    case SQLITE_FLOAT: {
+        // A single-precision age is read through its shown form (seven significant digits), so
+        // 23.4999995 stored as a single is the 23.5 the user typed.
+        const float single = float(sqlite3_value_double(age));
+        sqlite3_result_double(ctx, QString::number(single, 'g', 7).toDouble());
+        return;
+    }
+    default: {
+        const QString text = argText(age);
+        if (text.trimmed().isEmpty()) {
+            sqlite3_result_int(ctx, 0);
+            return;
+        }
+        if (const std::optional<double> number = numberFromText(text)) {
+            sqlite3_result_double(ctx, *number);
+            return;
+        }
+        sqlite3_result_error(ctx, "Niezgodność typów.", -1);
+        return;
+    }
+    }
+}
+
+void roundFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int64(ctx, roundHalfEven(sqlite3_value_double(argv[0])));
+}
+
+void voivodeshipFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    resultText(ctx, NazwaWojewodztwa(argText(argv[0])));
+}
+
+void addFunction(sqlite3* handle, const char* name, int args,
+                 void (*fn)(sqlite3_context*, int, sqlite3_value**))
+{
+    sqlite3_create_function_v2(handle, name, args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fn, nullptr,
+                               nullptr, nullptr);
+}
+
+} // namespace
+
+void registerSummaryFunctions(sqlite3* handle)
+{
+    addFunction(handle, "rodzaj_uboju", 1, kindFunction);
+    addFunction(handle, "kod_regionu", 2, regionFunction);
+    addFunction(handle, "wiek", 1, ageFunction);
+    addFunction(handle, "zaokraglij", 1, roundFunction);
+    addFunction(handle, "nazwa_wojewodztwa", 1, voivodeshipFunction);
+}
+
+QString kindColumn(const QString& kind)
+{
+    static const std::array<QString, 11> known = {
+        u"N"_s, u"K"_s, u"P"_s, u"U"_s, u"UF"_s, u"R"_s, u"NNWOK"_s, u"NWOK"_s, u"BSEP"_s, u"BSEZ"_s, u"Z"_s};
+    const QString code = trimBlanks(kind).toUpper();
+    for (const QString& k : known)
+        if (code == k)
+            return k;
+    return u"E"_s;
+}
+
+qint64 roundHalfEven(double value)
+{
+    // The default rounding mode of the floating-point environment is to nearest, ties to even.
+    return qint64(std::nearbyint(value));
+}
+
+std::optional<qint16> wholeBound(const QString& text)
+{
+    const std::optional<double> number = numberFromText(text);
+    if (!number || !std::isfinite(*number))
+        return std::nullopt;
+    const double rounded = std::nearbyint(*number);
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(rounded);
+}
+
+} // namespace trelimor
