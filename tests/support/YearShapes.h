@@ -28,5 +28,8 @@ void applySerologyShape(db::Database& year);
 
 // The result tables, in the order of the serology export file.
 const QStringList& serologyResultTables();
+// The result columns of one of them, after Partia and NrProbki, in the export's order; empty for
+// any other table.
+const QStringList& serologyResultColumns(const QString& table);
 
 } // namespace trelimor::test
