@@ -173,7 +173,9 @@ private:
         const QVariant establishment = kEstablishments.take(m_random, index);
         const BatchDates dates = batchDates(m_random, m_spec, index);
         const auto hour = [this] {
-            return padded(6 + m_random.below(12), 2) + u':' + padded(15 * m_random.below(4), 2);
+            // Two statements: the operands of + are evaluated in no fixed order.
+            const int h = 6 + m_random.below(12);
+            return padded(h, 2) + u':' + padded(15 * m_random.below(4), 2);
         };
 
         m_partia.set(u"Partia"_s, partia)

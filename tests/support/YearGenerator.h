@@ -14,7 +14,7 @@ struct YearSpec
 {
     std::uint32_t seed = 1;
     int batches = 20;  // batch numbers 1..batches; of two or more, the last one has no sample
-    int samples = 200; // spread at random over the other batches
+    int samples = 200; // spread at random over the other batches (NrProbki is 16-bit: mind the ratio)
     int year = 2022;   // the slaughter dates of the batches fall in this year
     QString countyCode = QStringLiteral("1465"); // Partia.Powiat, Badanie.KodPIW
     bool statistics = true; // apply the statistics shape and fill NrOgolny, BadaniaPowtorzone, Opis

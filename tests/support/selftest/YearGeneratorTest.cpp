@@ -176,6 +176,26 @@ TEST_F(YearGeneratorTest, EveryValueClassIsThereAndTheTablesHoldTogether)
             << table.toStdString();
     }
     EXPECT_GT(count(year, u"SELECT count(*) FROM EBB WHERE WynikOgolny IS NULL OR WynikOgolny = ''"_s), 0);
+
+    // Written past the engine's checks, every value must still be one the engine would store.
+    for (const QString& table : year.tableNames()) {
+        for (const db::Field& field : year.tableDef(table).fields) {
+            const QString column = db::quoteIdentifier(field.name);
+            QString misfit;
+            if (field.type == db::DataType::Text)
+                misfit = u"length(%1) > %2"_s.arg(column).arg(field.size);
+            else if (field.type == db::DataType::Integer)
+                misfit = u"%1 NOT BETWEEN -32768 AND 32767"_s.arg(column);
+            else if (field.type == db::DataType::Boolean)
+                misfit = u"%1 NOT IN (0, 1)"_s.arg(column);
+            else if (field.type == db::DataType::Date)
+                misfit = u"%1 NOT GLOB '[12][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9] 00:00:00'"_s.arg(column);
+            if (!misfit.isEmpty()) {
+                EXPECT_EQ(count(year, u"SELECT count(*) FROM %1 WHERE %2"_s.arg(table, misfit)), 0)
+                    << (table + u'.' + field.name).toStdString();
+            }
+        }
+    }
 }
 
 } // namespace
