@@ -9,6 +9,8 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace trelimor {
@@ -25,15 +27,11 @@ const std::array<QString, 12>& kinds()
     return list;
 }
 
-// The samples and the three result words among them (the result lower-cased, not trimmed);
-// `counted` narrows them (a condition over the sample, or "1").
-QString resultCounts(const QString& counted)
-{
-    const QString when = u"count(CASE WHEN "_s + counted;
-    return when + u" THEN 1 END) AS n, "_s + when + u" AND lower(b.Wynik) = 'dodatni' THEN 1 END) AS d, "_s +
-           when + u" AND lower(b.Wynik) = 'ujemny' THEN 1 END) AS u, "_s + when +
-           u" AND lower(b.Wynik) = 'odstąpienie' THEN 1 END) AS o"_s;
-}
+// The counts of a group of samples added up from subgroups that the inner query made by result
+// word (column s) with their sizes (column n): each function is then evaluated once per sample.
+const QString kWordSums = u"sum(n) AS n, sum(CASE WHEN s = 'dodatni' THEN n ELSE 0 END) AS d, "
+                          "sum(CASE WHEN s = 'ujemny' THEN n ELSE 0 END) AS u, "
+                          "sum(CASE WHEN s = 'odstąpienie' THEN n ELSE 0 END) AS o"_s;
 
 int regionLength(const QString& rodzaj)
 {
@@ -87,18 +85,15 @@ LicznikiUboju ZestRodzUboju(const AttachedYear& year, const Selection& selection
 {
     db::Database& work = year.work();
     const SqlText samples = samplesOf(selection, AreaTest::Skip);
-    QString counts;
-    for (const QString& kind : kinds())
-        counts +=
-            (counts.isEmpty() ? u""_s : u", "_s) + u"count(CASE WHEN k = '"_s + kind + u"' THEN 1 END)"_s;
-
     LicznikiUboju counters{};
     db::Transaction transaction(work);
     {
-        db::Recordset rs = work.openRecordset(u"SELECT "_s + counts +
-                                                  u" FROM (SELECT rodzaj_uboju(b.RodzajUboju) AS k FROM "_s +
-                                                  samples.sql + u")"_s,
-                                              samples.params);
+        QString counts;
+        for (const QString& kind : kinds())
+            counts += (counts.isEmpty() ? u""_s : u", "_s) +
+                      u"count(CASE WHEN rodzaj_uboju(b.RodzajUboju) = '"_s + kind + u"' THEN 1 END)"_s;
+        db::Recordset rs =
+            work.openRecordset(u"SELECT "_s + counts + u" FROM "_s + samples.sql, samples.params);
         for (size_t i = 0; i < counters.size(); ++i)
             counters[i] = qint32(rs.value(int(i)).toLongLong());
     }
@@ -128,10 +123,11 @@ void ZliczWojPowZak(const AttachedYear& year, const Selection& selection, const 
         "SELECT klucz, "_s +
         regionDescription(rodzaj) +
         u", ?, n, d, u, o FROM ("
-        "SELECT klucz, min(pierwszy) AS pierwszy, sum(n) AS n, sum(d) AS d, sum(u) AS u, sum(o) AS o FROM ("
-        "SELECT kod_regionu(p.KodZakladu, ?) AS klucz, p.rowid AS pierwszy, "_s +
-        resultCounts(u"1"_s) + u" FROM "_s + samples.sql +
-        u" GROUP BY p.rowid) GROUP BY klucz COLLATE PL) ORDER BY pierwszy"_s;
+        "SELECT klucz, min(pierwszy) AS pierwszy, "_s +
+        kWordSums +
+        u" FROM (SELECT kod_regionu(p.KodZakladu, ?) AS klucz, p.rowid AS pierwszy, "
+        "slowo_wyniku(b.Wynik) AS s, count(*) AS n FROM "_s +
+        samples.sql + u" GROUP BY p.rowid, s) GROUP BY klucz COLLATE PL) ORDER BY pierwszy"_s;
     db::Database& work = year.work();
     db::Transaction transaction(work);
     work.execute(sql, QVariantList{selection.DataZakres(), length} + samples.params);
@@ -169,12 +165,16 @@ QList<MissingAge> ZliczWiek(const AttachedYear& year, const Selection& selection
         throw db::JetError::fromNumber(db::jet::ItemNotFound, u"NrOgolny"_s);
     }
 
-    const QString inBand = u"(wiek(b.Wiek) > 0 AND zaokraglij(wiek(b.Wiek)) BETWEEN ?1 AND ?2)"_s;
     work.execute(
         u"INSERT INTO IloscZak (ZakladOpis, DataZakres, IlProbek, IlDod, IlUjem, IlOdstap) "
-        "SELECT ?3, ?4, n, d, u, o FROM (SELECT count(*) AS wszystkie, "_s +
-            resultCounts(inBand) + u" FROM "_s + samples.sql + u") WHERE wszystkie > 0"_s,
-        QVariantList{boundValue(from), boundValue(to), wiekOd + u" - "_s + wiekDo, selection.DataZakres()} +
+        "SELECT ?, ?, n, d, u, o FROM (SELECT sum(n) AS wszystkie, "
+        "sum(CASE WHEN k = 1 THEN n ELSE 0 END) AS n, "
+        "sum(CASE WHEN k = 1 AND s = 'dodatni' THEN n ELSE 0 END) AS d, "
+        "sum(CASE WHEN k = 1 AND s = 'ujemny' THEN n ELSE 0 END) AS u, "
+        "sum(CASE WHEN k = 1 AND s = 'odstąpienie' THEN n ELSE 0 END) AS o "
+        "FROM (SELECT pasmo_wieku(b.Wiek, ?, ?) AS k, slowo_wyniku(b.Wynik) AS s, count(*) AS n FROM "_s +
+            samples.sql + u" GROUP BY k, s)) WHERE wszystkie > 0"_s,
+        QVariantList{wiekOd + u" - "_s + wiekDo, selection.DataZakres(), boundValue(from), boundValue(to)} +
             samples.params);
     transaction.commit();
     return missing;
@@ -188,10 +188,10 @@ void ZliczGatunek(const AttachedYear& year, const Selection& selection)
     const QString sql =
         u"INSERT INTO IloscZak (ZakladOpis, DataZakres, IlProbek, IlDod, IlUjem, IlOdstap) "
         "SELECT gatunek, ?, n, d, u, o FROM ("
-        "SELECT gatunek, min(pierwszy) AS pierwszy, sum(n) AS n, sum(d) AS d, sum(u) AS u, sum(o) AS o FROM ("
-        "SELECT coalesce(b.Gatunek, '') AS gatunek, min("_s +
-        kSampleOrder + u") AS pierwszy, "_s + resultCounts(u"1"_s) + u" FROM "_s + samples.sql +
-        u" GROUP BY coalesce(b.Gatunek, '')) GROUP BY gatunek COLLATE PL) ORDER BY pierwszy"_s;
+        "SELECT gatunek, min(pierwszy) AS pierwszy, "_s +
+        kWordSums + u" FROM (SELECT coalesce(b.Gatunek, '') AS gatunek, slowo_wyniku(b.Wynik) AS s, min("_s +
+        kSampleOrder + u") AS pierwszy, count(*) AS n FROM "_s + samples.sql +
+        u" GROUP BY gatunek, s) GROUP BY gatunek COLLATE PL) ORDER BY pierwszy"_s;
     db::Database& work = year.work();
     db::Transaction transaction(work);
     work.execute(sql, QVariantList{selection.DataZakres()} + samples.params);

@@ -74,6 +74,7 @@ void ZliczBSEmce(const AttachedYear& year, const Selection& selection, const Mon
         }
 
         // Each month row gets the counts of its batches; a column no batch adds to keeps its value.
+        // The samples are first grouped by month and kind, so that each is classified once.
         QString set;
         QString counts;
         for (const QString& kind : kindColumns()) {
@@ -81,14 +82,14 @@ void ZliczBSEmce(const AttachedYear& year, const Selection& selection, const Mon
             set += (set.isEmpty() ? u""_s : u", "_s) + column + u" = CASE WHEN a."_s + column +
                    u" > 0 THEN coalesce(m."_s + column + u", 0) + a."_s + column + u" ELSE m."_s + column +
                    u" END"_s;
-            counts += u", count(CASE WHEN k = '"_s + kind + u"' THEN 1 END) AS "_s + column;
+            counts += u", sum(CASE WHEN k = '"_s + kind + u"' THEN n ELSE 0 END) AS "_s + column;
         }
         const QString column = u"p."_s + db::quoteIdentifier(selection.PoleDaty);
         db::Transaction transaction(work);
         work.execute(u"UPDATE BSEmceRodzUboju AS m SET "_s + set + u" FROM (SELECT mc"_s + counts +
-                         u" FROM (SELECT month("_s + column +
-                         u") AS mc, rodzaj_uboju(b.RodzajUboju) AS k FROM "_s + samples.sql +
-                         u") GROUP BY mc) AS a WHERE m.MC = a.mc"_s,
+                         u" FROM (SELECT CAST(strftime('%m', "_s + column +
+                         u") AS INTEGER) AS mc, rodzaj_uboju(b.RodzajUboju) AS k, count(*) AS n FROM "_s +
+                         samples.sql + u" GROUP BY mc, k) GROUP BY mc) AS a WHERE m.MC = a.mc"_s,
                      samples.params);
         transaction.commit();
         samplesCounted = sampleCount;

@@ -5,8 +5,12 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -51,8 +55,40 @@ std::optional<double> numberFromText(const QString& text)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
+// The kind column of a kind written in plain ASCII, without making a QString: the common case.
+const char* asciiKindColumn(const unsigned char* text, int length)
+{
+    static const char* const known[] = {"N", "K", "P", "U", "UF", "R", "NNWOK", "NWOK", "BSEP", "BSEZ", "Z"};
+    int first = 0;
+    while (first < length && text[first] == ' ')
+        ++first;
+    while (length > first && text[length - 1] == ' ')
+        --length;
+    char code[8];
+    const int size = length - first;
+    if (size >= int(sizeof code))
+        return "E";
+    for (int i = 0; i < size; ++i) {
+        const unsigned char c = text[first + i];
+        code[i] = char(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+    }
+    code[size] = '\0';
+    for (const char* k : known)
+        if (std::strcmp(code, k) == 0)
+            return k;
+    return "E";
+}
+
 void kindFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
+    const auto* text = sqlite3_value_text(argv[0]);
+    const int length = sqlite3_value_bytes(argv[0]);
+    const bool ascii = std::all_of(text, text + length, [](unsigned char c) { return c < 0x80; });
+    if (!text || ascii) {
+        sqlite3_result_text(ctx, asciiKindColumn(text, text ? length : 0), -1, SQLITE_STATIC);
+        return;
+    }
+    // A letter outside ASCII may still turn into a code's letter in capitals.
     resultText(ctx, kindColumn(argText(argv[0])));
 }
 
@@ -63,37 +99,68 @@ void regionFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     resultText(ctx, length > 0 ? code.left(length) : code);
 }
 
-void ageFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+// A sample's age as the age count reads it; nothing (after the error is set) for text that is
+// no number.
+std::optional<double> ageOf(sqlite3_context* ctx, sqlite3_value* age)
 {
-    sqlite3_value* age = argv[0];
     switch (sqlite3_value_type(age)) {
     case SQLITE_NULL:
-        sqlite3_result_int(ctx, 0);
-        return;
+        return 0.0;
     case SQLITE_INTEGER:
-        sqlite3_result_int64(ctx, sqlite3_value_int64(age));
-        return;
+        return double(sqlite3_value_int64(age));
     case SQLITE_FLOAT: {
         // A single-precision age is read through its shown form (seven significant digits), so
         // 23.4999995 stored as a single is the 23.5 the user typed.
-        const float single = float(sqlite3_value_double(age));
-        sqlite3_result_double(ctx, QString::number(single, 'g', 7).toDouble());
-        return;
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%.7g", double(float(sqlite3_value_double(age))));
+        return std::strtod(shown, nullptr);
     }
     default: {
         const QString text = argText(age);
-        if (text.trimmed().isEmpty()) {
-            sqlite3_result_int(ctx, 0);
-            return;
-        }
-        if (const std::optional<double> number = numberFromText(text)) {
-            sqlite3_result_double(ctx, *number);
-            return;
-        }
+        if (text.trimmed().isEmpty())
+            return 0.0;
+        if (const std::optional<double> number = numberFromText(text))
+            return number;
         sqlite3_result_error(ctx, "Niezgodność typów.", -1);
+        return std::nullopt;
+    }
+    }
+}
+
+void ageFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (const std::optional<double> age = ageOf(ctx, argv[0]))
+        sqlite3_result_double(ctx, *age);
+}
+
+void bandFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    const std::optional<double> age = ageOf(ctx, argv[0]);
+    if (!age)
+        return;
+    if (*age <= 0) {
+        sqlite3_result_int(ctx, -1);
         return;
     }
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL || sqlite3_value_type(argv[2]) == SQLITE_NULL) {
+        sqlite3_result_int(ctx, 0);
+        return;
     }
+    const qint64 months = roundHalfEven(*age);
+    sqlite3_result_int(ctx, months >= sqlite3_value_int64(argv[1]) && months <= sqlite3_value_int64(argv[2]));
+}
+
+void resultWordFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    static const QString words[] = {u"dodatni"_s, u"ujemny"_s, u"odstąpienie"_s};
+    const QString result = argText(argv[0]).toLower();
+    for (const QString& word : words) {
+        if (result == word) {
+            resultText(ctx, word);
+            return;
+        }
+    }
+    sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
 }
 
 void roundFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -124,6 +191,8 @@ void registerSummaryFunctions(sqlite3* handle)
     addFunction(handle, "rodzaj_uboju", 1, kindFunction);
     addFunction(handle, "kod_regionu", 2, regionFunction);
     addFunction(handle, "wiek", 1, ageFunction);
+    addFunction(handle, "pasmo_wieku", 3, bandFunction);
+    addFunction(handle, "slowo_wyniku", 1, resultWordFunction);
     addFunction(handle, "zaokraglij", 1, roundFunction);
     addFunction(handle, "nazwa_wojewodztwa", 1, voivodeshipFunction);
 }

@@ -19,6 +19,12 @@ namespace trelimor {
 //   wiek(age)                a sample's age as the age count reads it: 0 when missing or empty,
 //                            a single-precision age as its shown value; text that is no number
 //                            is an error;
+//   pasmo_wieku(age, lo, hi) where a sample stands in an age band: -1 without an age (as wiek()
+//                            reads it, 0 or less), 1 when its age rounded half to even lies from
+//                            lo to hi (both included), 0 otherwise or when a bound is missing;
+//   slowo_wyniku(result)     the result word a sample counts under, its result in Polish lower
+//                            case, not trimmed: "dodatni", "ujemny", "odstąpienie", or an empty
+//                            text for any other result or none;
 //   zaokraglij(x)            x rounded to a whole number, a half to the even one;
 //   nazwa_wojewodztwa(code)  the voivodeship's name for its two-digit code, or an empty text.
 void registerSummaryFunctions(sqlite3* handle);
