@@ -151,6 +151,21 @@ std::map<std::string, Figures>& figures()
     return all;
 }
 
+// Runs the work once per iteration on an emptied IloscZak; its mean time in milliseconds.
+double timed(benchmark::State& state, Year& y, const std::function<void()>& work)
+{
+    double total = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        y.robot.execute(u"DELETE FROM IloscZak"_s);
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
+    return total / double(state.iterations());
+}
+
 void BM_Summary(benchmark::State& state)
 {
     const Summary& summary = summaries()[std::size_t(state.range(0))];
@@ -158,23 +173,15 @@ void BM_Summary(benchmark::State& state)
     Year& y = year(samples);
     const Selection selection = wholeYear(summary.dateColumn);
     int statements = 0;
-    double total = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        y.robot.execute(u"DELETE FROM IloscZak"_s);
-        state.ResumeTiming();
-        const auto start = std::chrono::steady_clock::now();
-        {
-            const AttachedYear attached(y.robot, y.yearPath, y.stalePath);
-            const StatementCounter counter(y.robot);
-            summary.run(attached, selection);
-            statements = counter.statements();
-        }
-        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    }
+    const double milliseconds = timed(state, y, [&] {
+        const AttachedYear attached(y.robot, y.yearPath, y.stalePath);
+        const StatementCounter counter(y.robot);
+        summary.run(attached, selection);
+        statements = counter.statements();
+    });
     state.counters["statements"] = statements;
     Figures& f = figures()[summary.name];
-    f.milliseconds[samples] = total / double(state.iterations());
+    f.milliseconds[samples] = milliseconds;
     f.statements[samples] = statements;
 }
 
@@ -189,17 +196,9 @@ void BM_PerBatchLoop(benchmark::State& state)
     s.PoleDaty = summary.dateColumn;
     // Row by row without waiting for the disk: the loop's time is then its own work alone.
     y.robot.execute(u"PRAGMA synchronous = OFF"_s);
-    double total = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        y.robot.execute(u"DELETE FROM IloscZak"_s);
-        state.ResumeTiming();
-        const auto start = std::chrono::steady_clock::now();
-        summary.loop(d, s);
-        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    }
+    const double milliseconds = timed(state, y, [&] { summary.loop(d, s); });
     y.robot.execute(u"PRAGMA synchronous = FULL"_s);
-    figures()[summary.name].loopAt50k = total / double(state.iterations());
+    figures()[summary.name].loopAt50k = milliseconds;
 }
 
 void registerAll()

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -143,7 +145,8 @@ private:
     void ustawRaport(const QString& plik, const QString& tytul);
     void pokazRaport();
 
-    // The fillers as the dispatcher calls them.
+    // The fillers as the dispatcher calls them, each over the year attached for it.
+    void naRoku(const std::function<void(const AttachedYear&)>& filler);
     void ZestRodzUboju();
     void ZliczWojPowZak(const QString& rodzaj);
     void ZliczWiek();

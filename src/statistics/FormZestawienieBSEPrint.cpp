@@ -303,26 +303,29 @@ void FormZestawienieBSE::pokazRaport()
     PokazRaport(m_plikRaportu, okno, u"Drukowanie"_s, QString(), m_tytulRaportu, QString());
 }
 
+void FormZestawienieBSE::naRoku(const std::function<void(const AttachedYear&)>& filler)
+{
+    const AttachedYear year = AttachedYear::program();
+    filler(year);
+}
+
 void FormZestawienieBSE::ZestRodzUboju()
 {
     m_licznikiUboju = {};
-    const AttachedYear year = AttachedYear::program();
-    m_licznikiUboju = trelimor::ZestRodzUboju(year, m_wybor);
+    naRoku([this](const AttachedYear& year) { m_licznikiUboju = trelimor::ZestRodzUboju(year, m_wybor); });
 }
 
 void FormZestawienieBSE::ZliczWojPowZak(const QString& rodzaj)
 {
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ZliczWojPowZak(year, m_wybor, rodzaj);
+    naRoku([&](const AttachedYear& year) { trelimor::ZliczWojPowZak(year, m_wybor, rodzaj); });
 }
 
 void FormZestawienieBSE::ZliczWiek()
 {
     QList<MissingAge> bezWieku;
-    {
-        const AttachedYear year = AttachedYear::program();
+    naRoku([&](const AttachedYear& year) {
         bezWieku = trelimor::ZliczWiek(year, m_wybor, TextWiekOd->text(), TextWiekDo->text());
-    }
+    });
     // Shown once the count is stored, in the order the count met the samples.
     for (const MissingAge& probka : bezWieku)
         PokazInfo(missingAgeText(probka), kInformacja);
@@ -330,8 +333,7 @@ void FormZestawienieBSE::ZliczWiek()
 
 void FormZestawienieBSE::ZliczGatunek()
 {
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ZliczGatunek(year, m_wybor);
+    naRoku([this](const AttachedYear& year) { trelimor::ZliczGatunek(year, m_wybor); });
 }
 
 void FormZestawienieBSE::ZliczBSEmce()
@@ -352,32 +354,28 @@ void FormZestawienieBSE::ZliczBSEmce()
         FrameDoWIW->repaint();
     };
     progress.finished = [this] { FrameDoWIW->hide(); };
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ZliczBSEmce(year, m_wybor, progress);
+    naRoku([&](const AttachedYear& year) { trelimor::ZliczBSEmce(year, m_wybor, progress); });
 }
 
 void FormZestawienieBSE::ListaAnalizPowt()
 {
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ListaAnalizPowt(year, m_wybor, OptIloscAnalizWykonanych->isChecked());
+    const bool wykonane = OptIloscAnalizWykonanych->isChecked();
+    naRoku([&](const AttachedYear& year) { trelimor::ListaAnalizPowt(year, m_wybor, wykonane); });
 }
 
 void FormZestawienieBSE::ListaNrKolczykaWiek()
 {
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ListaNrKolczykaWiek(year, m_wybor);
+    naRoku([this](const AttachedYear& year) { trelimor::ListaNrKolczykaWiek(year, m_wybor); });
 }
 
 void FormZestawienieBSE::ListaNrKolczykaWNI()
 {
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ListaNrKolczykaWNI(year, m_wybor);
+    naRoku([this](const AttachedYear& year) { trelimor::ListaNrKolczykaWNI(year, m_wybor); });
 }
 
 void FormZestawienieBSE::ListaGIW1()
 {
-    const AttachedYear year = AttachedYear::program();
-    trelimor::ListaGIW1(year, m_wybor);
+    naRoku([this](const AttachedYear& year) { trelimor::ListaGIW1(year, m_wybor); });
 }
 
 bool FormZestawienieBSE::SprBrakDatyPobr(db::Database& database)

@@ -3,6 +3,8 @@
 #include "common/Dates.h"
 #include "common/TextHelpers.h"
 
+#include "platform/db/SqlFunction.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -18,18 +20,6 @@ using namespace Qt::StringLiterals;
 namespace trelimor {
 
 namespace {
-
-QString argText(sqlite3_value* v)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
-    return text ? QString::fromUtf8(text, sqlite3_value_bytes(v)) : QString();
-}
-
-void resultText(sqlite3_context* ctx, const QString& s)
-{
-    const QByteArray utf8 = s.toUtf8();
-    sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-}
 
 // The text without the blanks around it (only blanks, as the original's Trim removed).
 QString trimBlanks(const QString& text)
@@ -89,14 +79,14 @@ void kindFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
         return;
     }
     // A letter outside ASCII may still turn into a code's letter in capitals.
-    resultText(ctx, kindColumn(argText(argv[0])));
+    db::setSqlResultText(ctx, kindColumn(db::sqlArgumentText(argv[0])));
 }
 
 void regionFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    const QString code = trimBlanks(argText(argv[0]));
+    const QString code = trimBlanks(db::sqlArgumentText(argv[0]));
     const int length = sqlite3_value_int(argv[1]);
-    resultText(ctx, length > 0 ? code.left(length) : code);
+    db::setSqlResultText(ctx, length > 0 ? code.left(length) : code);
 }
 
 // A sample's age as the age count reads it; nothing (after the error is set) for text that is
@@ -116,7 +106,7 @@ std::optional<double> ageOf(sqlite3_context* ctx, sqlite3_value* age)
         return std::strtod(shown, nullptr);
     }
     default: {
-        const QString text = argText(age);
+        const QString text = db::sqlArgumentText(age);
         if (text.trimmed().isEmpty())
             return 0.0;
         if (const std::optional<double> number = numberFromText(text))
@@ -153,10 +143,10 @@ void bandFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 void resultWordFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     static const QString words[] = {u"dodatni"_s, u"ujemny"_s, u"odstąpienie"_s};
-    const QString result = argText(argv[0]).toLower();
+    const QString result = db::sqlArgumentText(argv[0]).toLower();
     for (const QString& word : words) {
         if (result == word) {
-            resultText(ctx, word);
+            db::setSqlResultText(ctx, word);
             return;
         }
     }
@@ -174,27 +164,20 @@ void roundFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void voivodeshipFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    resultText(ctx, NazwaWojewodztwa(argText(argv[0])));
-}
-
-void addFunction(sqlite3* handle, const char* name, int args,
-                 void (*fn)(sqlite3_context*, int, sqlite3_value**))
-{
-    sqlite3_create_function_v2(handle, name, args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fn, nullptr,
-                               nullptr, nullptr);
+    db::setSqlResultText(ctx, NazwaWojewodztwa(db::sqlArgumentText(argv[0])));
 }
 
 } // namespace
 
 void registerSummaryFunctions(sqlite3* handle)
 {
-    addFunction(handle, "rodzaj_uboju", 1, kindFunction);
-    addFunction(handle, "kod_regionu", 2, regionFunction);
-    addFunction(handle, "wiek", 1, ageFunction);
-    addFunction(handle, "pasmo_wieku", 3, bandFunction);
-    addFunction(handle, "slowo_wyniku", 1, resultWordFunction);
-    addFunction(handle, "zaokraglij", 1, roundFunction);
-    addFunction(handle, "nazwa_wojewodztwa", 1, voivodeshipFunction);
+    db::addSqlFunction(handle, "rodzaj_uboju", 1, kindFunction);
+    db::addSqlFunction(handle, "kod_regionu", 2, regionFunction);
+    db::addSqlFunction(handle, "wiek", 1, ageFunction);
+    db::addSqlFunction(handle, "pasmo_wieku", 3, bandFunction);
+    db::addSqlFunction(handle, "slowo_wyniku", 1, resultWordFunction);
+    db::addSqlFunction(handle, "zaokraglij", 1, roundFunction);
+    db::addSqlFunction(handle, "nazwa_wojewodztwa", 1, voivodeshipFunction);
 }
 
 QString kindColumn(const QString& kind)

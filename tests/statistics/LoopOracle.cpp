@@ -140,6 +140,23 @@ QString zakres(const Settings& s)
     return s.MebOd + u" - "_s + s.MebDo;
 }
 
+// Finding or adding a row of IloscZak: the query's one row is edited; otherwise a row is added,
+// with the period and what `fill` sets; then the counters are added and the row saved.
+void addToRow(Databases& d, const Settings& s, const QString& query, const Counters& c,
+              const std::function<void(db::Recordset&)>& fill)
+{
+    db::Recordset row = d.robot.openRecordset(query);
+    if (row.recordCount() == 1) {
+        row.edit();
+    } else {
+        row.addNew();
+        row.setValue(u"DataZakres"_s, zakres(s));
+        fill(row);
+    }
+    c.addTo(row);
+    row.update();
+}
+
 } // namespace
 
 LicznikiUboju ZestRodzUboju(Databases& d, const Settings& s)
@@ -171,19 +188,12 @@ void ZliczWojPowZak(Databases& d, const Settings& s, const QString& rodzaj)
             return;
         const QString code = trim(bezNull(partia.value(u"KodZakladu"_s), u""_s).toString());
         const QString key = rodzaj == u"woj" ? code.left(2) : rodzaj == u"pow" ? code.left(4) : code;
-        db::Recordset row =
-            d.robot.openRecordset(u"SELECT * FROM IloscZak WHERE Zaklad = '"_s + key + u"'"_s);
-        if (row.recordCount() == 1) {
-            row.edit();
-        } else {
-            row.addNew();
-            row.setValue(u"DataZakres"_s, zakres(s));
-            row.setValue(u"Zaklad"_s, key);
-            if (rodzaj == u"zak")
-                row.setValue(u"ZakladOpis"_s, key);
-        }
-        c.addTo(row);
-        row.update();
+        addToRow(d, s, u"SELECT * FROM IloscZak WHERE Zaklad = '"_s + key + u"'"_s, c,
+                 [&](db::Recordset& row) {
+                     row.setValue(u"Zaklad"_s, key);
+                     if (rodzaj == u"zak")
+                         row.setValue(u"ZakladOpis"_s, key);
+                 });
     });
     if (!anyBatch)
         return;
@@ -224,16 +234,9 @@ QStringList ZliczWiek(Databases& d, const Settings& s)
         }
         if (!hadSamples)
             return;
-        db::Recordset row = d.robot.openRecordset(u"SELECT * FROM IloscZak"_s);
-        if (row.recordCount() == 1) {
-            row.edit();
-        } else {
-            row.addNew();
-            row.setValue(u"DataZakres"_s, zakres(s));
+        addToRow(d, s, u"SELECT * FROM IloscZak"_s, c, [&](db::Recordset& row) {
             row.setValue(u"ZakladOpis"_s, s.TextWiekOd + u" - "_s + s.TextWiekDo);
-        }
-        c.addTo(row);
-        row.update();
+        });
     });
     return messages;
 }
@@ -243,19 +246,10 @@ void ZliczGatunek(Databases& d, const Settings& s)
     forEachBatch(d, s, true, [&](db::Recordset&, db::Recordset& probki) {
         for (; !probki.eof(); probki.moveNext()) {
             const QString gatunek = bezNull(probki.value(u"Gatunek"_s), u""_s).toString();
-            db::Recordset row =
-                d.robot.openRecordset(u"SELECT * FROM IloscZak Where ZakladOpis = '"_s + gatunek + u"'"_s);
-            if (row.recordCount() == 1) {
-                row.edit();
-            } else {
-                row.addNew();
-                row.setValue(u"DataZakres"_s, zakres(s));
-                row.setValue(u"ZakladOpis"_s, gatunek);
-            }
             Counters c;
             c.count(probki.value(u"Wynik"_s));
-            c.addTo(row);
-            row.update();
+            addToRow(d, s, u"SELECT * FROM IloscZak Where ZakladOpis = '"_s + gatunek + u"'"_s, c,
+                     [&](db::Recordset& row) { row.setValue(u"ZakladOpis"_s, gatunek); });
         }
     });
 }
