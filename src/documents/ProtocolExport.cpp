@@ -1,5 +1,6 @@
 #include "BatchDocuments.h"
 #include "ExportErrors.h"
+#include "ExportFolder.h"
 #include "FormDrukRap.h"
 #include "PrintPreparation.h"
 #include "ProtocolFile.h"
@@ -27,19 +28,6 @@ const QString kFiltr = QStringLiteral(
     "All Files (*.*)|*.*|Plik tekstowy (*.txt)|*.txt|Plik csv (*.csv)|*.csv|Plik Excel (*.xls)|*.xls");
 constexpr int kFiltrExcel = 4;
 
-// Eksport/<yyyymmdd of the working date>, made when missing; Eksport itself must be there.
-QString folderProtokolu()
-{
-    const QString folder = FormDrukRap::exportFolder();
-    if (QFileInfo(folder).isDir())
-        return folder;
-    const QString eksport = paths::exportFolder();
-    if (!QFileInfo(eksport).isDir() || !QDir(eksport).mkdir(QFileInfo(folder).fileName()))
-        throw PlatformError(QStringLiteral("Nie można utworzyć folderu ") + folder +
-                            QStringLiteral(" (folder Eksport musi istnieć w folderze programu)."));
-    return folder;
-}
-
 // The laboratory and, when it has an address, the district inspectorate.
 QString adresaci()
 {
@@ -64,7 +52,7 @@ void EksportProtokolu(BatchDocumentsHost& okno)
         const QString kodZakladu = tekstPola(partia, QStringLiteral("KodZakladu"));
         const QString nazwa = proponowanaNazwaProtokolu(kodZakladu, ui::now());
         const QString sciezka = ui::saveFile(QStringLiteral("Zapisz protokół pobrania próbek"),
-                                             paths::join(folderProtokolu(), nazwa), kFiltr, kFiltrExcel);
+                                             paths::join(folderEksportuDnia(), nazwa), kFiltr, kFiltrExcel);
         if (sciezka.isEmpty())
             return; // cancelled: nothing to say
 
