@@ -124,10 +124,11 @@ save(protocol([sample(1, "PL000000000001")], head), "protokol_godzina_male_u.xls
 save([["Lista próbek"], ["1", "14650011", "1", "30032022", "PL000000000001", "30"]], "nie_protokol.xls")
 
 
-# For the benchmark: 2,000 samples, numbers 1 to 999 under one sampling date after another, with
-# the columns of the code, the ear tag and the age only (the file stays small).
+# For the benchmark: 2,000 samples of an establishment the benchmark's year has no sample of,
+# numbers 1 to 999 under one sampling date after another, with the columns of the code, the ear
+# tag and the age only (the file stays small).
 def bench_sample(n):
-    return ["14650011", str((n - 1) % 999 + 1), "%02d032022" % (1 + (n - 1) // 999), "PL%012d" % (900000 + n),
+    return ["14650022", str((n - 1) % 999 + 1), "%02d032022" % (1 + (n - 1) // 999), "PL%012d" % (900000 + n),
             str(12 + n % 90)]
 
 
