@@ -39,16 +39,8 @@ void ImportFixture::zapiszPartie()
 
 QList<QVariantMap> ImportFixture::probkiPartii(int partia)
 {
-    QList<QVariantMap> rows;
-    db::Recordset rs = rok().openRecordset(
-        QStringLiteral("SELECT * FROM Badanie WHERE Partia = ? ORDER BY NrProbki, rowid"), {partia});
-    for (; !rs.eof(); rs.moveNext()) {
-        QVariantMap row;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            row.insert(rs.field(i).name, rs.value(i));
-        rows << row;
-    }
-    return rows;
+    return wiersze(QStringLiteral("SELECT * FROM Badanie WHERE Partia = ? ORDER BY NrProbki, rowid"),
+                   {partia});
 }
 
 QList<int> ImportFixture::partie()
