@@ -13,6 +13,7 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "imports/BatchImports.h"
 #include "registers/FormPodpAll.h"
 #include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
@@ -98,6 +99,7 @@ void wireBatchWindow()
     // whenever the hints are edited.
     shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
     polaczDokumentyOknaPartii();
+    polaczImportyOknaPartii();
 }
 
 void wireMaintenance()

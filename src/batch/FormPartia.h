@@ -42,6 +42,9 @@ public:
     QString EdytowanyNrKolczyka;
     // An establishment-file import waits for its first sample to be completed in the sample frame.
     bool CzekaNaPierwszaProbke = false;
+    // The path of the data-collector file chosen last in the window (the tag its Open dialog
+    // keeps): the laboratory results import may take it in the automatic load.
+    QString CommonDialog1Tag;
 
     // --- Opening ------------------------------------------------------------------------------
     // What the opener sets before each showing: the working date, the county code, the batch list
