@@ -23,6 +23,7 @@
 #include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
+#include "statistics/FormZestawienieBSE.h"
 
 #include "platform/ui/WindowOpener.h"
 
@@ -102,6 +103,11 @@ void wireBatchWindow()
     polaczImportyOknaPartii();
 }
 
+void wireStatistics()
+{
+    windowCommands().setOpener(WindowCommand::Statistics, &otworzZestawienia);
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -125,6 +131,7 @@ void polaczPodsystemy()
     wireRegisters();
     wireHiddenWindows();
     wireBatchWindow();
+    wireStatistics();
     wireMaintenance();
 }
 

@@ -28,6 +28,7 @@ void createYearlyIndexes(db::Database& yearly)
         {kIndeksKoduProbki,
          QStringLiteral("ON Badanie (ifnull(IDProbkiWNI, '') COLLATE PL, ifnull(IDProbkiNr, '') COLLATE PL, "
                         "ifnull(IDProbkiData, '') COLLATE PL)")},
+        {kIndeksPartiiProbek, QStringLiteral("ON Badanie (Partia)")},
     };
     if (!yearly.isOpen() || !QFileInfo(yearly.name()).isWritable())
         return;

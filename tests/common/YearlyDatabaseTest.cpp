@@ -6,6 +6,7 @@
 #include <QFile>
 
 using namespace trelimor;
+using namespace Qt::StringLiterals;
 using namespace trelimor::test;
 
 namespace {
@@ -87,8 +88,8 @@ TEST_F(YearlyDatabaseTest, NewFileHoldsTheBatchAndSampleColumnsInOrderAndNothing
             "Gmina:30 Wynik:15 RodzajMaterialu:50 WarunkiPrzechowywania:50 DataUrodzenia:10 Uwagi:M"));
     EXPECT_EQ(
         rok().scalar(QStringLiteral("SELECT group_concat(name) FROM sqlite_master WHERE type <> 'table'")),
-        QVariant(kIndeksKoduProbki))
-        << "no key or view; no index but the one every opening makes";
+        QVariant(kIndeksKoduProbki + u","_s + kIndeksPartiiProbek))
+        << "no key or view; no index but those every opening makes";
     EXPECT_EQ(filesIn(paths::dataFolder()), QStringList{QFileInfo(path).fileName()})
         << "no temporary file left";
 
