@@ -13,12 +13,14 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "export/SerologyExport.h"
 #include "registers/FormPodpAll.h"
 #include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
 #include "shell/FormUzytkownik.h"
+#include "shell/MainWindowExportHost.h"
 #include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
@@ -100,6 +102,14 @@ void wireBatchWindow()
     polaczDokumentyOknaPartii();
 }
 
+void wireSerologyExport()
+{
+    windowCommands().setOpener(WindowCommand::SerologyExport, [] {
+        MainWindowExportHost host(aMain::instance());
+        ComZakWIW_Click(host);
+    });
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -124,6 +134,7 @@ void polaczPodsystemy()
     wireHiddenWindows();
     wireBatchWindow();
     wireMaintenance();
+    wireSerologyExport();
 }
 
 } // namespace trelimor
