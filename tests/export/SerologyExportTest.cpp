@@ -28,78 +28,42 @@ namespace {
 
 const QString kTitle = QStringLiteral("Wysyłanie!");
 
-QDateTime at(int y, int m, int d, int h = 0, int min = 0)
-{
-    return QDateTime(QDate(y, m, d), QTime(h, min));
-}
-
 // A year with every section but five, a value of every kind, a remark over two lines and a "|".
 void seedYear()
 {
-    const auto fixture = [](const QString& table, const QVariantMap& values) {
-        ModLabor().BazaRok.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                       .arg(table, values.keys().join(u','),
-                                            QStringList(values.size(), QStringLiteral("?")).join(u',')),
-                                   values.values());
-    };
-    fixture(u"Partia"_s, {{u"Partia"_s, 12},
-                          {u"IlProbek"_s, 2},
-                          {u"Powiat"_s, u"3001"_s},
-                          {u"Oznaczenie"_s, u"S/12"_s},
-                          {u"Platnosc"_s, u"Gotówka"_s},
-                          {u"Lecznica"_s, u"Lecznica \"Łąka\""_s},
-                          {u"Lekarz"_s, u"Żak Józef"_s},
-                          {u"KODKRAJ"_s, u"PL"_s},
-                          {u"NazTkanka"_s, u"krew"_s},
-                          {u"DataPobr"_s, at(2022, 3, 14)},
-                          {u"DataDoLab"_s, at(2022, 3, 15, 10, 30)},
-                          {u"NaUzdrowieniu"_s, true},
-                          {u"Czystopis"_s, false},
-                          {u"Badal"_s, u""_s},
-                          {u"Uwagi"_s, u"pierwsza linia\r\ndruga|linia"_s}});
-    fixture(u"Partia"_s, {{u"Partia"_s, 13}});
-    fixture(u"PartiaG"_s, {{u"Partia"_s, 12}, {u"PartiaG"_s, 4}});
-    fixture(u"PartiaG"_s, {{u"Partia"_s, 12},
-                           {u"PartiaG"_s, 5},
-                           {u"NRGOSPOD"_s, u"PL0123456789"_s},
-                           {u"Wlasciciel"_s, u"Kowalski Jan"_s},
-                           {u"MIEJSCOWOSCPOBR"_s, u"Wólka"_s},
-                           {u"NrPosesja"_s, u"7a"_s},
-                           {u"Uwagi"_s, u"stado\rna pastwisku"_s}});
-    fixture(u"Badanie"_s, {{u"Partia"_s, 12},          {u"PartiaG"_s, 4},
-                           {u"NrOgolny"_s, 101},       {u"NrStado"_s, 1},
-                           {u"NrProbki"_s, 3},         {u"NrKolczyka"_s, u"PL123456789012"_s},
-                           {u"Gatunek"_s, u"Bydło"_s}, {u"Rasa"_s, u"HF"_s},
-                           {u"Plec"_s, u"żeńska"_s},   {u"Masc"_s, u"czarno-biała"_s},
-                           {u"Wiek"_s, 24.5},          {u"WiekTyp"_s, u"m"_s},
-                           {u"Ciaza"_s, true},         {u"BadajEBB"_s, u"T"_s},
-                           {u"BadajBR"_s, u"T"_s},     {u"BadajNZK"_s, u"T"_s},
-                           {u"BadajZSt"_s, u"N"_s},    {u"BadajNos"_s, u"N"_s},
-                           {u"BadajQ"_s, u"N"_s},      {u"BadajIBRIPV"_s, u"N"_s},
-                           {u"BadajPar"_s, u"N"_s},    {u"BadajBrOK"_s, u"T"_s},
-                           {u"Niebadaj"_s, false}});
-    fixture(u"Badanie"_s,
-            {{u"Partia"_s, 12}, {u"PartiaG"_s, 5}, {u"NrProbki"_s, 4}, {u"BadajEBB"_s, u"N"_s}});
-    fixture(u"EBB"_s, {{u"Partia"_s, 4},
-                       {u"NrProbki"_s, 3},
-                       {u"Elisa"_s, u"0,45"_s},
-                       {u"ID"_s, u"A1"_s},
-                       {u"WynikOgolny"_s, u"ujemny"_s}});
-    fixture(u"Br"_s, {{u"Partia"_s, 4},
-                      {u"NrProbki"_s, 3},
-                      {u"OKAP"_s, u"-"_s},
-                      {u"OAmiano"_s, u"1:20"_s},
-                      {u"OAIU"_s, u""_s},
-                      {u"OWDmiano"_s, u"ujemny"_s},
-                      {u"OWDmjpwd"_s, u"5"_s},
-                      {u"WynikOgolny"_s, u"ujemny"_s}});
-    fixture(u"NZK"_s, {{u"Partia"_s, 12}, {u"NrProbki"_s, 3}});
-    fixture(u"BrOK"_s, {{u"Partia"_s, 4},
-                        {u"NrProbki"_s, 3},
-                        {u"OKAP"_s, u"+"_s},
-                        {u"OWDmiano"_s, u"dodatni"_s},
-                        {u"OWDmjpwd"_s, u"20"_s},
-                        {u"WynikOgolny"_s, u"dodatni"_s}});
+    const QDateTime sampled(QDate(2022, 3, 14), QTime(0, 0));
+    const QDateTime delivered(QDate(2022, 3, 15), QTime(10, 30));
+    insert(u"Partia"_s,
+           u"Partia,IlProbek,Powiat,Oznaczenie,Platnosc,Lecznica,Lekarz,KODKRAJ,NazTkanka,DataPobr,DataDoLab,"
+           "NaUzdrowieniu,Czystopis,Badal,Uwagi"_s,
+           {12, 2, u"3001"_s, u"S/12"_s, u"Gotówka"_s, u"Lecznica \"Łąka\""_s, u"Żak Józef"_s, u"PL"_s,
+            u"krew"_s, sampled, delivered, true, false, u""_s, u"pierwsza linia\r\ndruga|linia"_s});
+    insert(u"Partia"_s, u"Partia"_s, {13});
+    insert(u"PartiaG"_s, u"Partia,PartiaG"_s, {12, 4});
+    insert(u"PartiaG"_s, u"Partia,PartiaG,NRGOSPOD,Wlasciciel,MIEJSCOWOSCPOBR,NrPosesja,Uwagi"_s,
+           {12, 5, u"PL0123456789"_s, u"Kowalski Jan"_s, u"Wólka"_s, u"7a"_s, u"stado\rna pastwisku"_s});
+    insert(u"Badanie"_s,
+           u"Partia,PartiaG,NrOgolny,NrStado,NrProbki,NrKolczyka,Gatunek,Rasa,Plec,Masc,Wiek,WiekTyp,Ciaza,"
+           "BadajEBB,BadajBR,BadajNZK,BadajZSt,BadajNos,BadajQ,BadajIBRIPV,BadajPar,BadajBrOK,Niebadaj"_s,
+           {12,          4,
+            101,         1,
+            3,           u"PL123456789012"_s,
+            u"Bydło"_s,  u"HF"_s,
+            u"żeńska"_s, u"czarno-biała"_s,
+            24.5,        u"m"_s,
+            true,        u"T"_s,
+            u"T"_s,      u"T"_s,
+            u"N"_s,      u"N"_s,
+            u"N"_s,      u"N"_s,
+            u"N"_s,      u"T"_s,
+            false});
+    insert(u"Badanie"_s, u"Partia,PartiaG,NrProbki,BadajEBB"_s, {12, 5, 4, u"N"_s});
+    insert(u"EBB"_s, u"Partia,NrProbki,Elisa,ID,WynikOgolny"_s, {4, 3, u"0,45"_s, u"A1"_s, u"ujemny"_s});
+    insert(u"Br"_s, u"Partia,NrProbki,OKAP,OAmiano,OAIU,OWDmiano,OWDmjpwd,WynikOgolny"_s,
+           {4, 3, u"-"_s, u"1:20"_s, u""_s, u"ujemny"_s, u"5"_s, u"ujemny"_s});
+    insert(u"NZK"_s, u"Partia,NrProbki"_s, {12, 3});
+    insert(u"BrOK"_s, u"Partia,NrProbki,OKAP,OWDmiano,OWDmjpwd,WynikOgolny"_s,
+           {4, 3, u"+"_s, u"dodatni"_s, u"20"_s, u"dodatni"_s});
 }
 
 class SerologyExportTest : public SerologyFixture

@@ -14,6 +14,14 @@
 
 namespace trelimor::test {
 
+void insert(const QString& table, const QString& columns, const QVariantList& values)
+{
+    const QStringList marks(values.size(), QStringLiteral("?"));
+    ModLabor().BazaRok.execute(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns, marks.join(QLatin1Char(','))),
+        values);
+}
+
 void SerologyFixture::SetUp()
 {
     ASSERT_TRUE(QDir().mkpath(paths::exportFolder()));
@@ -40,21 +48,6 @@ void SerologyFixture::TearDown()
 {
     resetModLabor();
     programState().reset();
-}
-
-void SerologyFixture::insert(const QString& table, const QVariantMap& values)
-{
-    QStringList names;
-    QStringList marks;
-    QVariantList bound;
-    for (auto it = values.begin(); it != values.end(); ++it) {
-        names << db::quoteIdentifier(it.key());
-        marks << QStringLiteral("?");
-        bound << it.value();
-    }
-    ModLabor().BazaRok.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(db::quoteIdentifier(table), names.join(u','), marks.join(u',')),
-                               bound);
 }
 
 QString SerologyFixture::todaysFolder()

@@ -44,14 +44,16 @@ public:
 // A program folder with Eksport, a dictionary database holding the user record (place
 // "Gniezno"), and the yearly file of 2022 with the serology shape, open as the program holds
 // them; working date 15.03.2022, today 31.03.2022, the short date format dd.MM.yyyy.
+// Adds one row to a table of the yearly file: the columns named, separated by commas, get the
+// values, bound as the program would store them.
+void insert(const QString& table, const QString& columns, const QVariantList& values);
+
 class SerologyFixture : public TempProgramFolder
 {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Adds one row; values are bound as the program would store them.
-    static void insert(const QString& table, const QVariantMap& values);
     // The export's folder of today, and the file proposed in it.
     static QString todaysFolder();
     static QString proposedFile();

@@ -107,56 +107,35 @@ TEST_F(CGZipFilesTest, PacksTheListedFilesUnderTheirPathsBelowTheRoot)
               QStringList{path(QStringLiteral("inny.txt")).mid(1)});
 }
 
-TEST_F(CGZipFilesTest, UpdatingAddsToTheArchiveAndOtherwiseReplacesIt)
+TEST_F(CGZipFilesTest, UpdatesAnArchiveOrReplacesItAndRecursesOnlyWhenAsked)
 {
     file(QStringLiteral("a.txt"));
-    file(QStringLiteral("b.txt"));
-    const auto pack = [this](const QString& name, bool updating) {
+    file(QStringLiteral("folder/pod/b.txt"));
+    const auto pack = [this](const QString& name, bool updating, bool recurse) {
         CGZipFiles zip;
         zip.setRootDirectory(dir.path());
         zip.setZipFileName(QStringLiteral("z.zip"));
         zip.setUpdatingZip(updating);
+        zip.setRecurseFolders(recurse);
         zip.AddFile(name);
         return zip.MakeZipFile();
     };
-    ASSERT_EQ(pack(QStringLiteral("a.txt"), false), 0);
-    ASSERT_EQ(pack(QStringLiteral("b.txt"), true), 0);
+    ASSERT_EQ(pack(QStringLiteral("a.txt"), false, false), 0);
+    EXPECT_NE(pack(QStringLiteral("folder"), true, false), 0) << "a folder without recursion";
+    EXPECT_TRUE(CodeModule().ZipMessage.contains(QStringLiteral("folder")));
+    ASSERT_EQ(pack(QStringLiteral("folder"), true, true), 0);
+    EXPECT_TRUE(CodeModule().ZipMessage.isEmpty()) << "each call starts a new message";
     EXPECT_EQ(entryNames(path(QStringLiteral("z.zip"))),
-              (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
-    ASSERT_EQ(pack(QStringLiteral("b.txt"), false), 0);
-    EXPECT_EQ(entryNames(path(QStringLiteral("z.zip"))), QStringList{QStringLiteral("b.txt")});
-}
+              (QStringList{QStringLiteral("a.txt"), QStringLiteral("folder/pod/b.txt")}));
+    ASSERT_EQ(pack(QStringLiteral("a.txt"), false, false), 0);
+    EXPECT_EQ(entryNames(path(QStringLiteral("z.zip"))), QStringList{QStringLiteral("a.txt")});
 
-TEST_F(CGZipFilesTest, AFolderIsPackedOnlyWithRecursion)
-{
-    file(QStringLiteral("folder/a.txt"));
-    file(QStringLiteral("folder/pod/b.txt"));
-    CGZipFiles zip;
-    zip.setRootDirectory(dir.path());
-    zip.setZipFileName(QStringLiteral("z.zip"));
-    zip.AddFile(QStringLiteral("folder"));
-    EXPECT_NE(zip.MakeZipFile(), 0);
-    EXPECT_TRUE(zip.GetLastMessage().contains(QStringLiteral("folder")));
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("z.zip"))));
-
-    zip.setRecurseFolders(true);
-    ASSERT_EQ(zip.MakeZipFile(), 0);
-    EXPECT_TRUE(zip.GetLastMessage().isEmpty()) << "each call starts a new message";
-    EXPECT_EQ(entryNames(path(QStringLiteral("z.zip"))),
-              (QStringList{QStringLiteral("folder/a.txt"), QStringLiteral("folder/pod/b.txt")}));
-}
-
-TEST_F(CGZipFilesTest, FailuresComeBackAsACodeWithTheReason)
-{
-    CGZipFiles missing;
-    missing.setZipFileName(path(QStringLiteral("z.zip")));
-    missing.AddFile(path(QStringLiteral("nie_ma.txt")));
-    EXPECT_NE(missing.MakeZipFile(), 0);
-    EXPECT_TRUE(missing.GetLastMessage().contains(QStringLiteral("nie_ma.txt")));
-
+    // A missing file, or a folder the archive cannot go to.
+    EXPECT_NE(pack(QStringLiteral("nie_ma.txt"), false, false), 0);
+    EXPECT_TRUE(CodeModule().ZipMessage.contains(QStringLiteral("nie_ma.txt")));
     CGZipFiles nowhere;
     nowhere.setZipFileName(path(QStringLiteral("brak/folderu/z.zip")));
-    nowhere.AddFile(file(QStringLiteral("a.txt")));
+    nowhere.AddFile(path(QStringLiteral("a.txt")));
     EXPECT_NE(nowhere.MakeZipFile(), 0);
     EXPECT_FALSE(nowhere.GetLastMessage().isEmpty());
 }
