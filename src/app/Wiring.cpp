@@ -13,6 +13,7 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "export/SerologyExport.h"
 #include "imports/BatchImports.h"
 #include "registers/FormPodpAll.h"
 #include "registers/FormRoboczy.h"
@@ -20,6 +21,7 @@
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
 #include "shell/FormUzytkownik.h"
+#include "shell/MainWindowExportHost.h"
 #include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
@@ -108,6 +110,14 @@ void wireStatistics()
     windowCommands().setOpener(WindowCommand::Statistics, &otworzZestawienia);
 }
 
+void wireSerologyExport()
+{
+    windowCommands().setOpener(WindowCommand::SerologyExport, [] {
+        MainWindowExportHost host(aMain::instance());
+        ComZakWIW_Click(host);
+    });
+}
+
 void wireMaintenance()
 {
     WindowCommands& commands = windowCommands();
@@ -133,6 +143,7 @@ void polaczPodsystemy()
     wireBatchWindow();
     wireStatistics();
     wireMaintenance();
+    wireSerologyExport();
 }
 
 } // namespace trelimor
