@@ -1,4 +1,5 @@
 #include "BatchImports.h"
+#include "ResultsImport.h"
 
 #include "batch/BatchCommands.h"
 #include "batch/FormPartia.h"
@@ -22,6 +23,7 @@ void polaczImportyOknaPartii()
     polecenia.ComWczyt_Click = naOknie<&ComWczyt_Click>();
     polecenia.ComWczytPart_Click = naOknie<&ComWczytPart_Click>();
     polecenia.ComWczytKolektor_Click = naOknie<&ComWczytKolektor_Click>();
+    polecenia.ComWczytWynik_Click = naOknie<&ComWczytWynik_Click>();
 }
 
 } // namespace trelimor
