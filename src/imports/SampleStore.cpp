@@ -58,6 +58,14 @@ void write(db::Recordset& rows, qint64 batch, const ImportedSample& s)
 
 } // namespace
 
+void addIdentityFields(ImportedSample& s)
+{
+    s.fields << std::pair(QStringLiteral("NrProbki"), QVariant(s.nrProbki))
+             << std::pair(QStringLiteral("IDProbkiWNI"), QVariant(s.wni))
+             << std::pair(QStringLiteral("IDProbkiNr"), QVariant(s.nr))
+             << std::pair(QStringLiteral("IDProbkiData"), QVariant(s.data));
+}
+
 StoreResult storeSamples(db::Database& year, qint64 batch, const QList<ImportedSample>& samples,
                          bool checkNumbers, bool keep)
 {

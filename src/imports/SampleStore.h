@@ -23,9 +23,15 @@ struct ImportedSample
     QString nr;       // IDProbkiNr
     QString data;     // IDProbkiData
     int nrProbki = 0; // NrProbki
+    // The date as the file shows it, when the code holds it rewritten (for the messages).
+    QString dateAsRead;
     // Every field to write but Partia, in the order they are written (the code and number too).
     QList<std::pair<QString, QVariant>> fields;
 };
+
+// Appends the sample's number and code to its fields (NrProbki, IDProbkiWNI, IDProbkiNr,
+// IDProbkiData), the fields every import writes first.
+void addIdentityFields(ImportedSample& sample);
 
 // What became of a store: every sample stored, or the first one refused and why.
 struct StoreResult
