@@ -14,11 +14,6 @@ namespace {
 const QString kImportZPliku = QStringLiteral("IMPORT Z PLIKU");
 const QString kKontrola = QStringLiteral("KONTROLA POPRAWNOŚCI");
 
-QString numberAndDescription(const ImportError& e, const QString& separator)
-{
-    return e.number ? QString::number(e.number) + separator + e.description : e.description;
-}
-
 QString code(const ImportedSample& s)
 {
     return s.wni + QLatin1Char('-') + s.nr + QLatin1Char('-') +
@@ -26,6 +21,11 @@ QString code(const ImportedSample& s)
 }
 
 } // namespace
+
+QString numberAndDescription(const ImportError& e, const QString& separator)
+{
+    return e.number ? QString::number(e.number) + separator + e.description : e.description;
+}
 
 QString sourceSuffix(int source, SourceUnit unit)
 {

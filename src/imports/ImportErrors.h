@@ -37,6 +37,10 @@ struct ImportError
     SourceUnit unit = SourceUnit::Row;
 };
 
+// The error's number and description joined by the separator; the description alone without a
+// number.
+QString numberAndDescription(const ImportError& error, const QString& separator);
+
 // The failure a caught error stands for.
 ImportError importErrorOf(const std::exception& error);
 

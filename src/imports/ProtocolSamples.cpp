@@ -165,33 +165,23 @@ bool isProtocolSlaughterKind(const QString& text)
 ImportRead readProtocolSamples(const ImportSheet& sheet)
 {
     ImportRead result;
-    bool started = false;
-    for (int row = 1; row <= sheet.rowCount(); ++row) {
-        if (!isNumericValue(sheet.Value(row, 1))) {
-            if (started)
-                return result;
-            continue;
-        }
-        started = true;
+    const auto isSample = [&sheet](int row) { return isNumericValue(sheet.Value(row, 1)); };
+    const bool any = forEachDataRow(sheet, 1, isSample, [&](int row) {
         RowReader r(sheet, row);
         ImportedSample& s = r.sample();
         s.source = row;
         // The number as the protocol has it: any three digits, 000 for an empty cell.
         const QString numberText = r.text(Number).trimmed();
-        if (auto problem = longNumber(numberText, row)) {
-            result.problem = problem;
-            return result;
-        }
+        if ((result.problem = longNumber(numberText, row)))
+            return false;
         s.nr = UzupelnijZerami(numberText, true, 3);
         s.nrProbki = s.nr.toInt();
         s.wni = withLeadingZero(r.text(Wni).trimmed(), 8);
         s.dateAsRead = withLeadingZero(r.text(Date).trimmed(), 8);
         s.data = storedDate(s.dateAsRead);
         addIdentityFields(s);
-        if (auto problem = readAnimal(sheet, row, r)) {
-            result.problem = problem;
-            return result;
-        }
+        if ((result.problem = readAnimal(sheet, row, r)))
+            return false;
         r.set("NrGospod", r.text(Herd));
         if (isNumericValue(sheet.Value(row, HerdSize)))
             r.set("LiczebnoscStada", RowReader::number(sheet.Value(row, HerdSize)));
@@ -203,8 +193,9 @@ ImportRead readProtocolSamples(const ImportSheet& sheet)
                 r.set(c.field, c.codeLength ? withLeadingZero(text, c.codeLength) : text);
         }
         result.samples << s;
-    }
-    if (!started)
+        return true;
+    });
+    if (!any)
         result.problem = ReadProblem{ReadProblem::Kind::NoSamples, 0, 0, {}};
     return result;
 }

@@ -78,15 +78,15 @@ StoreResult storeSamples(db::Database& year, qint64 batch, const QList<ImportedS
     StoreResult result;
     for (int i = 0; i < samples.size(); ++i) {
         const ImportedSample& s = samples.at(i);
+        if (checkNumbers && numbers.contains(s.nrProbki))
+            return refused(Kind::NumberRepeated, i, batch);
+        if (checkNumbers && numberTaken(year, batch, s.nrProbki))
+            return refused(Kind::NumberTaken, i, batch);
         if (codes.contains(codeKey(s)))
             return refused(Kind::CodeRepeated, i, batch);
         const QVariant holder = batchWithCode(year, batch, s);
         if (!holder.isNull())
             return refused(Kind::CodeTaken, i, holder);
-        if (checkNumbers && numbers.contains(s.nrProbki))
-            return refused(Kind::NumberRepeated, i, batch);
-        if (checkNumbers && numberTaken(year, batch, s.nrProbki))
-            return refused(Kind::NumberTaken, i, batch);
         try {
             write(rows, batch, s);
         } catch (const db::JetError& e) {

@@ -51,11 +51,11 @@ struct StoreResult
     db::Recordset::Bookmark last = -1; // the sample stored last
 };
 
-// Stores the samples into the batch, in their order, each after its checks: its code may stand
-// neither at an earlier sample nor anywhere in the year (a code of the current batch is reported
-// before one of another batch); with checkNumbers, its number may stand neither at an earlier
-// sample nor in the batch. All of it is one transaction that takes the write lock at once: a
-// refusal or a failure stores nothing, and so does keep = false (a file refused further on).
+// Stores the samples into the batch, in their order, each after its checks, as the sample save
+// makes them: with checkNumbers, its number may stand neither at an earlier sample nor in the
+// batch; its code may stand neither at an earlier sample nor anywhere in the year (a code of the
+// current batch is reported before one of another batch). All of it is one transaction that takes the write
+// lock at once: a refusal or a failure stores nothing, and so does keep = false (a file refused further on).
 // Nothing is shown: the caller tells the user once the transaction has ended. Errors other than
 // the engine's refusal of a value are thrown, with everything rolled back.
 StoreResult storeSamples(db::Database& year, qint64 batch, const QList<ImportedSample>& samples,
