@@ -41,11 +41,11 @@ ImportRead readPlantFormatD(const QStringList& lines)
 {
     ImportRead result;
     if (!lines.isEmpty() && lines.first().mid(8, 13) != u"WetNumerIdent") {
-        result.problem = ReadProblem{ReadProblem::Kind::BadHeader, 1, 0, {}};
+        result.problem = ReadProblem::of(ReadProblem::Kind::BadHeader, 1);
         return result;
     }
     if (lines.size() < 2) {
-        result.problem = ReadProblem{ReadProblem::Kind::NoSamples, 0, 0, {}};
+        result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
         return result;
     }
     for (int n = 1; n < lines.size() && startsWithDigit(lines.at(n)); ++n) {
@@ -66,15 +66,8 @@ ImportRead readPlantFormatD(const QStringList& lines)
                 QStringLiteral("Pole 'Identyfikator stada' nie może być puste!\rUzupełnij po wczytaniu!"),
                 kInformacja);
         addIdentityFields(s);
-        setField(s, "NrKolczyka", field(4));
-        setField(s, "Wiek", numberField(field(5)));
-        setField(s, "Gatunek", plantSpecies(field(13)));
-        setField(s, "Plec", plec);
-        setField(s, "RodzajUboju", field(7));
-        setField(s, "ObjawyChorobowe", field(11));
-        setField(s, "Uzytkowosc", field(12));
-        setField(s, "LiczebnoscStada", numberOrNull(field(10)));
-        setField(s, "NrGospod", nrGospod);
+        addAnimalFields(s, {field(4), field(5), plantSpecies(field(13)), plec, field(7), field(11), field(12),
+                            field(10), nrGospod});
         // The line's remark belongs to its sample.
         setField(s, "Uwagi", field(8));
         result.samples << s;

@@ -38,9 +38,25 @@ QVariant numberOrNull(const QString& text)
     return {};
 }
 
-void setField(ImportedSample& sample, const char* field, const QVariant& value)
+void addAnimalFields(ImportedSample& s, const ZwierzeZakladu& z)
 {
-    sample.fields << std::pair(QString::fromLatin1(field), value);
+    setField(s, "NrKolczyka", z.NrKolczyka);
+    setField(s, "Wiek", numberField(z.Wiek));
+    setField(s, "Gatunek", z.Gatunek);
+    setField(s, "Plec", z.Plec);
+    setField(s, "RodzajUboju", z.RodzajUboju);
+    setField(s, "ObjawyChorobowe", z.ObjawyChorobowe);
+    setField(s, "Uzytkowosc", z.Uzytkowosc);
+    setField(s, "LiczebnoscStada", numberOrNull(z.LiczebnoscStada));
+    setField(s, "NrGospod", z.NrGospod);
+}
+
+void addOwnerFields(ImportedSample& s, const WlascicielZakladu& w)
+{
+    setField(s, "WlascicielNazwisko", w.Nazwisko);
+    setField(s, "WlascicielImie", w.Imie);
+    setField(s, "WlascicielMiejscowosc", w.Miejscowosc);
+    setField(s, "WlascicielNrPosesja", w.NrPosesja);
 }
 
 } // namespace trelimor

@@ -13,7 +13,21 @@ QVariant numberField(const QString& text);
 // A herd size: the number, or null for anything else.
 QVariant numberOrNull(const QString& text);
 
-// Appends a field to the sample's fields.
-void setField(ImportedSample& sample, const char* field, const QVariant& value);
+// The animal and its herd as every establishment's sample gets them, in the order written.
+struct ZwierzeZakladu
+{
+    QString NrKolczyka, Wiek, Gatunek, Plec, RodzajUboju, ObjawyChorobowe, Uzytkowosc, LiczebnoscStada,
+        NrGospod;
+};
+// The animal's owner.
+struct WlascicielZakladu
+{
+    QString Nazwisko, Imie, Miejscowosc, NrPosesja;
+};
+
+// Appends the animal's fields (NrKolczyka to NrGospod; the age and the herd's size as numbers),
+// and the owner's (WlascicielNazwisko to WlascicielNrPosesja).
+void addAnimalFields(ImportedSample& sample, const ZwierzeZakladu& zwierze);
+void addOwnerFields(ImportedSample& sample, const WlascicielZakladu& wlasciciel);
 
 } // namespace trelimor

@@ -33,19 +33,10 @@ Zwierze zwierzeZPanelu(const WartosciProbki& t)
 void polaWzoru(ImportedSample& s, const WartosciProbki& t, const Zwierze& z, bool formatB)
 {
     addIdentityFields(s);
-    setField(s, "NrKolczyka", z.NrKolczyka);
-    setField(s, "Wiek", numberField(z.Wiek));
-    setField(s, "Gatunek", z.Gatunek);
-    setField(s, "Plec", z.Plec);
-    setField(s, "RodzajUboju", t.ComboRodzajUboju);
-    setField(s, "ObjawyChorobowe", t.ComboObjawyChorobowe);
-    setField(s, "Uzytkowosc", t.ComboUzytkowosc);
-    setField(s, "LiczebnoscStada", numberOrNull(t.TextLiczebnoscStada));
-    setField(s, "NrGospod", t.TextNrGospod);
-    setField(s, "WlascicielNazwisko", t.TextWlascicielNazwisko);
-    setField(s, "WlascicielImie", t.TextWlascicielImie);
-    setField(s, "WlascicielMiejscowosc", t.TextWlascicielMiejscowosc);
-    setField(s, "WlascicielNrPosesja", t.TextWlascicielNrPosesja);
+    addAnimalFields(s, {z.NrKolczyka, z.Wiek, z.Gatunek, z.Plec, t.ComboRodzajUboju, t.ComboObjawyChorobowe,
+                        t.ComboUzytkowosc, t.TextLiczebnoscStada, t.TextNrGospod});
+    addOwnerFields(s, {t.TextWlascicielNazwisko, t.TextWlascicielImie, t.TextWlascicielMiejscowosc,
+                       t.TextWlascicielNrPosesja});
     setField(s, "Wojewodztwo", t.ComboWoj);
     setField(s, "KodWoj", t.LabIDWOJ);
     setField(s, "Powiat", t.ComboPIW);
@@ -80,7 +71,7 @@ ImportRead readWithFirstSample(const ImportSheet& sheet, const WartosciProbki& t
         return true;
     });
     if (!any)
-        result.problem = ReadProblem{ReadProblem::Kind::NoSamples, 0, 0, {}};
+        result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
     return result;
 }
 
@@ -100,39 +91,27 @@ QString lookUp(db::Database& stale, const QString& sql, const QString& key)
     return rs.eof() ? QString() : BezNullText(rs.value(0));
 }
 
-// The fields of a sample of format C or E, in their order.
+// A row of format C or E.
 struct WierszCE
 {
-    QString NrKolczyka, Wiek, Gatunek, Plec, RodzajUboju, ObjawyChorobowe, Uzytkowosc, LiczebnoscStada,
-        NrGospod;
-    QString WlascicielNazwisko, WlascicielImie, WlascicielMiejscowosc, WlascicielNrPosesja;
+    ZwierzeZakladu zwierze;
+    WlascicielZakladu wlasciciel;
     PowiatProbki powiat;
 
     // Owner, district and herd all empty: the row that ends the file.
     bool pusty() const
     {
-        return WlascicielNazwisko.isEmpty() && WlascicielImie.isEmpty() && WlascicielMiejscowosc.isEmpty() &&
-               WlascicielNrPosesja.isEmpty() && powiat.Powiat.isEmpty() && Uzytkowosc.isEmpty() &&
-               NrGospod.isEmpty();
+        return wlasciciel.Nazwisko.isEmpty() && wlasciciel.Imie.isEmpty() &&
+               wlasciciel.Miejscowosc.isEmpty() && wlasciciel.NrPosesja.isEmpty() &&
+               powiat.Powiat.isEmpty() && zwierze.Uzytkowosc.isEmpty() && zwierze.NrGospod.isEmpty();
     }
 };
 
 void polaCE(ImportedSample& s, const WierszCE& w)
 {
     addIdentityFields(s);
-    setField(s, "NrKolczyka", w.NrKolczyka);
-    setField(s, "Wiek", numberField(w.Wiek));
-    setField(s, "Gatunek", plantSpecies(w.Gatunek));
-    setField(s, "Plec", plantSex(w.Plec));
-    setField(s, "RodzajUboju", w.RodzajUboju);
-    setField(s, "ObjawyChorobowe", w.ObjawyChorobowe);
-    setField(s, "Uzytkowosc", w.Uzytkowosc);
-    setField(s, "LiczebnoscStada", numberOrNull(w.LiczebnoscStada));
-    setField(s, "NrGospod", w.NrGospod);
-    setField(s, "WlascicielNazwisko", w.WlascicielNazwisko);
-    setField(s, "WlascicielImie", w.WlascicielImie);
-    setField(s, "WlascicielMiejscowosc", w.WlascicielMiejscowosc);
-    setField(s, "WlascicielNrPosesja", w.WlascicielNrPosesja);
+    addAnimalFields(s, w.zwierze);
+    addOwnerFields(s, w.wlasciciel);
     if (!w.powiat.KodPIW.isEmpty()) {
         const QString kodWoj = w.powiat.KodPIW.left(2);
         setField(s, "Wojewodztwo", NazwaWojewodztwa(kodWoj));
@@ -164,7 +143,7 @@ ImportRead readCE(const ImportSheet& sheet, const CzesciKoduProbki& partia, int 
         return true;
     });
     if (!any)
-        result.problem = ReadProblem{ReadProblem::Kind::NoSamples, 0, 0, {}};
+        result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
     return result;
 }
 
@@ -224,22 +203,20 @@ ImportRead readPlantFormatC(const ImportSheet& sheet, const CzesciKoduProbki& pa
 {
     return readCE(sheet, partia, 2, [&](int row) {
         WierszCE w;
-        w.WlascicielNazwisko = sheet.Text(row, 3);
-        w.WlascicielImie = sheet.Text(row, 4);
-        w.WlascicielMiejscowosc = sheet.Text(row, 6);
-        w.WlascicielNrPosesja = sheet.Text(row, 7);
+        w.wlasciciel = {sheet.Text(row, 3), sheet.Text(row, 4), sheet.Text(row, 6), sheet.Text(row, 7)};
         w.powiat.Powiat = sheet.Text(row, 8).trimmed();
         w.powiat.KodPIW =
             lookUp(stale, QStringLiteral("SELECT IDPIW FROM PIW WHERE Miasto = ?"), w.powiat.Powiat);
-        w.Uzytkowosc = sheet.Text(row, 9).trimmed();
-        w.NrGospod = sheet.Text(row, 10).trimmed();
-        w.LiczebnoscStada = sheet.Text(row, 11).trimmed();
-        w.NrKolczyka = sheet.Text(row, 12).trimmed();
-        w.Wiek = sheet.Text(row, 13);
-        w.Plec = sheet.Text(row, 14).trimmed();
-        w.Gatunek = sheet.Text(row, 18).trimmed();
-        w.ObjawyChorobowe = QStringLiteral("brak danych");
-        w.RodzajUboju = QStringLiteral("P");
+        ZwierzeZakladu& z = w.zwierze;
+        z.Uzytkowosc = sheet.Text(row, 9).trimmed();
+        z.NrGospod = sheet.Text(row, 10).trimmed();
+        z.LiczebnoscStada = sheet.Text(row, 11).trimmed();
+        z.NrKolczyka = sheet.Text(row, 12).trimmed();
+        z.Wiek = sheet.Text(row, 13);
+        z.Plec = plantSex(sheet.Text(row, 14).trimmed());
+        z.Gatunek = plantSpecies(sheet.Text(row, 18).trimmed());
+        z.ObjawyChorobowe = QStringLiteral("brak danych");
+        z.RodzajUboju = QStringLiteral("P");
         return w;
     });
 }
@@ -250,11 +227,8 @@ ImportRead readPlantFormatE(const ImportSheet& sheet, const CzesciKoduProbki& pa
     return readCE(sheet, partia, 1, [&](int row) {
         WierszCE w;
         // The owner and the herd's size are not in the file: the pane's, the same for every row.
-        w.WlascicielNazwisko = pane.TextWlascicielNazwisko;
-        w.WlascicielImie = pane.TextWlascicielImie;
-        w.WlascicielMiejscowosc = pane.TextWlascicielMiejscowosc;
-        w.WlascicielNrPosesja = pane.TextWlascicielNrPosesja;
-        w.LiczebnoscStada = pane.TextLiczebnoscStada;
+        w.wlasciciel = {pane.TextWlascicielNazwisko, pane.TextWlascicielImie, pane.TextWlascicielMiejscowosc,
+                        pane.TextWlascicielNrPosesja};
         w.powiat.KodPIW = sheet.Text(row, 20).trimmed();
         if (!w.powiat.KodPIW.isEmpty() && w.powiat.KodPIW.size() != 4) {
             PokazInfo(QStringLiteral("Kod PIW powinien składać się z 4 cyfr!\rBłędna wartość nie zostanie "
@@ -264,15 +238,17 @@ ImportRead readPlantFormatE(const ImportSheet& sheet, const CzesciKoduProbki& pa
         }
         w.powiat.Powiat =
             lookUp(stale, QStringLiteral("SELECT Miasto FROM PIW WHERE IDPIW = ?"), w.powiat.KodPIW);
-        w.Uzytkowosc = sheet.Text(row, 11).trimmed();
-        w.NrGospod = sheet.Text(row, 8).trimmed();
-        w.NrKolczyka = sheet.Text(row, 3).trimmed();
-        w.Wiek = sheet.Text(row, 4);
-        w.Plec = sheet.Text(row, 5).trimmed();
-        w.Gatunek = sheet.Text(row, 12).trimmed();
+        ZwierzeZakladu& z = w.zwierze;
+        z.LiczebnoscStada = pane.TextLiczebnoscStada;
+        z.Uzytkowosc = sheet.Text(row, 11).trimmed();
+        z.NrGospod = sheet.Text(row, 8).trimmed();
+        z.NrKolczyka = sheet.Text(row, 3).trimmed();
+        z.Wiek = sheet.Text(row, 4);
+        z.Plec = plantSex(sheet.Text(row, 5).trimmed());
+        z.Gatunek = plantSpecies(sheet.Text(row, 12).trimmed());
         const QString objawy = sheet.Text(row, 10).trimmed();
-        w.ObjawyChorobowe = objawy.isEmpty() ? QStringLiteral("brak danych") : objawy;
-        w.RodzajUboju = sheet.Text(row, 6).trimmed();
+        z.ObjawyChorobowe = objawy.isEmpty() ? QStringLiteral("brak danych") : objawy;
+        z.RodzajUboju = sheet.Text(row, 6).trimmed();
         return w;
     });
 }

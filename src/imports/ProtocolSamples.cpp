@@ -83,10 +83,7 @@ public:
     {}
 
     QString text(int column) const { return m_sheet.Text(m_row, column); }
-    void set(const char* field, const QVariant& value)
-    {
-        m_sample.fields << std::pair(QString::fromLatin1(field), value);
-    }
+    void set(const char* field, const QVariant& value) { setField(m_sample, field, value); }
 
     // The age, null for an empty cell; a problem for anything but a number.
     std::optional<ReadProblem> setAge(int column)
@@ -196,7 +193,7 @@ ImportRead readProtocolSamples(const ImportSheet& sheet)
         return true;
     });
     if (!any)
-        result.problem = ReadProblem{ReadProblem::Kind::NoSamples, 0, 0, {}};
+        result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
     return result;
 }
 

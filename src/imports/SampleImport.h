@@ -23,6 +23,11 @@ struct ReadProblem
         BadNumber,    // a sample number that is no whole number from 1 to 999
         AgeNotNumber, // an age cell (column) holding something other than a number
     };
+    static ReadProblem of(Kind kind, int source = 0, const QString& text = {})
+    {
+        return {kind, source, 0, text};
+    }
+
     Kind kind = Kind::NoSamples;
     int source = 0;
     int column = 0;

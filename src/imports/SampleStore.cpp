@@ -58,6 +58,11 @@ void write(db::Recordset& rows, qint64 batch, const ImportedSample& s)
 
 } // namespace
 
+void setField(ImportedSample& sample, const char* field, const QVariant& value)
+{
+    sample.fields << std::pair(QString::fromLatin1(field), value);
+}
+
 void addIdentityFields(ImportedSample& s)
 {
     s.fields << std::pair(QStringLiteral("NrProbki"), QVariant(s.nrProbki))

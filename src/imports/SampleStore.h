@@ -29,6 +29,8 @@ struct ImportedSample
     QList<std::pair<QString, QVariant>> fields;
 };
 
+// Appends a field to the sample's fields.
+void setField(ImportedSample& sample, const char* field, const QVariant& value);
 // Appends the sample's number and code to its fields (NrProbki, IDProbkiWNI, IDProbkiNr,
 // IDProbkiData), the fields every import writes first.
 void addIdentityFields(ImportedSample& sample);
