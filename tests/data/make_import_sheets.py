@@ -27,8 +27,8 @@ The establishments' own files (formats A to E), saved as the establishments make
   zaklad_a.xls                 format A: four animals from row 1, a text row, a date row after it
   zaklad_b.xls                 format B: headings, four animals from row 5 (row 7's sex and species
                                unknown), a blank row
-  zaklad_c.xls                 format C: a heading, three animals (one of a town PIW lacks), the
-                               empty row that ends the file, an animal after it
+  zaklad_c.xls                 format C: a heading, three animals, the empty row that ends the
+                               file, an animal after it
   zaklad_c_powtorzony.xls      format C: the sample number 2 twice
   zaklad_e.xls                 format E: three animals (a district code of three digits, one of
                                none), a text row
@@ -197,7 +197,7 @@ save_rows([
     cells(c1="Lp.", c2="Nr próbki", c3="Nazwisko"),
     cells(c2=7, c3="Nowak", c4="Jan", c6="Kutno", c7="Polna 1", c8="Kutno", c9="mleczna", c10="PL111", c11=25,
           c12="PL005467389121", c13=30, c14="M", c18="owca"),
-    cells(c2=8, c3="Kowalska", c4="Anna", c6="Żychlin", c7="2", c8="Nieznane", c9="mięsna", c10="PL222",
+    cells(c2=8, c3="Kowalska", c4="Anna", c6="Żychlin", c7="2", c8="ŻYCHLIN", c9="mięsna", c10="PL222",
           c11="dużo", c12="PL005467389122", c13=31, c14="k", c18=""),
     cells(c2=9, c3="Wiśniewski", c6="Łęczyca", c8="Kutno", c10="PL333", c12="PL005467389123", c13=32,
           c18="KOZA"),

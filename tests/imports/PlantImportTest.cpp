@@ -17,9 +17,10 @@ protected:
     {
         ImportFixture::SetUp();
         zaloguj();
-        wstaw(ModLabor().BazaStale, QStringLiteral("PIW"),
-              {{QStringLiteral("IDPIW"), QStringLiteral("1002")},
-               {QStringLiteral("Miasto"), QStringLiteral("Kutno")}});
+        for (const auto& [kod, miasto] : {std::pair("1002", "Kutno"), std::pair("1003", "Żychlin")})
+            wstaw(ModLabor().BazaStale, QStringLiteral("PIW"),
+                  {{QStringLiteral("IDPIW"), QString::fromUtf8(kod)},
+                   {QStringLiteral("Miasto"), QString::fromUtf8(miasto)}});
         wstaw(ModLabor().BazaStale, QStringLiteral("Klient"),
               {{QStringLiteral("WNI"), QStringLiteral("PL054673891001")},
                {QStringLiteral("TypWNI"), QStringLiteral("gospodarstwa")},
@@ -200,11 +201,9 @@ TEST_F(PlantImportTest, FormatsCAndEImportAtOnce)
     otworzOkno();
     FormPartia& w = okno();
     partiaZakladu(1, QStringLiteral("20137701"));
+    // Every sample has its district's code: the row that ends the file, which has none, is no sample.
     std::vector<DialogCall> okna = wczytaj(QStringLiteral("zaklad_c.xls"));
-    ASSERT_EQ(okna.size(), 1u);
-    EXPECT_EQ(okna[0].text, QStringLiteral("Uzupełnij brakujące 4-cyfrowe kody PIW!"));
-    EXPECT_EQ(okna[0].title, QStringLiteral("INFORMACJA"));
-    EXPECT_EQ(okna[0].icon, ui::Icon::Warning);
+    EXPECT_TRUE(okna.empty());
     QList<QVariantMap> p = probkiPartii(1);
     ASSERT_EQ(p.size(), 3);
     EXPECT_EQ(tekst(p[0], "IDProbkiWNI"), QStringLiteral("20137701"));
@@ -219,9 +218,8 @@ TEST_F(PlantImportTest, FormatsCAndEImportAtOnce)
     EXPECT_EQ(tekst(p[0], "RodzajUboju"), QStringLiteral("P"));
     EXPECT_EQ(tekst(p[0], "ObjawyChorobowe"), QStringLiteral("brak danych"));
     EXPECT_EQ(p[0].value(QStringLiteral("LiczebnoscStada")).toInt(), 25);
-    EXPECT_EQ(tekst(p[1], "Powiat"), QStringLiteral("Nieznane"));
-    EXPECT_TRUE(pusty(p[1], "KodPIW"));
-    EXPECT_TRUE(pusty(p[1], "Wojewodztwo"));
+    EXPECT_EQ(tekst(p[1], "Powiat"), QStringLiteral("ŻYCHLIN")); // the town found in any letter case
+    EXPECT_EQ(tekst(p[1], "KodPIW"), QStringLiteral("1003"));
     EXPECT_TRUE(pusty(p[1], "LiczebnoscStada"));
     EXPECT_EQ(tekst(p[1], "Plec"), QStringLiteral("żeńska"));
     EXPECT_EQ(tekst(p[1], "Gatunek"), QStringLiteral("Bydło"));
@@ -238,6 +236,8 @@ TEST_F(PlantImportTest, FormatsCAndEImportAtOnce)
               QStringLiteral("Kod PIW powinien składać się z 4 cyfr!\rBłędna wartość nie zostanie "
                              "wprowadzona!\rSprawdź po zakończeniu wczytywania!"));
     EXPECT_EQ(okna[1].text, QStringLiteral("Uzupełnij brakujące 4-cyfrowe kody PIW!"));
+    EXPECT_EQ(okna[1].title, QStringLiteral("INFORMACJA"));
+    EXPECT_EQ(okna[1].icon, ui::Icon::Warning);
     p = probkiPartii(2);
     ASSERT_EQ(p.size(), 3);
     EXPECT_EQ(tekst(p[0], "IDProbkiWNI"), QStringLiteral("14383804"));
@@ -337,6 +337,18 @@ TEST_F(PlantImportTest, RefusedFilesStoreNothing)
                                            "Popraw plik i wczytaj ponownie! (wiersz 3)"));
     oknoWolne();
 
+    // The first sample's frame cancelled: nothing waits any more, a sample saved by hand is saved.
+    wczytaj(QStringLiteral("zaklad_a.xls"));
+    ASSERT_TRUE(w.CzekaNaPierwszaProbke);
+    QTest::mouseClick(w.ComAnulujFrNaPIW, Qt::LeftButton);
+    oknoWolne();
+    QTest::mouseClick(w.ComDodajG, Qt::LeftButton);
+    uzupelnijProbke(QStringLiteral("PL005467389199"));
+    przed = dialogs->calls().size();
+    QTest::mouseClick(w.ComZapiszFrNaPIW, Qt::LeftButton);
+    EXPECT_EQ(dialogs->calls().size(), przed);
+    EXPECT_EQ(probkiPartii(4).size(), 1);
+
     // Format D without its header.
     partiaZakladu(5, QStringLiteral("06140205"));
     okna = wczytaj(QStringLiteral("zaklad_d_naglowek.txt"));
@@ -345,7 +357,7 @@ TEST_F(PlantImportTest, RefusedFilesStoreNothing)
               QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"));
     oknoWolne();
 
-    EXPECT_EQ(rok().scalar(QStringLiteral("SELECT count(*) FROM Badanie")).toInt(), 1);
+    EXPECT_EQ(rok().scalar(QStringLiteral("SELECT count(*) FROM Badanie")).toInt(), 2);
 }
 
 } // namespace
