@@ -22,6 +22,8 @@ void polaczImportyOknaPartii()
     polecenia.ComWczyt_Click = naOknie<&ComWczyt_Click>();
     polecenia.ComWczytPart_Click = naOknie<&ComWczytPart_Click>();
     polecenia.ComWczytKolektor_Click = naOknie<&ComWczytKolektor_Click>();
+    polecenia.ComWczytaj_Click = naOknie<&ComWczytaj_Click>();
+    polecenia.WczytajPlikZakladu = naOknie<&WczytajPlikZakladu>();
 }
 
 } // namespace trelimor
