@@ -23,6 +23,8 @@ void polaczImportyOknaPartii()
     polecenia.ComWczyt_Click = naOknie<&ComWczyt_Click>();
     polecenia.ComWczytPart_Click = naOknie<&ComWczytPart_Click>();
     polecenia.ComWczytKolektor_Click = naOknie<&ComWczytKolektor_Click>();
+    polecenia.ComWczytaj_Click = naOknie<&ComWczytaj_Click>();
+    polecenia.WczytajPlikZakladu = naOknie<&WczytajPlikZakladu>();
     polecenia.ComWczytWynik_Click = naOknie<&ComWczytWynik_Click>();
 }
 

@@ -17,6 +17,14 @@ void ComWczytPart_Click(FormPartia& okno);
 // header line of a data collector's file.
 void ComWczytKolektor_Click(FormPartia& okno);
 
+// "&Wczytaj" of the sample list: an establishment's own sample file into the current, empty
+// batch, in the layout of the batch's establishment (formats A to E). Formats A and B open the
+// sample frame for their first sample and wait for its save.
+void ComWczytaj_Click(FormPartia& okno);
+// The establishment file's import proper, run by ComWczytaj_Click or, for formats A and B, by the
+// save of the first sample: the samples stored, the sample list's caption counting them.
+void WczytajPlikZakladu(FormPartia& okno);
+
 // Gives the batch window's import buttons, and its batch save, their imports.
 void polaczImportyOknaPartii();
 

@@ -33,6 +33,26 @@ private:
     sheet::Workbook m_book;
 };
 
+// Walks the first block of data rows of the sheet from row `first` on: rows before its first
+// data row are passed over, the first row after it that is no data row ends it, and so may
+// take() by answering false. False when the sheet has no data row at all.
+template <class IsData, class Take>
+bool forEachDataRow(const ImportSheet& sheet, int first, IsData isData, Take take)
+{
+    bool started = false;
+    for (int row = first; row <= sheet.rowCount(); ++row) {
+        if (!isData(row)) {
+            if (started)
+                return true;
+            continue;
+        }
+        started = true;
+        if (!take(row))
+            return true;
+    }
+    return started;
+}
+
 // The text a cell of the value shows (see ImportSheet::Text).
 QString cellText(const QVariant& value);
 // Whether a cell's value is numeric, as the imports' row tests ask: a number, or a text that

@@ -55,14 +55,6 @@ QString withLeadingZero(const QString& text, int length)
     return text.size() == length - 1 ? QLatin1Char('0') + text : text;
 }
 
-int digitCount(const QString& text)
-{
-    int digits = 0;
-    for (const QChar c : text)
-        digits += c.unicode() >= '0' && c.unicode() <= '9';
-    return digits;
-}
-
 // An ear tag: a number keeps its digits, up to the twelve of a Polish tag's number.
 QString earTag(const ImportSheet& sheet, int row, int column)
 {
@@ -91,13 +83,10 @@ public:
     {}
 
     QString text(int column) const { return m_sheet.Text(m_row, column); }
-    void set(const char* field, const QVariant& value)
-    {
-        m_sample.fields << std::pair(QString::fromLatin1(field), value);
-    }
+    void set(const char* field, const QVariant& value) { setField(m_sample, field, value); }
 
     // The age, null for an empty cell; a problem for anything but a number.
-    std::optional<ProtocolSheetProblem> setAge(int column)
+    std::optional<ReadProblem> setAge(int column)
     {
         const QVariant value = m_sheet.Value(m_row, column);
         if (text(column).trimmed().isEmpty()) {
@@ -105,8 +94,7 @@ public:
             return std::nullopt;
         }
         if (!isNumericValue(value))
-            return ProtocolSheetProblem{ProtocolSheetProblem::Kind::AgeNotNumber, m_row, column,
-                                        text(column)};
+            return ReadProblem{ReadProblem::Kind::AgeNotNumber, m_row, column, text(column)};
         set("Wiek", number(value));
         return std::nullopt;
     }
@@ -129,7 +117,7 @@ private:
 
 // Columns 5 to 9: the ear tag as country and number in two cells (PL and a longer number), or in
 // one cell with age, sex, kind of slaughter and remarks following it.
-std::optional<ProtocolSheetProblem> readAnimal(const ImportSheet& sheet, int row, RowReader& r)
+std::optional<ReadProblem> readAnimal(const ImportSheet& sheet, int row, RowReader& r)
 {
     const bool twoCells = sheet.Value(row, 5).toString() == u"PL" && r.text(6).size() > 3;
     if (!twoCells) {
@@ -171,38 +159,26 @@ bool isProtocolSlaughterKind(const QString& text)
     return kinds.contains(text);
 }
 
-ProtocolSamples readProtocolSamples(const ImportSheet& sheet)
+ImportRead readProtocolSamples(const ImportSheet& sheet)
 {
-    ProtocolSamples result;
-    bool started = false;
-    for (int row = 1; row <= sheet.rowCount(); ++row) {
-        if (!isNumericValue(sheet.Value(row, 1))) {
-            if (started)
-                return result;
-            continue;
-        }
-        started = true;
+    ImportRead result;
+    const auto isSample = [&sheet](int row) { return isNumericValue(sheet.Value(row, 1)); };
+    const bool any = forEachDataRow(sheet, 1, isSample, [&](int row) {
         RowReader r(sheet, row);
-        const QString numberText = r.text(Number).trimmed();
-        if (digitCount(numberText) > 3) {
-            result.problem = {ProtocolSheetProblem::Kind::LongNumber, row, Number, numberText};
-            return result;
-        }
         ImportedSample& s = r.sample();
         s.source = row;
-        s.wni = withLeadingZero(r.text(Wni).trimmed(), 8);
-        s.nr = UzupelnijZerami(numberText, true, 3); // never more than three digits here: no warning
+        // The number as the protocol has it: any three digits, 000 for an empty cell.
+        const QString numberText = r.text(Number).trimmed();
+        if ((result.problem = longNumber(numberText, row)))
+            return false;
+        s.nr = UzupelnijZerami(numberText, true, 3);
         s.nrProbki = s.nr.toInt();
-        const QString dateAsRead = withLeadingZero(r.text(Date).trimmed(), 8);
-        s.data = storedDate(dateAsRead);
-        r.set("NrProbki", s.nrProbki);
-        r.set("IDProbkiWNI", s.wni);
-        r.set("IDProbkiNr", s.nr);
-        r.set("IDProbkiData", s.data);
-        if (auto problem = readAnimal(sheet, row, r)) {
-            result.problem = problem;
-            return result;
-        }
+        s.wni = withLeadingZero(r.text(Wni).trimmed(), 8);
+        s.dateAsRead = withLeadingZero(r.text(Date).trimmed(), 8);
+        s.data = storedDate(s.dateAsRead);
+        addIdentityFields(s);
+        if ((result.problem = readAnimal(sheet, row, r)))
+            return false;
         r.set("NrGospod", r.text(Herd));
         if (isNumericValue(sheet.Value(row, HerdSize)))
             r.set("LiczebnoscStada", RowReader::number(sheet.Value(row, HerdSize)));
@@ -214,10 +190,10 @@ ProtocolSamples readProtocolSamples(const ImportSheet& sheet)
                 r.set(c.field, c.codeLength ? withLeadingZero(text, c.codeLength) : text);
         }
         result.samples << s;
-        result.datesAsRead << dateAsRead;
-    }
-    if (!started)
-        result.problem = ProtocolSheetProblem{ProtocolSheetProblem::Kind::NoSamples, 0, 0, {}};
+        return true;
+    });
+    if (!any)
+        result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
     return result;
 }
 

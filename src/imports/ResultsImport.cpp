@@ -68,7 +68,7 @@ void showError(const std::exception& error)
     if (const auto* value = dynamic_cast<const ResultValueError*>(&error)) {
         number = value->number();
         description = value->description();
-        where = rowSuffix(value->lineNumber());
+        where = sourceSuffix(value->lineNumber(), SourceUnit::Line);
     } else {
         const ImportError e = importErrorOf(error);
         number = e.number;

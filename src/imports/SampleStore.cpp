@@ -58,6 +58,19 @@ void write(db::Recordset& rows, qint64 batch, const ImportedSample& s)
 
 } // namespace
 
+void setField(ImportedSample& sample, const char* field, const QVariant& value)
+{
+    sample.fields << std::pair(QString::fromLatin1(field), value);
+}
+
+void addIdentityFields(ImportedSample& s)
+{
+    s.fields << std::pair(QStringLiteral("NrProbki"), QVariant(s.nrProbki))
+             << std::pair(QStringLiteral("IDProbkiWNI"), QVariant(s.wni))
+             << std::pair(QStringLiteral("IDProbkiNr"), QVariant(s.nr))
+             << std::pair(QStringLiteral("IDProbkiData"), QVariant(s.data));
+}
+
 StoreResult storeSamples(db::Database& year, qint64 batch, const QList<ImportedSample>& samples,
                          bool checkNumbers, bool keep)
 {
@@ -70,15 +83,15 @@ StoreResult storeSamples(db::Database& year, qint64 batch, const QList<ImportedS
     StoreResult result;
     for (int i = 0; i < samples.size(); ++i) {
         const ImportedSample& s = samples.at(i);
+        if (checkNumbers && numbers.contains(s.nrProbki))
+            return refused(Kind::NumberRepeated, i, batch);
+        if (checkNumbers && numberTaken(year, batch, s.nrProbki))
+            return refused(Kind::NumberTaken, i, batch);
         if (codes.contains(codeKey(s)))
             return refused(Kind::CodeRepeated, i, batch);
         const QVariant holder = batchWithCode(year, batch, s);
         if (!holder.isNull())
             return refused(Kind::CodeTaken, i, holder);
-        if (checkNumbers && numbers.contains(s.nrProbki))
-            return refused(Kind::NumberRepeated, i, batch);
-        if (checkNumbers && numberTaken(year, batch, s.nrProbki))
-            return refused(Kind::NumberTaken, i, batch);
         try {
             write(rows, batch, s);
         } catch (const db::JetError& e) {

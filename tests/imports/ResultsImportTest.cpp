@@ -177,7 +177,7 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
              .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, {{22, QString(21, u'x')}}),
          u"IMPORT"_s, u"Błąd wczytania! Poinformuj dostawcę programu!3163"_s},
         {"a second header, read as a result line", mainRoad().header(u"1465"_s, u"15.03.2022"_s), u"IMPORT"_s,
-         u"Błąd wczytania! Poinformuj dostawcę programu!13Niezgodność typów (wiersz 10)"_s},
+         u"Błąd wczytania! Poinformuj dostawcę programu!13Niezgodność typów (linia 10)"_s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
