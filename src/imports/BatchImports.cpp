@@ -1,4 +1,5 @@
 #include "BatchImports.h"
+#include "ResultsImport.h"
 
 #include "batch/BatchCommands.h"
 #include "batch/FormPartia.h"
@@ -24,6 +25,7 @@ void polaczImportyOknaPartii()
     polecenia.ComWczytKolektor_Click = naOknie<&ComWczytKolektor_Click>();
     polecenia.ComWczytaj_Click = naOknie<&ComWczytaj_Click>();
     polecenia.WczytajPlikZakladu = naOknie<&WczytajPlikZakladu>();
+    polecenia.ComWczytWynik_Click = naOknie<&ComWczytWynik_Click>();
 }
 
 } // namespace trelimor
