@@ -2,11 +2,15 @@
 
 #include "shell/Startup.h"
 
+#include "platform/ui/Desktop.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    trelimor::ui::useWindowFont();
+    trelimor::ui::usePolishLanguage();
     trelimor::polaczPodsystemy();
     return trelimor::wykonajProgram();
 }
