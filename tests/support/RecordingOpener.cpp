@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,15 @@ int RecordingOpener::open(QDialog& window)
     (*handler)(window);
     if (window.isVisible())
         window.hide();
+    // As the window manager does when a window closes, the window it was opened from becomes
+    // the active one again.
+    QWindow* below = window.windowHandle() ? window.windowHandle()->transientParent() : nullptr;
+    if (below && below->isVisible()) {
+        below->requestActivate();
+        if (!QTest::qWaitForWindowActive(below))
+            ADD_FAILURE() << "The window below \"" << window.objectName().toStdString()
+                          << "\" did not become active";
+    }
     return window.result();
 }
 

@@ -13,8 +13,9 @@ namespace trelimor::test {
 // The window opener of the tests: records the object name of every window the program opens
 // modally and, instead of a modal loop, runs the test's handler for it. A window with a
 // handler is shown and activated, its result reset to Rejected, the handler called (to type,
-// click and close it), and the window hidden if it is still visible; openModal() then returns
-// the window's result, as exec() would. A window without a handler is not shown and gives
+// click and close it), and the window hidden if it is still visible; the window it was opened
+// from is then made active again, as a window manager would. openModal() returns the window's
+// result, as exec() would. A window without a handler is not shown and gives
 // the default result (Rejected unless set otherwise).
 class RecordingOpener : public ui::WindowOpener
 {

@@ -2,6 +2,7 @@
 
 #include "platform/paths/Folders.h"
 #include "platform/ui/FileFilter.h"
+#include "platform/ui/WindowOpener.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -58,7 +59,7 @@ QMessageBox::StandardButton run(const QString& text, const QString& title, Icon 
 
 QWidget* dialogParent()
 {
-    return QApplication::activeWindow();
+    return openingWindow();
 }
 
 } // namespace
