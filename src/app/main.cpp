@@ -9,8 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    trelimor::ui::useWindowFont();
-    trelimor::ui::usePolishLanguage();
+    trelimor::ui::useDesktopLook();
     trelimor::polaczPodsystemy();
     return trelimor::wykonajProgram();
 }

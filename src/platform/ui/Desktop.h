@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+class QComboBox;
 class QTranslator;
 
 namespace trelimor::ui {
@@ -12,6 +13,16 @@ namespace trelimor::ui {
 QFont windowFont();
 // Makes windowFont() the font of every window of the application.
 void useWindowFont();
+
+// The program's desktop as a whole: the window font, combo lists as wide as their items and
+// Qt's own texts in Polish (each below).
+void useDesktopLook();
+
+// From now on the list of every combo box opens at least as wide as its longest item, however
+// narrow the combo box itself was laid out; a longer item added later widens it too.
+void widenComboPopups();
+// The same for one combo box, at once (widenComboPopups() does it when a combo box is polished).
+void widenPopupToItems(QComboBox& combo);
 
 // Qt's own texts (the file, print and page dialogs, the standard buttons) in Polish, from Qt's
 // translations, and Polish as the default locale. Returns the installed translator, which the

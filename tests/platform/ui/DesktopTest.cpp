@@ -2,11 +2,14 @@
 #include "platform/paths/Folders.h"
 #include "platform/ui/QtDialogService.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPrinter>
+#include <QTest>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -22,6 +25,33 @@ TEST(Desktop, WindowsGetLiberationSansAtEightPoints)
     EXPECT_EQ(found.family(), u"Liberation Sans"_s)
         << "fonts-liberation2 is installed and found by fontconfig";
     EXPECT_EQ(found.pointSize(), 8);
+}
+
+TEST(Desktop, AComboListOpensAsWideAsItsLongestItem)
+{
+    widenComboPopups();
+    QComboBox combo;
+    combo.setEditable(true); // the lists whose text may also be typed
+    combo.setFixedWidth(60);
+    combo.addItems({u"BSE"_s, u"badanie w kierunku gąbczastej encefalopatii"_s});
+    combo.show(); // polished here: the list is measured
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+    const QFontMetrics fm(combo.view()->font());
+    const auto popupWidth = [&combo] {
+        combo.showPopup();
+        const int width = combo.view()->window()->width();
+        combo.hidePopup();
+        return width;
+    };
+    EXPECT_GE(popupWidth(), fm.horizontalAdvance(u"badanie w kierunku gąbczastej encefalopatii"_s));
+
+    // A longer item added later, one of many (the list then scrolls), widens it again.
+    for (int i = 0; i < 20; ++i)
+        combo.addItem(QString::number(i));
+    combo.addItem(u"badanie w kierunku gąbczastej encefalopatii bydła, pasażowalnej"_s);
+    QCoreApplication::processEvents();
+    EXPECT_GE(popupWidth(),
+              fm.horizontalAdvance(u"badanie w kierunku gąbczastej encefalopatii bydła, pasażowalnej"_s));
 }
 
 TEST(Desktop, QtsOwnDialogsSpeakPolishAndAPdfGoesToEksport)
