@@ -82,8 +82,8 @@ void RegisterWindow::keepRoomForControls()
     for (QLayout* row : layout()->findChildren<QLayout*>())
         row->invalidate();
     layout()->invalidate();
-    const QSize minimum =
-        QSize(qMax(720, frameSize.width() + 40), frameSize.height() + 140).expandedTo(layout()->minimumSize());
+    const QSize minimum = QSize(qMax(720, frameSize.width() + 40), frameSize.height() + 140)
+                              .expandedTo(layout()->minimumSize());
     setMinimumSize(minimum);
     if (width() < minimum.width() || height() < minimum.height())
         resize(size().expandedTo(minimum));
