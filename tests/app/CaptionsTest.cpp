@@ -16,6 +16,7 @@
 #include "registers/FormProbka.h"
 #include "registers/FormZliczBr.h"
 #include "registers/Openers.h"
+#include "registers/RegisterWindow.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 #include "shell/frmLoginLab.h"
@@ -146,6 +147,11 @@ public:
         if (!QTest::qWaitForWindowExposed(&window))
             ADD_FAILURE() << window.objectName().toStdString() << " was not shown";
         check(window);
+        if (auto* registerWindow = qobject_cast<RegisterWindow*>(&window)) {
+            registerWindow->add(); // its edit frame
+            check(window);
+            registerWindow->cancel();
+        }
         if (const auto steps = m_steps.constFind(window.objectName()); steps != m_steps.constEnd())
             (*steps)(window);
         window.hide();
