@@ -1,15 +1,10 @@
 #include "platform/ui/WindowOpener.h"
 
 #include <QDialog>
-#include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-using namespace Qt::StringLiterals;
 
 namespace trelimor::ui {
 namespace {
@@ -17,29 +12,6 @@ namespace {
 QWindow* transientParentOf(const QDialog& window)
 {
     return window.windowHandle() ? window.windowHandle()->transientParent() : nullptr;
-}
-
-TEST(WindowOpener, AModalWindowOpensAboveItsOpenerActiveAndOnTop)
-{
-    // The program's own opener: a real modal loop.
-    std::unique_ptr<WindowOpener> previous = setOpener(nullptr);
-    QDialog batchWindow;
-    batchWindow.show();
-    batchWindow.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&batchWindow));
-
-    QDialog picker;
-    bool activeInItsLoop = false;
-    QWindow* above = nullptr;
-    QTimer::singleShot(0, &picker, [&] {
-        activeInItsLoop = QTest::qWaitForWindowActive(&picker);
-        above = transientParentOf(picker);
-        picker.accept();
-    });
-    EXPECT_EQ(openModal(picker), QDialog::Accepted);
-    EXPECT_TRUE(activeInItsLoop);
-    EXPECT_EQ(above, batchWindow.windowHandle());
-    setOpener(std::move(previous));
 }
 
 TEST(WindowOpener, OpeningsInTurnNeverMakeALoopOfOpeners)
