@@ -26,6 +26,30 @@ class EndProgram
 {
 };
 
+// The installation file's lines, read in the ANSI code page it was always written in, without
+// their line ends; 3024 naming the file when it cannot be read.
+QStringList installationLines()
+{
+    QFile ini(paths::iniFile());
+    if (!ini.open(QIODevice::ReadOnly))
+        throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
+    QStringDecoder decode("windows-1250");
+    QStringList lines = QString(decode.decode(ini.readAll())).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return lines;
+}
+
+// Cuts a line into its upper-case key and its value.
+QString splitLine(QString& line, QString& value)
+{
+    QString separator = QStringLiteral("=");
+    PodzielNaCzesci(line, value, separator, 0);
+    return line.toUpper();
+}
+
 // How the start-up names a database it could not open: the full path it tried, so that a typo
 // in Trelimor.ini (a folder without its closing "/", say) shows; or the key that is missing.
 QString databaseNamed(const QString& what, const QString& key, const QString& fileName,
@@ -62,19 +86,9 @@ bool CzytajParametry()
     QString staleTried; // the last path each database was looked for at
     QString robotTried;
     try {
-        QFile ini(paths::iniFile());
-        if (!ini.open(QIODevice::ReadOnly))
-            throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
-        // Written in the ANSI code page, as the installation always wrote it.
-        QStringDecoder decode("windows-1250");
-        const QStringList lines = QString(decode.decode(ini.readAll())).split(QLatin1Char('\n'));
-        for (QString key : lines) {
-            if (key.endsWith(QLatin1Char('\r')))
-                key.chop(1);
+        for (QString line : installationLines()) {
             QString value;
-            QString separator = QStringLiteral("=");
-            PodzielNaCzesci(key, value, separator, 0);
-            key = key.toUpper();
+            const QString key = splitLine(line, value);
             try {
                 if (key == QLatin1String("STALE")) {
                     if (!SprDysk(paths::driveOf(value)))
@@ -122,6 +136,20 @@ bool CzytajParametry()
                              "zamknięty; sprawdź instalację programu.")
                   .arg(missing.join(QStringLiteral(" ani ")), QDir::toNativeSeparators(paths::iniFile())));
     return false;
+}
+
+QString installationValue(const QString& key)
+{
+    try {
+        for (QString line : installationLines()) {
+            QString value;
+            if (splitLine(line, value) == key.toUpper())
+                return value;
+        }
+    } catch (const db::JetError&) {
+        // No installation file: no value either.
+    }
+    return {};
 }
 
 } // namespace trelimor

@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ModLabor.h"
 #include "ProgramState.h"
+#include "YearlyIndexes.h"
 #include "YearlyTables.h"
 
 #include "platform/db/JetError.h"
@@ -163,6 +164,7 @@ bool OtworzBazeRoku(const QString& path)
         closeYearlyDatabase();
         m.BazaRok = db::Database::open(path);
         runColumnChecks(m.BazaRok, &m.BazaStale);
+        createYearlyIndexes(m.BazaRok);
         return true;
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Tworzenie nowej bazy!"), e);

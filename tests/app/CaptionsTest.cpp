@@ -211,7 +211,7 @@ TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsControl)
           WindowCommand::BatchRemarkHints, WindowCommand::SampleRemarkHints, WindowCommand::UserRecordWindow,
           WindowCommand::EstablishmentsRegister, WindowCommand::SamplingProcedures,
           WindowCommand::SamplingPlans, WindowCommand::UnitsRegister, WindowCommand::ScratchWindow,
-          WindowCommand::LockViewer, WindowCommand::OptionsWindow})
+          WindowCommand::LockViewer, WindowCommand::OptionsWindow, WindowCommand::Statistics})
         windowCommands().run(command);
     mainWindow().OAutorze_Click();
     ui::openModal(FormDrukRap::instance());
@@ -234,15 +234,38 @@ TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsControl)
 
     EXPECT_EQ(windows->clipped(), QStringList());
     // Each window was looked at: a window left out of this list would go unchecked.
-    const QStringList expected{
-        u"FormPartia"_s,     u"FormKlient"_s,  u"FormKlient"_s,        u"FormOperat"_s,
-        u"FormPIW"_s,        u"FormLekarz"_s,  u"FormPodp"_s,          u"FormPodp"_s,
-        u"FormUzytkownik"_s, u"FormZlew"_s,    u"FormPlanProcedura"_s, u"FormPlanProcedura"_s,
-        u"FormPodpAll"_s,    u"FormRoboczy"_s, u"FormPracuja"_s,       u"FormOpcje"_s,
-        u"FrmInfLMrec"_s,    u"FormDrukRap"_s, u"frmLoginLab"_s,       u"FormWIW"_s,
-        u"FormGatunek"_s,    u"FormChoroba"_s, u"FormProbka"_s,        u"FormZliczBr"_s,
-        u"FormMetBadStr"_s,  u"FormNumery"_s,  u"FormKalendarz"_s,     u"FormKalendarz1"_s,
-        u"FormZegar"_s,      u"FormAlarm"_s,   u"FormAlarm"_s};
+    const QStringList expected{u"FormPartia"_s,
+                               u"FormKlient"_s,
+                               u"FormKlient"_s,
+                               u"FormOperat"_s,
+                               u"FormPIW"_s,
+                               u"FormLekarz"_s,
+                               u"FormPodp"_s,
+                               u"FormPodp"_s,
+                               u"FormUzytkownik"_s,
+                               u"FormZlew"_s,
+                               u"FormPlanProcedura"_s,
+                               u"FormPlanProcedura"_s,
+                               u"FormPodpAll"_s,
+                               u"FormRoboczy"_s,
+                               u"FormPracuja"_s,
+                               u"FormOpcje"_s,
+                               u"FormZestawienieBSE"_s,
+                               u"FrmInfLMrec"_s,
+                               u"FormDrukRap"_s,
+                               u"frmLoginLab"_s,
+                               u"FormWIW"_s,
+                               u"FormGatunek"_s,
+                               u"FormChoroba"_s,
+                               u"FormProbka"_s,
+                               u"FormZliczBr"_s,
+                               u"FormMetBadStr"_s,
+                               u"FormNumery"_s,
+                               u"FormKalendarz"_s,
+                               u"FormKalendarz1"_s,
+                               u"FormZegar"_s,
+                               u"FormAlarm"_s,
+                               u"FormAlarm"_s};
     EXPECT_EQ(windows->opened(), expected);
 }
 

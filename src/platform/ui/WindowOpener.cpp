@@ -65,7 +65,8 @@ QWidget* openingWindow()
     QWidget* from = QApplication::activeModalWidget();
     if (!from)
         from = QApplication::activeWindow();
-    return from ? from->window() : nullptr;
+    // A window that has been hidden may still be reported for a moment: it is no opener.
+    return from && from->isVisible() ? from->window() : nullptr;
 }
 
 WindowOpener& opener()
