@@ -19,6 +19,8 @@ namespace trelimor {
 namespace {
 
 const QString kReadFailedTitle = QStringLiteral("Błąd wczytania parametrów instalacyjnych");
+const QString kStaleFile = QStringLiteral("Stale.sqlite");
+const QString kRobotFile = QStringLiteral("Robot.sqlite");
 
 class EndProgram
 {
@@ -48,6 +50,16 @@ QString splitLine(QString& line, QString& value)
     return line.toUpper();
 }
 
+// How the start-up names a database it could not open: the full path it tried, so that a typo
+// in Trelimor.ini (a folder without its closing "/", say) shows; or the key that is missing.
+QString databaseNamed(const QString& what, const QString& key, const QString& fileName,
+                      const QString& triedPath)
+{
+    if (triedPath.isEmpty())
+        return QStringLiteral("%1 %2 (brak wiersza %3)").arg(what, fileName, key);
+    return QStringLiteral("%1 „%2”").arg(what, triedPath);
+}
+
 } // namespace
 
 bool SprDysk(const QString& drive)
@@ -71,6 +83,8 @@ bool CzytajParametry()
 {
     ModLaborValues& m = ModLabor();
     m.FormatDaty = QStringLiteral("dd.mm.yyyy");
+    QString staleTried; // the last path each database was looked for at
+    QString robotTried;
     try {
         for (QString line : installationLines()) {
             QString value;
@@ -79,11 +93,13 @@ bool CzytajParametry()
                 if (key == QLatin1String("STALE")) {
                     if (!SprDysk(paths::driveOf(value)))
                         throw EndProgram();
-                    m.BazaStale = db::Database::open(value + QStringLiteral("Stale.sqlite"));
+                    staleTried = value + kStaleFile;
+                    m.BazaStale = db::Database::open(staleTried);
                 } else if (key == QLatin1String("RAPORTY")) {
                     m.KatalogRaportow = value;
                 } else if (key == QLatin1String("ROBOT")) {
-                    m.BazaRobot = db::Database::open(value + QStringLiteral("Robot.sqlite"));
+                    robotTried = value + kRobotFile;
+                    m.BazaRobot = db::Database::open(robotTried);
                 }
             } catch (const db::JetError& e) {
                 if (e.number() == db::jet::FileNotFound)
@@ -106,15 +122,17 @@ bool CzytajParametry()
 
     QStringList missing;
     if (!m.BazaStale.isOpen())
-        missing << QStringLiteral("bazy słowników (Stale.sqlite)");
+        missing << databaseNamed(QStringLiteral("bazy słowników"), QStringLiteral("STALE"), kStaleFile,
+                                 staleTried);
     if (!m.BazaRobot.isOpen())
-        missing << QStringLiteral("bazy roboczej wydruków (Robot.sqlite)");
+        missing << databaseNamed(QStringLiteral("bazy roboczej wydruków"), QStringLiteral("ROBOT"),
+                                 kRobotFile, robotTried);
     if (missing.isEmpty())
         return true;
     // Going on to a login over no database would only fail later, at every step: say what is
     // missing and let the caller end the program.
     PokazBlad(kReadFailedTitle,
-              QStringLiteral("Nie można otworzyć %1 wskazanej w pliku %2. Program zostanie "
+              QStringLiteral("Nie można otworzyć %1. Foldery baz danych podaje plik %2. Program zostanie "
                              "zamknięty; sprawdź instalację programu.")
                   .arg(missing.join(QStringLiteral(" ani ")), QDir::toNativeSeparators(paths::iniFile())));
     return false;
