@@ -31,7 +31,9 @@ test-sanitize: deps
 	@cd $(BUILD_DIR)-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --timeout 600
 
-run: build
+# Builds only what it runs: the program and the installation tool, not the tests or benchmarks.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target trelimor trelimor-setup
 	@if [ ! -f "$(TRELIMOR_HOME)/Trelimor.ini" ]; then \
 	    $(BUILD_DIR)/install/trelimor-setup "$(TRELIMOR_HOME)"; fi
 	@TRELIMOR_HOME="$(TRELIMOR_HOME)" $(BUILD_DIR)/src/app/trelimor

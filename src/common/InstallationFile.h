@@ -11,6 +11,10 @@ namespace trelimor {
 // caller ends the program instead of going on to a login over no database.
 bool CzytajParametry();
 
+// The value of a KEY=value line of the installation file as it stands now (the key compared
+// without regard to case); empty when the file or the line is missing.
+QString installationValue(const QString& key);
+
 // Returns only when the folder that holds the databases (see paths::driveOf) is there;
 // otherwise shows the "POŁĄCZENIE" message and ends the program. False after asking to end.
 bool SprDysk(const QString& drive);

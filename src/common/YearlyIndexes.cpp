@@ -1,16 +1,45 @@
 #include "YearlyIndexes.h"
 
-#include "platform/db/Database.h"
+#include <QFileInfo>
 
 namespace trelimor {
 
+namespace {
+
+struct Index
+{
+    const QString& name;
+    QString definition;
+};
+
+bool hasIndex(db::Database& yearly, const QString& name)
+{
+    return yearly
+               .scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?"),
+                       {name})
+               .toInt() > 0;
+}
+
+} // namespace
+
 void createYearlyIndexes(db::Database& yearly)
 {
-    try {
-        // The summaries join every batch of a period with its samples by batch number.
-        yearly.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS BadaniePartia ON Badanie (Partia)"));
-    } catch (const std::exception&) {
-        // A read-only or locked file: the summaries read it without the index, only slower.
+    const Index indexes[] = {
+        {kIndeksKoduProbki,
+         QStringLiteral("ON Badanie (ifnull(IDProbkiWNI, '') COLLATE PL, ifnull(IDProbkiNr, '') COLLATE PL, "
+                        "ifnull(IDProbkiData, '') COLLATE PL)")},
+        {kIndeksPartiiProbek, QStringLiteral("ON Badanie (Partia)")},
+    };
+    if (!yearly.isOpen() || !QFileInfo(yearly.name()).isWritable())
+        return;
+    for (const Index& index : indexes) {
+        try {
+            if (!hasIndex(yearly, index.name))
+                yearly.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS ") +
+                               db::quoteIdentifier(index.name) + QLatin1Char(' ') + index.definition);
+        } catch (const std::exception&) {
+            // Busy or refused: the searches read the table without it until a later opening.
+        }
     }
 }
 

@@ -1,7 +1,5 @@
 #include "ExportFolder.h"
 
-#include "FormDrukRap.h"
-
 #include "platform/PlatformError.h"
 #include "platform/paths/Folders.h"
 
@@ -10,13 +8,14 @@
 
 namespace trelimor {
 
-QString folderEksportuDnia()
+QString datedExportFolder(const QDate& day)
 {
-    const QString folder = FormDrukRap::exportFolder();
+    const QString eksport = paths::exportFolder();
+    const QString name = day.toString(QStringLiteral("yyyyMMdd"));
+    const QString folder = paths::join(eksport, name);
     if (QFileInfo(folder).isDir())
         return folder;
-    const QString eksport = paths::exportFolder();
-    if (!QFileInfo(eksport).isDir() || !QDir(eksport).mkdir(QFileInfo(folder).fileName()))
+    if (!QFileInfo(eksport).isDir() || !QDir(eksport).mkdir(name))
         throw PlatformError(QStringLiteral("Nie można utworzyć folderu ") + folder +
                             QStringLiteral(" (folder Eksport musi istnieć w folderze programu)."));
     return folder;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 namespace trelimor {
 
-// Eksport/<yyyymmdd of the working date> below the program folder, where the exports propose
-// their files. It is made when missing, but only that one level: a missing Eksport folder throws
-// PlatformError.
-QString folderEksportuDnia();
+// The day's folder of the exports, Eksport/<yyyymmdd>, made when it is missing. Only that one
+// level is made: Eksport itself belongs to the installation, and its absence means the program
+// folder is not what it should be. Throws PlatformError naming the folder when it cannot be made.
+QString datedExportFolder(const QDate& day);
 
 } // namespace trelimor

@@ -1,7 +1,6 @@
 #include "BatchDocuments.h"
 #include "ExportErrors.h"
 #include "ExportFolder.h"
-#include "FormDrukRap.h"
 #include "PrintPreparation.h"
 #include "ProtocolFile.h"
 #include "SendMail.h"
@@ -16,9 +15,6 @@
 #include "platform/paths/Folders.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/DialogService.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace trelimor {
 
@@ -51,8 +47,9 @@ void EksportProtokolu(BatchDocumentsHost& okno)
         const db::Recordset& partia = okno.DataPartia().recordset();
         const QString kodZakladu = tekstPola(partia, QStringLiteral("KodZakladu"));
         const QString nazwa = proponowanaNazwaProtokolu(kodZakladu, ui::now());
-        const QString sciezka = ui::saveFile(QStringLiteral("Zapisz protokół pobrania próbek"),
-                                             paths::join(folderEksportuDnia(), nazwa), kFiltr, kFiltrExcel);
+        const QString sciezka = ui::saveFile(
+            QStringLiteral("Zapisz protokół pobrania próbek"),
+            paths::join(datedExportFolder(programState().workingDate()), nazwa), kFiltr, kFiltrExcel);
         if (sciezka.isEmpty())
             return; // cancelled: nothing to say
 

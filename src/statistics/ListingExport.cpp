@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/ModLabor.h"
+#include "common/ProgramState.h"
 #include "documents/ExportErrors.h"
 #include "documents/ExportFolder.h"
 #include "documents/ProtocolFile.h"
@@ -183,7 +184,7 @@ void eksportujListe(const ListingExport& variant)
     try {
         const QString name = nazwaEksportuListy(variant.prefix, ui::now());
         const QString path =
-            ui::saveFile(u"Zapisz jako"_s, paths::join(folderEksportuDnia(), name), kFilter, kExcelFilter);
+            ui::saveFile(u"Zapisz jako"_s, paths::join(datedExportFolder(programState().workingDate()), name), kFilter, kExcelFilter);
         if (path.isEmpty())
             return; // cancelled: nothing to say
         QString error;
