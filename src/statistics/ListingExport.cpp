@@ -184,7 +184,8 @@ void eksportujListe(const ListingExport& variant)
     try {
         const QString name = nazwaEksportuListy(variant.prefix, ui::now());
         const QString path =
-            ui::saveFile(u"Zapisz jako"_s, paths::join(datedExportFolder(programState().workingDate()), name), kFilter, kExcelFilter);
+            ui::saveFile(u"Zapisz jako"_s, paths::join(datedExportFolder(programState().workingDate()), name),
+                         kFilter, kExcelFilter);
         if (path.isEmpty())
             return; // cancelled: nothing to say
         QString error;
