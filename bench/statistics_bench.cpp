@@ -5,11 +5,14 @@
 
 #include "statistics/AttachedYear.h"
 #include "statistics/Counts.h"
+#include "statistics/ListingExport.h"
+#include "statistics/Listings.h"
 #include "statistics/MonthlySummary.h"
 
 #include "install/Installer.h"
 
 #include "platform/db/Database.h"
+#include "platform/paths/DurableFiles.h"
 
 #include "statistics/LoopOracle.h"
 #include "support/YearGenerator.h"
@@ -17,6 +20,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -42,10 +46,17 @@ struct Year
     QString stalePath;
 };
 
+std::map<int, std::unique_ptr<Year>>& years()
+{
+    static std::map<int, std::unique_ptr<Year>> made;
+    return made;
+}
+
 Year& year(int samples)
 {
-    static std::map<int, std::unique_ptr<Year>> years;
-    auto& slot = years[samples];
+    if (years().empty()) // closed while the application still stands: the databases need it
+        qAddPostRoutine([] { years().clear(); });
+    auto& slot = years()[samples];
     if (!slot) {
         slot = std::make_unique<Year>();
         const install::Installation made =
@@ -134,6 +145,37 @@ const std::vector<Summary>& summaries()
              ZliczBSEmce(y, s, quiet);
          },
          [](auto& d, const auto& s) { test::oracle::ZliczBSEmce(d, s); }},
+        {"ListaWiek", u"DataUboju"_s,
+         [](const AttachedYear& y, const Selection& s) { ListaNrKolczykaWiek(y, s); },
+         [](auto& d, const auto& s) { test::oracle::ListaNrKolczykaWiek(d, s); }},
+        {"ListaWNI", u"DataUboju"_s,
+         [](const AttachedYear& y, const Selection& s) { ListaNrKolczykaWNI(y, s); },
+         [](auto& d, const auto& s) { test::oracle::ListaNrKolczykaWNI(d, s); }},
+        {"ListaGIW1", u"DataUboju"_s, [](const AttachedYear& y, const Selection& s) { ListaGIW1(y, s); },
+         [](auto& d, const auto& s) { test::oracle::ListaGIW1(d, s); }},
+        {"AnalizyPowt", u"DataUboju"_s,
+         [](const AttachedYear& y, const Selection& s) { ListaAnalizPowt(y, s, false); },
+         [](auto& d, const auto& s) { test::oracle::ListaAnalizPowt(d, s, false); }},
+        {"AnalizyWyk", u"DataUboju"_s,
+         [](const AttachedYear& y, const Selection& s) { ListaAnalizPowt(y, s, true); },
+         [](auto& d, const auto& s) { test::oracle::ListaAnalizPowt(d, s, true); }},
+    };
+    return list;
+}
+
+struct Export
+{
+    const char* name;
+    const ListingExport& (*variant)();
+    void (*listing)(const AttachedYear&, const Selection&);
+};
+
+const std::vector<Export>& exports()
+{
+    static const std::vector<Export> list = {
+        {"EksportWiek", &eksportNrKolczykaWiek, &ListaNrKolczykaWiek},
+        {"EksportWNI", &eksportNrKolczykaWNI, &ListaNrKolczykaWNI},
+        {"EksportGIW1", &eksportGIW1, &ListaGIW1},
     };
     return list;
 }
@@ -185,6 +227,29 @@ void BM_Summary(benchmark::State& state)
     f.statements[samples] = statements;
 }
 
+// The file of an export: the text of what its listing left in IloscZak, written whole.
+void BM_Export(benchmark::State& state)
+{
+    const Export& e = exports()[std::size_t(state.range(0))];
+    const int samples = int(state.range(1));
+    Year& y = year(samples);
+    y.robot.execute(u"DELETE FROM IloscZak"_s);
+    {
+        const AttachedYear attached(y.robot, y.yearPath, y.stalePath);
+        e.listing(attached, wholeYear(u"DataUboju"_s));
+    }
+    const QString path = y.folder.filePath(QString::fromLatin1(e.name));
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!paths::writeFileAtomically(path, tekstEksportuListy(y.robot, e.variant())))
+            state.SkipWithError("the file was not written");
+        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["rows"] = y.robot.scalar(u"SELECT count(*) FROM IloscZak"_s).toDouble();
+    figures()[e.name].milliseconds[samples] = total / double(state.iterations());
+}
+
 void BM_PerBatchLoop(benchmark::State& state)
 {
     const Summary& summary = summaries()[std::size_t(state.range(0))];
@@ -203,6 +268,13 @@ void BM_PerBatchLoop(benchmark::State& state)
 
 void registerAll()
 {
+    for (int i = 0; i < int(exports().size()); ++i)
+        for (const int samples : {5000, 50000, 300000})
+            benchmark::RegisterBenchmark((std::string("Export/") + exports()[std::size_t(i)].name).c_str(),
+                                         BM_Export)
+                ->Args({i, samples})
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(samples > 50000 ? 3 : 10);
     for (int i = 0; i < int(summaries().size()); ++i) {
         for (const int samples : {5000, 50000, 300000})
             benchmark::RegisterBenchmark((std::string("Summary/") + summaries()[std::size_t(i)].name).c_str(),
@@ -223,14 +295,14 @@ void BM_Table(benchmark::State& state)
 {
     for (auto _ : state) {
     }
-    std::printf("\n%-10s %9s %9s %9s %9s %18s %12s\n", "summary", "5k ms", "50k ms", "300k ms", "300k/50k",
+    std::printf("\n%-12s %9s %9s %9s %9s %18s %12s\n", "summary", "5k ms", "50k ms", "300k ms", "300k/50k",
                 "statements", "loop 50k ms");
     for (const auto& [name, f] : figures()) {
         const auto at = [&f](int n) { return f.milliseconds.count(n) ? f.milliseconds.at(n) : 0.0; };
         QString statements;
         for (const auto& [size, count] : f.statements)
             statements += (statements.isEmpty() ? u""_s : u"/"_s) + QString::number(count);
-        std::printf("%-10s %9.1f %9.1f %9.1f %9.2f %18s %12.1f\n", name.c_str(), at(5000), at(50000),
+        std::printf("%-12s %9.1f %9.1f %9.1f %9.2f %18s %12.1f\n", name.c_str(), at(5000), at(50000),
                     at(300000), at(50000) > 0 ? at(300000) / at(50000) : 0.0, qPrintable(statements),
                     f.loopAt50k);
     }
@@ -239,6 +311,9 @@ void BM_Table(benchmark::State& state)
 }
 
 const bool registered = [] {
+    // The exports read the user's short date format: a folder of the run's own, not the user's.
+    static QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     registerAll();
     benchmark::RegisterBenchmark("Table", BM_Table)->Iterations(1);
     return true;

@@ -39,6 +39,9 @@ const Tables& tables()
 
 int code(QChar ch)
 {
+    // The page's lower half is ASCII.
+    if (ch.unicode() < 0x80)
+        return ch.unicode();
     return tables().toCode.value(ch.unicode(), -1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui_FormZestawienieBSE.h"
 
+#include "ListingExport.h"
 #include "MonthlySummary.h"
 
 #include "common/Dates.h"
@@ -42,6 +43,11 @@ FormZestawienieBSE::FormZestawienieBSE(QWidget* parent)
     connect(ComDatDo, &QPushButton::clicked, this, &FormZestawienieBSE::ComDatDo_Click);
     connect(ComDrukuj, &QPushButton::clicked, this, &FormZestawienieBSE::ComDrukuj_Click);
     connect(ComAnuluj, &QPushButton::clicked, this, &FormZestawienieBSE::ComAnuluj_Click);
+    connect(ComXlsOptNrKolczykaWiek, &QPushButton::clicked, this,
+            &FormZestawienieBSE::ComXlsOptNrKolczykaWiek_Click);
+    connect(ComXlsOptNrKolczykaWNI, &QPushButton::clicked, this,
+            &FormZestawienieBSE::ComXlsOptNrKolczykaWNI_Click);
+    connect(ComXlsOptGIW1, &QPushButton::clicked, this, &FormZestawienieBSE::ComXlsOptGIW1_Click);
 
     Form_Load();
 }
@@ -196,6 +202,21 @@ void FormZestawienieBSE::ComDatDo_Click()
 void FormZestawienieBSE::ComAnuluj_Click()
 {
     hide();
+}
+
+void FormZestawienieBSE::ComXlsOptNrKolczykaWiek_Click()
+{
+    eksportujListe(eksportNrKolczykaWiek());
+}
+
+void FormZestawienieBSE::ComXlsOptNrKolczykaWNI_Click()
+{
+    eksportujListe(eksportNrKolczykaWNI());
+}
+
+void FormZestawienieBSE::ComXlsOptGIW1_Click()
+{
+    eksportujListe(eksportGIW1());
 }
 
 void FormZestawienieBSE::PrzygotujBSEmce(db::Database& BazaZ, const QString& NazTabZ)

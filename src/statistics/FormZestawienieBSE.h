@@ -55,6 +55,9 @@ public:
     void ComDatDo_Click();
     void ComDrukuj_Click();
     void ComAnuluj_Click();
+    void ComXlsOptNrKolczykaWiek_Click();
+    void ComXlsOptNrKolczykaWNI_Click();
+    void ComXlsOptGIW1_Click();
 
     // Lays out the month table of the monthly summary (see MonthlySummary.h).
     void PrzygotujBSEmce(db::Database& BazaZ, const QString& NazTabZ);

@@ -76,9 +76,10 @@ SqlText batchesOf(const Selection& selection, AreaTest area)
     return out;
 }
 
-SqlText samplesOf(const Selection& selection, AreaTest area)
+SqlText samplesOf(const Selection& selection, AreaTest area, const QString& joins)
 {
-    SqlText out{u"rok.Partia AS p JOIN rok.Badanie AS b ON b.Partia = p.Partia WHERE "_s, {}};
+    SqlText out{u"rok.Partia AS p JOIN rok.Badanie AS b ON b.Partia = p.Partia "_s + joins + u" WHERE "_s,
+                {}};
     appendBatchConditions(selection, area, out);
     appendSampleConditions(selection.FiltrProbki, out);
     return out;

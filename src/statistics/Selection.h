@@ -60,8 +60,9 @@ enum class AreaTest { Skip, Apply };
 
 // "rok.Partia AS p WHERE ...": the batches of the selection.
 SqlText batchesOf(const Selection& selection, AreaTest area);
-// "rok.Partia AS p JOIN rok.Badanie AS b ON b.Partia = p.Partia WHERE ...": their samples.
-SqlText samplesOf(const Selection& selection, AreaTest area);
+// "rok.Partia AS p JOIN rok.Badanie AS b ON b.Partia = p.Partia <joins> WHERE ...": their samples,
+// with further joins (of lookups) before the conditions.
+SqlText samplesOf(const Selection& selection, AreaTest area, const QString& joins = {});
 
 // The order in which the per-batch loop meets a sample: batches in the order the batch query
 // returns them (the table's own order), then each batch's samples in theirs.

@@ -2,6 +2,7 @@
 
 #include "common/Dates.h"
 #include "common/TextHelpers.h"
+#include "documents/ValueText.h"
 
 #include "platform/db/SqlFunction.h"
 
@@ -153,6 +154,22 @@ void resultWordFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
 }
 
+void valueTextFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    sqlite3_value* value = argv[0];
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL:
+        sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
+        return;
+    case SQLITE_FLOAT:
+        db::setSqlResultText(ctx, tekstWartosci(sqlite3_value_double(value), db::DataType::Single));
+        return;
+    default:
+        sqlite3_result_value(ctx, value);
+        return;
+    }
+}
+
 void roundFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
@@ -176,6 +193,7 @@ void registerSummaryFunctions(sqlite3* handle)
     db::addSqlFunction(handle, "wiek", 1, ageFunction);
     db::addSqlFunction(handle, "pasmo_wieku", 3, bandFunction);
     db::addSqlFunction(handle, "slowo_wyniku", 1, resultWordFunction);
+    db::addSqlFunction(handle, "tekst_wartosci", 1, valueTextFunction);
     db::addSqlFunction(handle, "zaokraglij", 1, roundFunction);
     db::addSqlFunction(handle, "nazwa_wojewodztwa", 1, voivodeshipFunction);
 }

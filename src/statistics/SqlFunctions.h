@@ -25,6 +25,9 @@ namespace trelimor {
 //   slowo_wyniku(result)     the result word a sample counts under, its result in Polish lower
 //                            case, not trimmed: "dodatni", "ujemny", "odstąpienie", or an empty
 //                            text for any other result or none;
+//   tekst_wartosci(x)        a sample's value as a listing writes it into a text column: an empty
+//                            text when missing, a single-precision number to the digits it holds
+//                            with a decimal comma, any other value as its text;
 //   zaokraglij(x)            x rounded to a whole number, a half to the even one;
 //   nazwa_wojewodztwa(code)  the voivodeship's name for its two-digit code, or an empty text.
 void registerSummaryFunctions(sqlite3* handle);

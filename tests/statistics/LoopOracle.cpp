@@ -157,6 +157,44 @@ void addToRow(Databases& d, const Settings& s, const QString& query, const Count
     row.update();
 }
 
+// The common steps of the listings: each sample of a taken batch becomes a row, set by `fill`
+// with the batch's county code and town at hand.
+void listSamples(Databases& d, const Settings& s, const QString& condition,
+                 const std::function<void(db::Recordset& row, db::Recordset& partia, db::Recordset& probka,
+                                          const QString& kodPIW, const QString& miasto)>& fill)
+{
+    Settings withCondition = s;
+    withCondition.FiltrProbki = condition + s.FiltrProbki;
+    forEachBatch(d, withCondition, true, [&](db::Recordset& partia, db::Recordset& probki) {
+        const QString kodPIW = trim(bezNull(partia.value(u"KodZakladu"_s), u""_s).toString()).left(4);
+        QString miasto;
+        db::Recordset piw = d.stale.openRecordset(u"SELECT * FROM PIW Where IDPIW = '"_s + kodPIW + u"'"_s);
+        if (!piw.eof())
+            miasto = bezNull(piw.value(u"Miasto"_s), u""_s).toString();
+        for (; !probki.eof(); probki.moveNext()) {
+            db::Recordset row = d.robot.openRecordset(u"SELECT * FROM IloscZak"_s);
+            row.addNew();
+            fill(row, partia, probki, kodPIW, miasto);
+            row.update();
+        }
+    });
+}
+
+// A value assigned to a text column, an empty text for none: a single with its seven digits
+// and a decimal comma, as the regional settings write it.
+QString textOrEmpty(const QVariant& v)
+{
+    const QVariant value = bezNull(v, u""_s);
+    return value.typeId() == QMetaType::Double ? text(value).replace(u'.', u',') : value.toString();
+}
+
+// A batch date copied only when it is a date.
+void setWhenADate(db::Recordset& row, const QString& column, const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QDateTime && value.toDateTime().isValid())
+        row.setValue(column, value);
+}
+
 } // namespace
 
 LicznikiUboju ZestRodzUboju(Databases& d, const Settings& s)
@@ -295,6 +333,80 @@ std::pair<int, int> ZliczBSEmce(Databases& d, const Settings& s)
         row.update();
     });
     return {batches, samples};
+}
+
+void ListaAnalizPowt(Databases& d, const Settings& s, bool wykonane)
+{
+    listSamples(d, s, wykonane ? QString() : u" And BadaniaPowtorzone Is Not Null"_s,
+                [&](db::Recordset& row, db::Recordset&, db::Recordset& probka, const QString& kodPIW,
+                    const QString& miasto) {
+                    row.setValue(u"KodPIW"_s, kodPIW);
+                    row.setValue(u"PiwNazwa"_s, miasto);
+                    row.setValue(u"NrKolczyka"_s, probka.value(u"NrKolczyka"_s));
+                    row.setValue(u"IlProbek"_s, bezNull(probka.value(u"BadaniaPowtorzone"_s), 0).toInt() +
+                                                    (wykonane ? 1 : 0));
+                });
+}
+
+void ListaNrKolczykaWiek(Databases& d, const Settings& s)
+{
+    listSamples(d, s, {},
+                [&](db::Recordset& row, db::Recordset& partia, db::Recordset& probka, const QString& kodPIW,
+                    const QString& miasto) {
+                    row.setValue(u"KodPIW"_s, kodPIW);
+                    row.setValue(u"PiwNazwa"_s, miasto);
+                    row.setValue(u"NrKolczyka"_s, probka.value(u"NrKolczyka"_s));
+                    row.setValue(u"DataUboju"_s, partia.value(u"DataUboju"_s));
+                    row.setValue(u"Wiek"_s, textOrEmpty(probka.value(u"Wiek"_s)));
+                    setWhenADate(row, u"DataWyniku"_s, partia.value(u"DataWyniku"_s));
+                    row.setValue(u"RodzajUboju"_s, probka.value(u"RodzajUboju"_s));
+                    row.setValue(u"Wynik"_s, probka.value(u"Wynik"_s));
+                    setWhenADate(row, u"DataWprow"_s, partia.value(u"DataWprow"_s));
+                    row.setValue(u"Uwagi"_s, probka.value(u"Uwagi"_s));
+                    row.setValue(u"Gatunek"_s, probka.value(u"Gatunek"_s));
+                });
+}
+
+void ListaNrKolczykaWNI(Databases& d, const Settings& s)
+{
+    listSamples(d, s, {},
+                [&](db::Recordset& row, db::Recordset& partia, db::Recordset& probka, const QString& kodPIW,
+                    const QString& miasto) {
+                    row.setValue(u"KodPIW"_s, kodPIW);
+                    row.setValue(u"PiwNazwa"_s, miasto);
+                    row.setValue(u"NrKolczyka"_s, probka.value(u"NrKolczyka"_s));
+                    row.setValue(u"Wiek"_s, textOrEmpty(probka.value(u"Wiek"_s)));
+                    setWhenADate(row, u"DataUboju"_s, partia.value(u"DataUboju"_s));
+                    row.setValue(u"RodzajUboju"_s, probka.value(u"RodzajUboju"_s));
+                    row.setValue(u"Opis"_s, probka.value(u"Opis"_s));
+                    row.setValue(u"KodZakladu"_s, partia.value(u"KodZakladu"_s));
+                    db::Recordset zaklad =
+                        d.stale.openRecordset(u"SELECT * FROM ZAKLAD Where WNI = '"_s +
+                                              partia.value(u"KodZakladu"_s).toString() + u"'"_s);
+                    if (!zaklad.eof())
+                        row.setValue(u"TypWNI"_s, zaklad.value(u"TypWNI"_s));
+                    row.setValue(u"Uwagi"_s, probka.value(u"Uwagi"_s));
+                    row.setValue(u"Gatunek"_s, probka.value(u"Gatunek"_s));
+                });
+}
+
+void ListaGIW1(Databases& d, const Settings& s)
+{
+    listSamples(d, s, {},
+                [&](db::Recordset& row, db::Recordset& partia, db::Recordset& probka, const QString& kodPIW,
+                    const QString&) {
+                    row.setValue(u"KodPIW"_s, kodPIW);
+                    row.setValue(u"KodZakladu"_s, partia.value(u"KodZakladu"_s));
+                    row.setValue(u"NrKolczyka"_s, probka.value(u"NrKolczyka"_s));
+                    row.setValue(u"Wiek"_s, textOrEmpty(probka.value(u"Wiek"_s)));
+                    row.setValue(u"IDProbki"_s, textOrEmpty(probka.value(u"NrOgolny"_s)));
+                    setWhenADate(row, u"DataPobr"_s, partia.value(u"DataPobr"_s));
+                    setWhenADate(row, u"DataWprow"_s, partia.value(u"DataWprow"_s));
+                    setWhenADate(row, u"DataWyniku"_s, partia.value(u"DataWyniku"_s));
+                    row.setValue(u"RodzajUboju"_s, probka.value(u"RodzajUboju"_s));
+                    row.setValue(u"Gatunek"_s, probka.value(u"Gatunek"_s));
+                    row.setValue(u"Wynik"_s, probka.value(u"Wynik"_s));
+                });
 }
 
 } // namespace trelimor::test::oracle

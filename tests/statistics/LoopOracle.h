@@ -45,4 +45,11 @@ void ZliczGatunek(Databases& d, const Settings& s);
 // Lays out the twelve month rows, then counts; the batches and samples gone through.
 std::pair<int, int> ZliczBSEmce(Databases& d, const Settings& s);
 
+// The per-animal listings, one IloscZak row per sample. Only the mends are taken over: the
+// establishment's type is looked up by its veterinary number (ZAKLAD.WNI).
+void ListaAnalizPowt(Databases& d, const Settings& s, bool wykonane);
+void ListaNrKolczykaWiek(Databases& d, const Settings& s);
+void ListaNrKolczykaWNI(Databases& d, const Settings& s);
+void ListaGIW1(Databases& d, const Settings& s);
+
 } // namespace trelimor::test::oracle

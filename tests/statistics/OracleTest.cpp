@@ -2,6 +2,7 @@
 #include "StatisticsFixture.h"
 
 #include "statistics/AttachedYear.h"
+#include "statistics/Listings.h"
 
 #include "common/MaskedEdit.h"
 #include "common/ModLabor.h"
@@ -44,6 +45,10 @@ protected:
         robot().execute(u"PRAGMA synchronous = OFF"_s);
         ModLabor().BazaStale.execute(u"INSERT INTO PIW (IDPIW, Miasto) VALUES ('1465', 'Warszawa'), "
                                      "('1412', 'Mińsk Mazowiecki'), ('0261', 'Jelenia Góra')"_s);
+        ModLabor().BazaStale.execute(
+            u"INSERT INTO ZAKLAD (WNI, TypWNI, IdRzezni) VALUES "
+            "('14650001', 'Rzeźnia', 'R1'), ('02610001', 'Zakład utylizacyjny', '14650001'), "
+            "('02610001', 'drugi wiersz', NULL)"_s);
         YearSpec spec;
         spec.seed = GetParam();
         spec.batches = 160;
@@ -83,6 +88,16 @@ protected:
     }
 
     static void empty(const QString& name) { robot().execute(u"DELETE FROM "_s + name); }
+
+    static Selection wholeYear()
+    {
+        Selection wybor;
+        wybor.MebOd = u"01.01.2022"_s;
+        wybor.MebDo = u"31.12.2022"_s;
+        wybor.from = QDate(2022, 1, 1);
+        wybor.to = QDate(2022, 12, 31);
+        return wybor;
+    }
 
     QStringList boxesSince(std::size_t mark) const
     {
@@ -180,15 +195,70 @@ TEST_P(OracleTest, EveryCountEqualsThePerBatchLoopRowsAndOrderIncluded)
     });
 }
 
+using ListingLoop = void (*)(oracle::Databases&, const oracle::Settings&);
+const std::vector<std::pair<const char*, ListingLoop>>& listingLoops()
+{
+    static const std::vector<std::pair<const char*, ListingLoop>> loops = {
+        {"OptNrKolczykaWiek", &oracle::ListaNrKolczykaWiek},
+        {"OptNrKolczykaWNI", &oracle::ListaNrKolczykaWNI},
+        {"OptGIW1", &oracle::ListaGIW1},
+        {"OptIloscAnalizPowtorzonych", [](auto& d, const auto& s) { oracle::ListaAnalizPowt(d, s, false); }},
+        {"OptIloscAnalizWykonanych", [](auto& d, const auto& s) { oracle::ListaAnalizPowt(d, s, true); }},
+    };
+    return loops;
+}
+
+// Through the window over a few months (a listing's report is laid out page by page), then
+// over the whole year without the report.
+TEST_P(OracleTest, EveryListingEqualsThePerBatchLoopRowsAndOrderIncluded)
+{
+    const Scenario s{u"01.03.2022"_s, u"31.05.2022"_s,  "OptionDataZakBad", u"DataWyniku"_s,
+                     u"Kozy"_s,       u"Mazowieckie"_s, u"Warszawa"_s};
+    otworz([&](FormZestawienieBSE& w) {
+        w.findChild<QRadioButton*>(QString::fromLatin1(s.dateOption))->setChecked(true);
+        w.ComboGatunek->setEditText(s.gatunek);
+        w.ComboWoj->setEditText(s.wojewodztwo);
+        w.ComboPIW->setEditText(s.powiat);
+        for (const auto& [option, loop] : listingLoops()) {
+            w.findChild<QRadioButton*>(QString::fromLatin1(option))->setChecked(true);
+            drukuj(w, s.od, s.doDnia);
+            const QStringList rows = table(u"IloscZak"_s);
+            empty(u"IloscZak"_s);
+            oracle::Databases d = databases();
+            loop(d, settings(w, s));
+            EXPECT_EQ(rows, table(u"IloscZak"_s)) << option;
+        }
+    });
+    EXPECT_EQ(komunikaty(), QStringList());
+
+    const Selection year = wholeYear();
+    oracle::Settings o;
+    o.MebOd = year.MebOd;
+    o.MebDo = year.MebDo;
+    const std::vector<std::function<void(const AttachedYear&)>> listings = {
+        [&](const AttachedYear& y) { ListaNrKolczykaWiek(y, year); },
+        [&](const AttachedYear& y) { ListaNrKolczykaWNI(y, year); },
+        [&](const AttachedYear& y) { ListaGIW1(y, year); },
+        [&](const AttachedYear& y) { ListaAnalizPowt(y, year, false); },
+        [&](const AttachedYear& y) { ListaAnalizPowt(y, year, true); },
+    };
+    for (std::size_t i = 0; i < listings.size(); ++i) {
+        empty(u"IloscZak"_s);
+        listings[i](AttachedYear::program());
+        const QStringList rows = table(u"IloscZak"_s);
+        empty(u"IloscZak"_s);
+        oracle::Databases d = databases();
+        listingLoops()[i].second(d, o);
+        EXPECT_EQ(rows, table(u"IloscZak"_s)) << listingLoops()[i].first << " over the year";
+        EXPECT_GT(rows.size(), 100) << listingLoops()[i].first;
+    }
+}
+
 // The hidden establishment and result filters never filter through the window: the selection
 // takes them directly.
 TEST_P(OracleTest, EstablishmentAndResultFiltersNarrowAsTheLoopsConditionsDo)
 {
-    Selection wybor;
-    wybor.MebOd = u"01.01.2022"_s;
-    wybor.MebDo = u"31.12.2022"_s;
-    wybor.from = QDate(2022, 1, 1);
-    wybor.to = QDate(2022, 12, 31);
+    Selection wybor = wholeYear();
     wybor.FiltrPartii = u"14650001"_s;
     wybor.FiltrProbki.result = u"DODATNI"_s;
     oracle::Settings o;

@@ -160,8 +160,10 @@ TEST_F(SummariesTest, EverySummaryRunsOnAYearTheProgramCreatedAndRendersItsRepor
         w.TextWiekOd->setText(u"0"_s);
         w.TextWiekDo->setText(u"99"_s);
         for (const SummaryOption& option : summaryOptions()) {
-            if (option.reportFile.startsWith(u"NrKolczyka"_s) || option.reportFile == u"GIW1.rpt")
-                continue; // the listings come with their own reports
+            // These listings read sample columns that only yearly files from elsewhere hold.
+            if (option.reportFile == u"NrKolczykaWNI.rpt" || option.reportFile == u"GIW1.rpt" ||
+                option.reportFile == u"NrKolczykaBadPowt.rpt")
+                continue;
             const qsizetype opened = opener->opened().size();
             w.findChild<QRadioButton*>(option.control)->setChecked(true);
             drukuj(w, u"01.01.2022"_s, u"31.03.2022"_s);

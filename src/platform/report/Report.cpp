@@ -1,6 +1,7 @@
 #include "Report.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace trelimor::report {
 
@@ -34,10 +35,18 @@ QString Report::html() const
     return m_template.expand(selected);
 }
 
+QPageLayout::Orientation Report::orientation() const
+{
+    static const QRegularExpression landscape(
+        QStringLiteral(R"(<meta\s+name\s*=\s*"orientation"\s+content\s*=\s*"landscape")"),
+        QRegularExpression::CaseInsensitiveOption);
+    return landscape.match(templateText()).hasMatch() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 std::shared_ptr<ReportDocument> Report::render() const
 {
     const QString title = m_data.title.trimmed();
-    return std::make_shared<ReportDocument>(html(), title.isEmpty() ? name() : title);
+    return std::make_shared<ReportDocument>(html(), title.isEmpty() ? name() : title, orientation());
 }
 
 } // namespace trelimor::report

@@ -34,6 +34,8 @@ public:
 
     // The expanded HTML, with the selection applied. Throws ReportError.
     QString html() const;
+    // Landscape when the template says <meta name="orientation" content="landscape">, else portrait.
+    QPageLayout::Orientation orientation() const;
     // Expands and lays out the report. Throws ReportError.
     std::shared_ptr<ReportDocument> render() const;
 

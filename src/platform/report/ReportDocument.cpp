@@ -34,8 +34,9 @@ QFont defaultReportFont()
 
 } // namespace
 
-ReportDocument::ReportDocument(const QString& html, QString title)
+ReportDocument::ReportDocument(const QString& html, QString title, QPageLayout::Orientation orientation)
     : m_layoutDevice(1, 1, QImage::Format_RGB32)
+    , m_orientation(orientation)
     , m_document(std::make_unique<QTextDocument>())
     , m_title(std::move(title))
 {
@@ -52,15 +53,15 @@ ReportDocument::ReportDocument(const QString& html, QString title)
 
 ReportDocument::~ReportDocument() = default;
 
-QPageLayout ReportDocument::pageLayout()
+QPageLayout ReportDocument::pageLayout(QPageLayout::Orientation orientation)
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+    return QPageLayout(QPageSize(QPageSize::A4), orientation,
                        QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
 }
 
 QSizeF ReportDocument::bodySize() const
 {
-    const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    const QSizeF paper = layout().fullRect(QPageLayout::Millimeter).size();
     return {mmToLayout(paper.width() - 2 * marginMm), mmToLayout(paper.height() - 2 * marginMm)};
 }
 
@@ -117,7 +118,7 @@ void ReportDocument::paintPages(QPainter& painter, QPagedPaintDevice& device, in
 
 void ReportDocument::print(QPrinter& printer) const
 {
-    printer.setPageLayout(pageLayout());
+    printer.setPageLayout(layout());
     int first = 0;
     int last = pageCount() - 1;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -136,7 +137,7 @@ void ReportDocument::print(QPrinter& printer) const
 void ReportDocument::exportPdf(const QString& path) const
 {
     QPdfWriter writer(path);
-    writer.setPageLayout(pageLayout());
+    writer.setPageLayout(layout());
     writer.setTitle(m_title);
     writer.setCreator(QStringLiteral("Trelimor"));
     QPainter painter;

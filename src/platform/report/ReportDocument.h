@@ -13,13 +13,14 @@ class QTextDocument;
 
 namespace trelimor::report {
 
-// An expanded report laid out on A4 portrait pages with a "Strona N z M" footer. The same pages go
-// to the preview, to a printer and to a PDF file. Tables whose header rows stand in <thead> repeat
-// them at the top of every page they run onto.
+// An expanded report laid out on A4 pages (portrait, or landscape for wide listings) with a
+// "Strona N z M" footer. The same pages go to the preview, to a printer and to a PDF file. Tables
+// whose header rows stand in <thead> repeat them at the top of every page they run onto.
 class ReportDocument
 {
 public:
-    explicit ReportDocument(const QString& html, QString title = {});
+    explicit ReportDocument(const QString& html, QString title = {},
+                            QPageLayout::Orientation orientation = QPageLayout::Portrait);
     ~ReportDocument();
     ReportDocument(const ReportDocument&) = delete;
     ReportDocument& operator=(const ReportDocument&) = delete;
@@ -28,11 +29,13 @@ public:
     const QString& title() const { return m_title; }
     const QTextDocument& textDocument() const { return *m_document; }
 
-    // A4 portrait with the report's margins.
-    static QPageLayout pageLayout();
+    // A4 in the orientation with the report's margins.
+    static QPageLayout pageLayout(QPageLayout::Orientation orientation = QPageLayout::Portrait);
+    // The layout of this report's pages.
+    QPageLayout layout() const { return pageLayout(m_orientation); }
 
     // Prints every page, or the page range chosen in the printer dialog, setting the printer to
-    // A4 portrait: the pages are laid out for it.
+    // the report's layout: the pages are laid out for it.
     void print(QPrinter& printer) const;
     // Writes the whole report into one PDF file. Throws ReportError when the file cannot be written.
     void exportPdf(const QString& path) const;
@@ -46,6 +49,7 @@ private:
     // The device the text is laid out for: a fixed resolution keeps the pagination the same on
     // every screen, and painting scales from it to the printer's resolution.
     QImage m_layoutDevice;
+    QPageLayout::Orientation m_orientation;
     std::unique_ptr<QTextDocument> m_document;
     QString m_title;
 };

@@ -28,6 +28,8 @@ ReportPreview::~ReportPreview() = default;
 void ReportPreview::setDocument(std::shared_ptr<const ReportDocument> document)
 {
     m_document = std::move(document);
+    // The viewer's pages take the report's orientation.
+    m_printer->setPageLayout(m_document ? m_document->layout() : ReportDocument::pageLayout());
     m_preview->updatePreview();
 }
 

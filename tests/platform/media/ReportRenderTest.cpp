@@ -131,3 +131,25 @@ TEST(ReportRender, PreviewShowsEveryPageAtTheChosenZoom)
     preview.setDocument(nullptr);
     EXPECT_EQ(preview.pageCount(), 1) << "one blank page, none of the previous report";
 }
+
+TEST(ReportRender, ALandscapeTemplateLaysItsPagesOutAcross)
+{
+    QTemporaryDir dir;
+    const auto portrait = protocolReport(dir, 150).render();
+    const QString path = dir.filePath(QStringLiteral("Lista.html"));
+    trelimor::test::writeFile(path, QByteArray(protocolTemplate)
+                                        .replace("<html>", "<html><head><meta name=\"orientation\" "
+                                                           "content=\"landscape\"></head>"));
+    Report report = Report::open(path);
+    report.setData(protocolReport(dir, 150).data());
+    const auto landscape = report.render();
+
+    EXPECT_EQ(portrait->layout().orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(landscape->layout().orientation(), QPageLayout::Landscape);
+    EXPECT_GT(landscape->pageCount(), portrait->pageCount()) << "fewer rows fit a page across";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("lista.pdf")));
+    landscape->print(printer);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+}
