@@ -98,15 +98,6 @@ void przygotujSiatke(DataGrid& siatka, DataControl& dane, const QList<GridColumn
     siatka.bind(&dane, kolumny);
 }
 
-void indeksujProbkiPartii(db::Database& rok)
-{
-    try {
-        rok.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS BadaniePartia ON Badanie (Partia)"));
-    } catch (const std::exception&) {
-        // Only a help for speed: a file that cannot take it (read-only, say) is read as it is.
-    }
-}
-
 void wiazProbkiPartii(DataControl& probki, db::Database& baza, const QVariant& partia)
 {
     probki.bind(baza, QStringLiteral("SELECT * FROM Badanie WHERE PARTIA = ? ORDER BY NrPROBKI"), {partia});

@@ -24,10 +24,6 @@ void przygotujSiatke(DataGrid& siatka, DataControl& dane, const QList<GridColumn
 // The batches of the yearly database, newest first.
 inline const QString kZapytaniePartii = QStringLiteral("SELECT * FROM Partia ORDER BY Partia DESC");
 
-// Every change of the current batch reads that batch's samples: an index on the batch number
-// keeps it a lookup rather than a walk through the whole year's samples.
-void indeksujProbkiPartii(db::Database& rok);
-
 // Binds the sample data control to the samples of the batch in sample-number order (batch 0,
 // which no batch has, gives none).
 void wiazProbkiPartii(DataControl& probki, db::Database& baza, const QVariant& partia);

@@ -104,7 +104,6 @@ void FormPartia::przygotujDoPokazania()
     LabData->setText(state.workingDateText());
     LabelKodPiw->setText(state.countyCode());
     LabiNFO->clear();
-    indeksujProbkiPartii(ModLabor().BazaRok);
     WczytajPartie();
     LabelNrZlecenia->setText(QLatin1Char('/') + state.workingDate().toString(QStringLiteral("yyyy")));
     WypelnijPrzyOtwarciu();

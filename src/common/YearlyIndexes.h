@@ -10,7 +10,8 @@ namespace trelimor {
 // searches for a taken code compare: a missing part reads as "" and letters compare as the PL
 // collation does, so an index on the plain columns could not serve them.
 inline const QString kIndeksKoduProbki = QStringLiteral("BadanieKodProbki");
-// The index on a sample's batch: the summaries join every batch of a period with its samples.
+// The index on a sample's batch: the batch window reads a batch's samples at every change of the
+// current batch, and the summaries join every batch of a period with its samples.
 inline const QString kIndeksPartiiProbek = QStringLiteral("BadaniePartia");
 // The condition that finds a sample by its code: three bound values, in the order
 // establishment, number, date. Every search for a code uses it, so the index serves them all.
