@@ -167,6 +167,40 @@ TEST_F(RegisterEditorTest, AFailedDuplicateTestRefusesTheSave)
     EXPECT_TRUE(frameOpen(*window));
 }
 
+TEST_F(RegisterEditorTest, ACommitRefusedByAReaderSavesNothingAndLeavesNoTransactionOpen)
+{
+    auto window = open(listConfig());
+    const QString path = stale().name();
+    stale().execute(QStringLiteral("PRAGMA busy_timeout=100"));
+    // Another workstation reads the file inside a transaction: its shared lock outlasts the
+    // busy timeout of our COMMIT.
+    db::Database reader = db::Database::open(path);
+    reader.execute(QStringLiteral("BEGIN"));
+    reader.scalar(QStringLiteral("SELECT COUNT(*) FROM Lista"));
+
+    click(*window, QStringLiteral("ComDodaj"));
+    type(*window, QStringLiteral("TextNazwa"), QStringLiteral("pierwsza"));
+    click(*window, QStringLiteral("ComZapisz"));
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().value(0).startsWith(QStringLiteral("Zapis listy|")));
+    EXPECT_TRUE(boxes().value(0).endsWith(QStringLiteral("Zmiany nie zostały zapisane.")))
+        << boxes().value(0).toStdString();
+    EXPECT_FALSE(stale().inTransaction());
+    EXPECT_TRUE(frameOpen(*window));
+
+    reader.execute(QStringLiteral("COMMIT"));
+    click(*window, QStringLiteral("ComZapisz"));
+    EXPECT_FALSE(frameOpen(*window));
+    EXPECT_EQ(boxes().size(), 1);
+    // What the user was told is stored is on the disk once the file is closed.
+    stale().close();
+    reader.close();
+    stale() = db::Database::open(path);
+    EXPECT_EQ(column(QStringLiteral("SELECT ID || ' ' || Nazwa FROM Lista ORDER BY ID")),
+              (QVariantList{QStringLiteral("1 1"), QStringLiteral("2 2"), QStringLiteral("4 pierwsza"),
+                            QStringLiteral("9 9")}));
+}
+
 TEST_F(RegisterEditorTest, DeleteWithoutAQuestionAndEscapeLeavesTheWindowUnlocked)
 {
     auto window = open(listConfig());
