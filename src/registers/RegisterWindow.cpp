@@ -30,11 +30,25 @@ QString withoutAccelerator(QString caption)
     return caption.remove(u'&');
 }
 
+// A key and a field kept unique are trimmed before the duplicate test and before they are
+// stored, in every register: the value tested is the value stored, so " PL002" can never
+// stand beside "PL002" as another client.
+RegisterConfig withTrimmedKeys(RegisterConfig config)
+{
+    for (FieldDef& field : config.fields) {
+        if (field.box.isEmpty())
+            continue;
+        if (field.box == config.key.box || (config.duplicate && field.box == config.duplicate->box))
+            field.trim = true;
+    }
+    return config;
+}
+
 } // namespace
 
 RegisterWindow::RegisterWindow(RegisterConfig config, QWidget* parent)
     : QDialog(parent)
-    , m_config(std::move(config))
+    , m_config(withTrimmedKeys(std::move(config)))
     , m_data(new DataControl(this))
     , m_grid(new DataGrid(this))
 {
