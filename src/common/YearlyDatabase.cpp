@@ -162,6 +162,16 @@ bool OtworzBazeRoku(const QString& path)
         }
         closeYearlyDatabase();
         m.BazaRok = db::Database::open(path);
+        // A file without the batch and sample tables and their columns would fail later in
+        // every command: it is not taken at all.
+        if (const QStringList missing = missingYearlyCore(m.BazaRok); !missing.isEmpty()) {
+            closeYearlyDatabase();
+            PokazUwage(QStringLiteral("Plik %1 nie jest kompletną bazą danych roku i nie został otwarty.\r"
+                                      "Brakuje: %2.")
+                           .arg(path, missing.join(QStringLiteral(", "))),
+                       kUwaga);
+            return false;
+        }
         runColumnChecks(m.BazaRok, &m.BazaStale);
         return true;
     } catch (const std::exception& e) {
