@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <unistd.h>
 
@@ -16,26 +15,9 @@
 
 namespace trelimor {
 
-namespace {
-
-// A name for a new file beside target that nothing else uses.
-QString temporaryPathBeside(const QString& target)
-{
-    QTemporaryFile reserve(target + QStringLiteral(".XXXXXX"));
-    reserve.setAutoRemove(false);
-    if (!reserve.open())
-        throw db::JetError::fromNumber(db::jet::InvalidPath, target);
-    const QString path = reserve.fileName();
-    reserve.close();
-    QFile::remove(path); // the compaction makes the file itself
-    return path;
-}
-
-} // namespace
-
 bool replaceWithCompactedCopy(const QString& source, const QString& target, const QString& keepPreviousAs)
 {
-    const QString copy = temporaryPathBeside(target);
+    const QString copy = paths::temporaryPathBeside(target);
     db::compactDatabaseFile(source, copy); // verified and on the disk, or removed and thrown
     const bool keeping = !keepPreviousAs.isEmpty() && QFileInfo(target).isFile();
     // A second name for the file at target: it stays in place until the copy replaces it.

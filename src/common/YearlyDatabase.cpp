@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace trelimor {
@@ -45,16 +44,6 @@ void closeYearlyDatabase()
 {
     ModLabor().BazaRok.close();
     ModLabor().BazaRok = db::Database();
-}
-
-// A hidden name in the target's folder, so that the rename into place stays on one file system.
-QString temporaryPathBeside(const QString& path)
-{
-    const QFileInfo target(path);
-    return paths::join(target.absolutePath(),
-                       QStringLiteral(".%1.%2.tmp")
-                           .arg(target.fileName())
-                           .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
 // Removes the temporary file of a creation unless the creation was completed.
@@ -183,7 +172,8 @@ bool OtworzBazeRoku(const QString& path)
 
 bool TworzBaze(const QString& path)
 {
-    TemporaryDatabase temporary(temporaryPathBeside(path));
+    // Built beside the target, so that the rename into place stays on one file system.
+    TemporaryDatabase temporary(paths::temporaryPathBeside(path));
     if (!CreateDB(temporary.path(), path))
         return false;
     try {
