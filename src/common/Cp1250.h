@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace trelimor::cp1250 {
 
@@ -9,5 +13,9 @@ namespace trelimor::cp1250 {
 // code 0..255 has one character and a round trip loses nothing.
 int code(QChar ch);        // -1 for a character the page lacks
 QChar character(int code); // code taken modulo 256
+
+// The lines of a text file written in the code page, with CR LF (or LF) line ends; the line end
+// after the last line makes no empty line. Nothing when the bytes hold a code the page lacks.
+std::optional<QStringList> textLines(const QByteArray& bytes);
 
 } // namespace trelimor::cp1250

@@ -43,6 +43,23 @@ bool SprDysk(const QString& drive)
     return false;
 }
 
+QList<std::pair<QString, QString>> installationEntries(const QByteArray& bytes)
+{
+    // Written in the ANSI code page, as the installation always wrote it.
+    QStringDecoder decode("windows-1250");
+    const QStringList lines = QString(decode.decode(bytes)).split(QLatin1Char('\n'));
+    QList<std::pair<QString, QString>> entries;
+    for (QString key : lines) {
+        if (key.endsWith(QLatin1Char('\r')))
+            key.chop(1);
+        QString value;
+        QString separator = QStringLiteral("=");
+        PodzielNaCzesci(key, value, separator, 0);
+        entries.append({key.toUpper(), value});
+    }
+    return entries;
+}
+
 bool CzytajParametry()
 {
     ModLaborValues& m = ModLabor();
@@ -51,16 +68,7 @@ bool CzytajParametry()
         QFile ini(paths::iniFile());
         if (!ini.open(QIODevice::ReadOnly))
             throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
-        // Written in the ANSI code page, as the installation always wrote it.
-        QStringDecoder decode("windows-1250");
-        const QStringList lines = QString(decode.decode(ini.readAll())).split(QLatin1Char('\n'));
-        for (QString key : lines) {
-            if (key.endsWith(QLatin1Char('\r')))
-                key.chop(1);
-            QString value;
-            QString separator = QStringLiteral("=");
-            PodzielNaCzesci(key, value, separator, 0);
-            key = key.toUpper();
+        for (const auto& [key, value] : installationEntries(ini.readAll())) {
             try {
                 if (key == QLatin1String("STALE")) {
                     if (!SprDysk(paths::driveOf(value)))

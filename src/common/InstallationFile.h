@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace trelimor {
 
@@ -10,6 +14,11 @@ namespace trelimor {
 // databases are open afterwards. When they are not, a box has said what is missing, and the
 // caller ends the program instead of going on to a login over no database.
 bool CzytajParametry();
+
+// The lines of an installation file's bytes as (KEY, value): the key is the text before the
+// first "=" (or "#", or ";") in capitals, the value the rest; a line without any of them gives
+// the whole line, in capitals, and an empty value.
+QList<std::pair<QString, QString>> installationEntries(const QByteArray& bytes);
 
 // Returns only when the folder that holds the databases (see paths::driveOf) is there;
 // otherwise shows the "POŁĄCZENIE" message and ends the program. False after asking to end.
