@@ -7,6 +7,12 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libsqli
           qt6-base-dev libqt6sql6-sqlite libzip-dev libfreexl-dev libkainjow-mustache-dev
           libsodium-dev fonts-dejavu-core poppler-utils xdg-utils)
 
+# `install-deps.sh fuzz`: also what `make fuzz` needs (libFuzzer comes with clang).
+fuzz_packages=(clang)
+if [ "${1:-}" = fuzz ]; then
+    packages+=("${fuzz_packages[@]}")
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

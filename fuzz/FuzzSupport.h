@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace trelimor::fuzz {
+
+// The input as bytes (not copied: valid while the call lasts).
+QByteArray bytesOf(const uint8_t* data, size_t size);
+
+// Writes the input to this process's scratch file with the given suffix (in memory when /dev/shm
+// is there) for parsers that read a file by its path; the path.
+QString scratchFile(const QByteArray& bytes, const QString& suffix);
+
+} // namespace trelimor::fuzz
