@@ -54,7 +54,9 @@ fuzz:
 	    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' $$log; \
 	done
 
-run: build
+# Builds only what it runs: the program and the installation tool, not the tests or benchmarks.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target trelimor trelimor-setup
 	@if [ ! -f "$(TRELIMOR_HOME)/Trelimor.ini" ]; then \
 	    $(BUILD_DIR)/install/trelimor-setup "$(TRELIMOR_HOME)"; fi
 	@TRELIMOR_HOME="$(TRELIMOR_HOME)" $(BUILD_DIR)/src/app/trelimor

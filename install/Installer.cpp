@@ -40,12 +40,13 @@ void refuseExistingInstallation(const Installation& target)
 
 // The installation file: KEY=value lines ended by CR LF, in the Windows-1250 code page the
 // program reads it in. Each folder value ends with "/" because the program appends the file
-// name directly.
+// name directly. MAILWIW, the regional inspectorate's mail address for the serology export,
+// is left for the user to fill in.
 QByteArray iniBytes(const Installation& target)
 {
     const QString dataFolder = folderPath(target.programFolder, QStringLiteral("Dane"));
-    const QString text =
-        QStringLiteral("STALE=%1\r\nROBOT=%1\r\nRAPORTY=%2\r\n").arg(dataFolder, target.reportsFolder);
+    const QString text = QStringLiteral("STALE=%1\r\nROBOT=%1\r\nRAPORTY=%2\r\nMAILWIW=\r\n")
+                             .arg(dataFolder, target.reportsFolder);
     QStringEncoder encoder("windows-1250");
     if (!encoder.isValid())
         throw InstallError(

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev
           qt6-base-dev libqt6sql6-sqlite libzip-dev libfreexl-dev libkainjow-mustache-dev
-          libsodium-dev fonts-dejavu-core poppler-utils xdg-utils)
+          libsodium-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n poppler-utils
+          xdg-utils)
 
 # `install-deps.sh fuzz`: also what `make fuzz` needs (libFuzzer comes with clang).
 fuzz_packages=(clang)

@@ -13,15 +13,19 @@
 #include "common/ResultCleaning.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
+#include "export/SerologyExport.h"
+#include "imports/BatchImports.h"
 #include "registers/FormPodpAll.h"
 #include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
 #include "shell/FormOpcje.h"
 #include "shell/FormOperat.h"
 #include "shell/FormUzytkownik.h"
+#include "shell/MainWindowExportHost.h"
 #include "shell/ShellHooks.h"
 #include "shell/WindowCommands.h"
 #include "shell/aMain.h"
+#include "statistics/FormZestawienieBSE.h"
 
 #include "platform/ui/WindowOpener.h"
 
@@ -98,6 +102,20 @@ void wireBatchWindow()
     // whenever the hints are edited.
     shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
     polaczDokumentyOknaPartii();
+    polaczImportyOknaPartii();
+}
+
+void wireStatistics()
+{
+    windowCommands().setOpener(WindowCommand::Statistics, &otworzZestawienia);
+}
+
+void wireSerologyExport()
+{
+    windowCommands().setOpener(WindowCommand::SerologyExport, [] {
+        MainWindowExportHost host(aMain::instance());
+        ComZakWIW_Click(host);
+    });
 }
 
 void wireMaintenance()
@@ -123,7 +141,9 @@ void polaczPodsystemy()
     wireRegisters();
     wireHiddenWindows();
     wireBatchWindow();
+    wireStatistics();
     wireMaintenance();
+    wireSerologyExport();
 }
 
 } // namespace trelimor

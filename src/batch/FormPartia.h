@@ -2,6 +2,8 @@
 
 #include "ui_FormPartia.h"
 
+#include "SampleChecks.h"
+
 #include "platform/ui/DefaultInstance.h"
 
 #include <QDialog>
@@ -42,6 +44,9 @@ public:
     QString EdytowanyNrKolczyka;
     // An establishment-file import waits for its first sample to be completed in the sample frame.
     bool CzekaNaPierwszaProbke = false;
+    // The path of the data-collector file chosen last in the window (the tag its Open dialog
+    // keeps): the laboratory results import may take it in the automatic load.
+    QString CommonDialog1Tag;
 
     // --- Opening ------------------------------------------------------------------------------
     // What the opener sets before each showing: the working date, the county code, the batch list
@@ -164,6 +169,10 @@ public:
     // Finds the sample whose ear tag the sample frame holds and shows the batch and herd seat it
     // belongs to (an older yearly file's layout with PartiaG). Nothing in the window calls it.
     void SzukajKolczyk();
+
+    // What the sample frame holds, each value as its control shows it (for its save, and the
+    // first sample an establishment-file import copies to every sample).
+    WartosciProbki wartosciProbki() const;
 
 private:
     // What follows a stored sample: the next new sample, the next stored one, or the frame closed.

@@ -36,40 +36,6 @@ void oproznij(QComboBox* combo)
     combo->setEditText(QString());
 }
 
-WartosciProbki wartosciRamki(const FormPartia& w)
-{
-    WartosciProbki v;
-    v.TextNrProbki = w.TextNrProbki->text();
-    v.TextIDProbkiWNI = w.TextIDProbkiWNI->text();
-    v.TextIDProbkiNr = w.TextIDProbkiNr->text();
-    v.TextIDProbkiData = w.TextIDProbkiData->text();
-    v.TextNrKolczyka = w.TextNrKolczyka->text();
-    v.ComboWiek = w.ComboWiek->currentText();
-    v.ComboGatunek = w.ComboGatunek->currentText();
-    v.ComboGatunek2 = w.ComboGatunek2->currentText();
-    v.ComboPlec = w.ComboPlec->currentText();
-    v.ComboRodzajUboju = w.ComboRodzajUboju->currentText();
-    v.ComboSystemUtrzymania = w.ComboSystemUtrzymania->currentText();
-    v.ComboObjawyChorobowe = w.ComboObjawyChorobowe->currentText();
-    v.ComboUzytkowosc = w.ComboUzytkowosc->currentText();
-    v.TextLiczebnoscStada = w.TextLiczebnoscStada->text();
-    v.TextNrGospod = w.TextNrGospod->text();
-    v.TextWlascicielNazwisko = w.TextWlascicielNazwisko->text();
-    v.TextWlascicielImie = w.TextWlascicielImie->text();
-    v.TextWlascicielMiejscowosc = w.TextWlascicielMiejscowosc->text();
-    v.TextWlascicielNrPosesja = w.TextWlascicielNrPosesja->text();
-    v.ComboWoj = w.ComboWoj->currentText();
-    v.LabIDWOJ = w.LabIDWOJ->text();
-    v.ComboPIW = w.ComboPIW->currentText();
-    v.TextKodPIW = w.TextKodPIW->text();
-    v.TextGmina = w.TextGmina->text();
-    v.ComboRodzajMaterialu = w.ComboRodzajMaterialu->currentText();
-    v.ComboWarunkiPrzechowywania = w.ComboWarunkiPrzechowywania->currentText();
-    v.TextDataUrodzenia = w.TextDataUrodzenia->text();
-    v.TextUwagiG = w.TextUwagiG->toPlainText();
-    return v;
-}
-
 void pokazOdmowe(FormPartia& w, const Refusal& odmowa)
 {
     ui::dialogs().message(odmowa.text, odmowa.title, odmowa.icon);
@@ -94,6 +60,40 @@ std::optional<db::Recordset::Bookmark> biezacaProbka(const DataControl& probki)
 }
 
 } // namespace
+
+WartosciProbki FormPartia::wartosciProbki() const
+{
+    WartosciProbki v;
+    v.TextNrProbki = TextNrProbki->text();
+    v.TextIDProbkiWNI = TextIDProbkiWNI->text();
+    v.TextIDProbkiNr = TextIDProbkiNr->text();
+    v.TextIDProbkiData = TextIDProbkiData->text();
+    v.TextNrKolczyka = TextNrKolczyka->text();
+    v.ComboWiek = ComboWiek->currentText();
+    v.ComboGatunek = ComboGatunek->currentText();
+    v.ComboGatunek2 = ComboGatunek2->currentText();
+    v.ComboPlec = ComboPlec->currentText();
+    v.ComboRodzajUboju = ComboRodzajUboju->currentText();
+    v.ComboSystemUtrzymania = ComboSystemUtrzymania->currentText();
+    v.ComboObjawyChorobowe = ComboObjawyChorobowe->currentText();
+    v.ComboUzytkowosc = ComboUzytkowosc->currentText();
+    v.TextLiczebnoscStada = TextLiczebnoscStada->text();
+    v.TextNrGospod = TextNrGospod->text();
+    v.TextWlascicielNazwisko = TextWlascicielNazwisko->text();
+    v.TextWlascicielImie = TextWlascicielImie->text();
+    v.TextWlascicielMiejscowosc = TextWlascicielMiejscowosc->text();
+    v.TextWlascicielNrPosesja = TextWlascicielNrPosesja->text();
+    v.ComboWoj = ComboWoj->currentText();
+    v.LabIDWOJ = LabIDWOJ->text();
+    v.ComboPIW = ComboPIW->currentText();
+    v.TextKodPIW = TextKodPIW->text();
+    v.TextGmina = TextGmina->text();
+    v.ComboRodzajMaterialu = ComboRodzajMaterialu->currentText();
+    v.ComboWarunkiPrzechowywania = ComboWarunkiPrzechowywania->currentText();
+    v.TextDataUrodzenia = TextDataUrodzenia->text();
+    v.TextUwagiG = TextUwagiG->toPlainText();
+    return v;
+}
 
 void FormPartia::ComDodajG_Click()
 {
@@ -243,7 +243,7 @@ void FormPartia::ComZapiszFrNaPIW_Click()
 {
     const std::optional<db::Recordset::Bookmark> biezaca = biezacaProbka(*DataProbka);
     try {
-        const WartosciProbki v = wartosciRamki(*this);
+        const WartosciProbki v = wartosciProbki();
         if (const std::optional<Refusal> odmowa = sprawdzProbke(v)) {
             pokazOdmowe(*this, *odmowa);
             return;
@@ -304,6 +304,9 @@ void FormPartia::dalejPoZapisieProbki()
 void FormPartia::ComAnulujFrNaPIW_Click()
 {
     zamknijRamke(FramePartiaG);
+    // An establishment-file import abandoned with its first sample forgets its file.
+    if (CzekaNaPierwszaProbke)
+        LabelWczytajPlik->clear();
     CzekaNaPierwszaProbke = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/TextHelpers.h"
+#include "common/YearlyIndexes.h"
 
 #include "platform/db/Transaction.h"
 #include "platform/ui/DialogService.h"
@@ -47,12 +48,11 @@ std::optional<Refusal> sprawdzNumerIKod(db::Database& rok, const WartosciProbki&
             return zajetyNumer(nr, QStringLiteral("TextNrProbki"));
     }
     if (stan.nowa) {
-        const bool zajety = rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie WHERE Partia = ? "
-                                                      "AND ifnull(IDProbkiWNI, '') = ? COLLATE PL "
-                                                      "AND ifnull(IDProbkiNr, '') = ? COLLATE PL "
-                                                      "AND ifnull(IDProbkiData, '') = ? COLLATE PL)"),
-                                       {stan.partia, v.TextIDProbkiWNI, v.TextIDProbkiNr, v.TextIDProbkiData})
-                                .toBool();
+        const bool zajety =
+            rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie WHERE Partia = ? AND ") +
+                           kWarunekKoduProbki + QLatin1Char(')'),
+                       {stan.partia, v.TextIDProbkiWNI, v.TextIDProbkiNr, v.TextIDProbkiData})
+                .toBool();
         if (zajety)
             return zajetyNumer(nr, QStringLiteral("TextIDProbkiWNI"));
     }

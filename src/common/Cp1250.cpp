@@ -62,4 +62,28 @@ std::optional<QStringList> textLines(const QByteArray& bytes)
     return lines;
 }
 
+void appendEncoded(QStringView text, QByteArray& out)
+{
+    const Tables& t = tables();
+    for (const QChar ch : text) {
+        // The page keeps ASCII as it is: most characters of a file need no lookup.
+        if (ch.unicode() < 0x80) {
+            out.append(char(ch.unicode()));
+            continue;
+        }
+        const int c = t.toCode.value(ch.unicode(), -1);
+        out.append(c < 0 ? '?' : char(c));
+    }
+}
+
+QByteArray encodeLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        appendEncoded(line, bytes);
+        bytes.append("\r\n");
+    }
+    return bytes;
+}
+
 } // namespace trelimor::cp1250

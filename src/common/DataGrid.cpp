@@ -45,8 +45,14 @@ void DataGrid::fitColumns()
     // Columns as wide as what they first show, but a long remark does not push the others away.
     // Once fitted they keep their widths, as a designed grid does: the columns do not jump at
     // every reload (the sample grid reloads at every batch row).
-    if (m_fitted || m_model->rowCount() == 0)
+    if (m_fitted)
         return;
+    if (m_model->rowCount() == 0) {
+        // Without rows the headers alone decide, so that none is cut short; the first rows to
+        // come fit the columns again.
+        horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+        return;
+    }
     m_fitted = true;
     constexpr int widest = 280;
     resizeColumnsToContents();

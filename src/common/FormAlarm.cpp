@@ -13,6 +13,12 @@ namespace trelimor {
 
 namespace {
 constexpr int kClientHeightTwips = 2775;
+
+// The whole seconds a steady clock of one-second resolution would show at this reading.
+qint64 wholeSeconds(qint64 milliseconds)
+{
+    return milliseconds >= 0 ? milliseconds / 1000 : -((999 - milliseconds) / 1000);
+}
 } // namespace
 
 FormAlarm& FormAlarm::instance()
@@ -74,11 +80,13 @@ void FormAlarm::tick()
     if (!isVisible())
         return;
     const qint64 now = ui::steadyMilliseconds();
-    if (m_start < 0) {
+    if (!m_start) {
         m_start = now;
         return;
     }
-    const qint64 elapsedSeconds = (now - m_start) / 1000;
+    // Counted in changes of the clock's second, not in thousands of milliseconds: the first
+    // picture comes at the first change after the window opened.
+    const qint64 elapsedSeconds = wholeSeconds(now) - wholeSeconds(*m_start);
     switch (m_phase) {
     case 1:
         if (elapsedSeconds > 0) {
@@ -101,7 +109,7 @@ void FormAlarm::tick()
 void FormAlarm::finish()
 {
     m_phase = 1;
-    m_start = -1;
+    m_start.reset();
     Picture1->setVisible(false);
     Picture2->setVisible(false);
     hide(); // ends the modal show

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <optional>
+
 #include "platform/ui/DefaultInstance.h"
 
 class QLabel;
@@ -50,7 +52,7 @@ private:
     void finish();
 
     Ui::FormAlarm* m_ui;
-    qint64 m_start = -1; // steady clock reading at the first tick of a showing; -1 for none
+    std::optional<qint64> m_start; // steady clock reading at the first tick of a showing
     int m_phase = 1;
 };
 

@@ -27,7 +27,9 @@ FormPracuja::~FormPracuja()
 
 bool FormPracuja::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Every showing reads the file, not only an activation: a window opened again while the
+    // program never lost the focus (or without a window manager) gets no activation event.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QDialog::event(event);
 }

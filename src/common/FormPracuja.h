@@ -15,8 +15,8 @@ class FormPracuja;
 namespace trelimor {
 
 // Who works on the dictionary database: the entries of its presence file, one a line. While
-// PierwszaAktywacja is set (the opener sets it) every activation reads the file again; the
-// window never clears the flag.
+// PierwszaAktywacja is set (the opener sets it) every showing and every activation reads the
+// file again; the window never clears the flag.
 class FormPracuja : public QDialog
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     static FormPracuja& instance() { return ui::DefaultInstance<FormPracuja>::get(); }
     ~FormPracuja() override;
 
-    // Fills the list when PierwszaAktywacja is set; run by every activation of the window.
+    // Fills the list when PierwszaAktywacja is set; run by every showing and activation.
     void Form_Activate();
     void ComOk_Click();
 

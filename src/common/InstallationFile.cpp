@@ -19,10 +19,31 @@ namespace trelimor {
 namespace {
 
 const QString kReadFailedTitle = QStringLiteral("Błąd wczytania parametrów instalacyjnych");
+const QString kStaleFile = QStringLiteral("Stale.sqlite");
+const QString kRobotFile = QStringLiteral("Robot.sqlite");
 
 class EndProgram
 {
 };
+
+// The installation file's bytes; 3024 naming the file when it cannot be read.
+QByteArray installationBytes()
+{
+    QFile ini(paths::iniFile());
+    if (!ini.open(QIODevice::ReadOnly))
+        throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
+    return ini.readAll();
+}
+
+// How the start-up names a database it could not open: the full path it tried, so that a typo
+// in Trelimor.ini (a folder without its closing "/", say) shows; or the key that is missing.
+QString databaseNamed(const QString& what, const QString& key, const QString& fileName,
+                      const QString& triedPath)
+{
+    if (triedPath.isEmpty())
+        return QStringLiteral("%1 %2 (brak wiersza %3)").arg(what, fileName, key);
+    return QStringLiteral("%1 „%2”").arg(what, triedPath);
+}
 
 } // namespace
 
@@ -64,20 +85,21 @@ bool CzytajParametry()
 {
     ModLaborValues& m = ModLabor();
     m.FormatDaty = QStringLiteral("dd.mm.yyyy");
+    QString staleTried; // the last path each database was looked for at
+    QString robotTried;
     try {
-        QFile ini(paths::iniFile());
-        if (!ini.open(QIODevice::ReadOnly))
-            throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
-        for (const auto& [key, value] : installationEntries(ini.readAll())) {
+        for (const auto& [key, value] : installationEntries(installationBytes())) {
             try {
                 if (key == QLatin1String("STALE")) {
                     if (!SprDysk(paths::driveOf(value)))
                         throw EndProgram();
-                    m.BazaStale = db::Database::open(value + QStringLiteral("Stale.sqlite"));
+                    staleTried = value + kStaleFile;
+                    m.BazaStale = db::Database::open(staleTried);
                 } else if (key == QLatin1String("RAPORTY")) {
                     m.KatalogRaportow = value;
                 } else if (key == QLatin1String("ROBOT")) {
-                    m.BazaRobot = db::Database::open(value + QStringLiteral("Robot.sqlite"));
+                    robotTried = value + kRobotFile;
+                    m.BazaRobot = db::Database::open(robotTried);
                 }
             } catch (const db::JetError& e) {
                 if (e.number() == db::jet::FileNotFound)
@@ -100,18 +122,32 @@ bool CzytajParametry()
 
     QStringList missing;
     if (!m.BazaStale.isOpen())
-        missing << QStringLiteral("bazy słowników (Stale.sqlite)");
+        missing << databaseNamed(QStringLiteral("bazy słowników"), QStringLiteral("STALE"), kStaleFile,
+                                 staleTried);
     if (!m.BazaRobot.isOpen())
-        missing << QStringLiteral("bazy roboczej wydruków (Robot.sqlite)");
+        missing << databaseNamed(QStringLiteral("bazy roboczej wydruków"), QStringLiteral("ROBOT"),
+                                 kRobotFile, robotTried);
     if (missing.isEmpty())
         return true;
     // Going on to a login over no database would only fail later, at every step: say what is
     // missing and let the caller end the program.
     PokazBlad(kReadFailedTitle,
-              QStringLiteral("Nie można otworzyć %1 wskazanej w pliku %2. Program zostanie "
+              QStringLiteral("Nie można otworzyć %1. Foldery baz danych podaje plik %2. Program zostanie "
                              "zamknięty; sprawdź instalację programu.")
                   .arg(missing.join(QStringLiteral(" ani ")), QDir::toNativeSeparators(paths::iniFile())));
     return false;
+}
+
+QString installationValue(const QString& key)
+{
+    try {
+        for (const auto& [name, value] : installationEntries(installationBytes()))
+            if (name == key.toUpper())
+                return value;
+    } catch (const db::JetError&) {
+        // No installation file: no value either.
+    }
+    return {};
 }
 
 } // namespace trelimor

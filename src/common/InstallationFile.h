@@ -19,6 +19,9 @@ bool CzytajParametry();
 // first "=" (or "#", or ";") in capitals, the value the rest; a line without any of them gives
 // the whole line, in capitals, and an empty value.
 QList<std::pair<QString, QString>> installationEntries(const QByteArray& bytes);
+// The value of a KEY=value line of the installation file as it stands now (the key compared
+// without regard to case); empty when the file or the line is missing.
+QString installationValue(const QString& key);
 
 // Returns only when the folder that holds the databases (see paths::driveOf) is there;
 // otherwise shows the "POŁĄCZENIE" message and ends the program. False after asking to end.

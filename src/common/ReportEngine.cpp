@@ -23,7 +23,7 @@ std::shared_ptr<report::Report> ReportEngine::open(const QString& reportPath) co
 QStringList ReportEngine::namedTables(const QString& templateText)
 {
     static const QRegularExpression reference(
-        QStringLiteral(R"(\{\{\s*[#^]\s*([A-Za-z_]\w*)\s*\}\}|\b(?:first|count)\.([A-Za-z_]\w*))"));
+        QStringLiteral(R"(\{\{\s*[#^]\s*([A-Za-z_]\w*)\s*\}\}|\b(?:first|count|total)\.([A-Za-z_]\w*))"));
     QStringList names;
     auto it = reference.globalMatch(templateText);
     while (it.hasNext()) {

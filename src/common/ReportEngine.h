@@ -29,7 +29,7 @@ public:
     std::shared_ptr<report::Report> open(const QString& reportPath) const;
 
     // The tables a template prints: the names of its sections ({{#T}}, {{^T}}) and of its
-    // first.T / count.T references, in the order they first appear, each once.
+    // first.T / count.T / total.T references, in the order they first appear, each once.
     static QStringList namedTables(const QString& templateText);
 
     // Reads into a newly opened report every table of the database that its template names

@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ModLabor.h"
 #include "ProgramState.h"
+#include "YearlyIndexes.h"
 #include "YearlyTables.h"
 
 #include "platform/db/JetError.h"
@@ -162,6 +163,7 @@ bool OtworzBazeRoku(const QString& path)
             return false;
         }
         runColumnChecks(m.BazaRok, &m.BazaStale);
+        createYearlyIndexes(m.BazaRok);
         return true;
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Tworzenie nowej bazy!"), e);

@@ -103,7 +103,10 @@ QString FormDrukRap::exportFolder()
 void FormDrukRap::ComDrukarka_Click()
 {
     const auto document = CRViewer->document();
-    if (!document || !ui::dialogs().printerSetup(*m_printer))
+    if (!document)
+        return;
+    m_printer->setDocName(defaultPdfName()); // the print job's name, and the PDF file's proposed name
+    if (!ui::dialogs().printerSetup(*m_printer))
         return;
     ui::OverrideCursorGuard cursor;
     try {

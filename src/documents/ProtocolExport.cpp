@@ -1,6 +1,6 @@
 #include "BatchDocuments.h"
 #include "ExportErrors.h"
-#include "FormDrukRap.h"
+#include "ExportFolder.h"
 #include "PrintPreparation.h"
 #include "ProtocolFile.h"
 #include "SendMail.h"
@@ -16,9 +16,6 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/DialogService.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace trelimor {
 
 namespace {
@@ -26,19 +23,6 @@ namespace {
 const QString kFiltr = QStringLiteral(
     "All Files (*.*)|*.*|Plik tekstowy (*.txt)|*.txt|Plik csv (*.csv)|*.csv|Plik Excel (*.xls)|*.xls");
 constexpr int kFiltrExcel = 4;
-
-// Eksport/<yyyymmdd of the working date>, made when missing; Eksport itself must be there.
-QString folderProtokolu()
-{
-    const QString folder = FormDrukRap::exportFolder();
-    if (QFileInfo(folder).isDir())
-        return folder;
-    const QString eksport = paths::exportFolder();
-    if (!QFileInfo(eksport).isDir() || !QDir(eksport).mkdir(QFileInfo(folder).fileName()))
-        throw PlatformError(QStringLiteral("Nie można utworzyć folderu ") + folder +
-                            QStringLiteral(" (folder Eksport musi istnieć w folderze programu)."));
-    return folder;
-}
 
 // The laboratory and, when it has an address, the district inspectorate.
 QString adresaci()
@@ -63,8 +47,9 @@ void EksportProtokolu(BatchDocumentsHost& okno)
         const db::Recordset& partia = okno.DataPartia().recordset();
         const QString kodZakladu = tekstPola(partia, QStringLiteral("KodZakladu"));
         const QString nazwa = proponowanaNazwaProtokolu(kodZakladu, ui::now());
-        const QString sciezka = ui::saveFile(QStringLiteral("Zapisz protokół pobrania próbek"),
-                                             paths::join(folderProtokolu(), nazwa), kFiltr, kFiltrExcel);
+        const QString sciezka = ui::saveFile(
+            QStringLiteral("Zapisz protokół pobrania próbek"),
+            paths::join(datedExportFolder(programState().workingDate()), nazwa), kFiltr, kFiltrExcel);
         if (sciezka.isEmpty())
             return; // cancelled: nothing to say
 

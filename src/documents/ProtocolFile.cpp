@@ -184,15 +184,7 @@ QStringList liniePlikuProtokolu(BatchDocumentsHost& okno, const QString& K)
 
 QByteArray tekstPlikuProtokolu(const QStringList& linie)
 {
-    QByteArray bajty;
-    for (const QString& linia : linie) {
-        for (const QChar c : linia) {
-            const int kod = cp1250::code(c);
-            bajty.append(kod < 0 ? '?' : char(kod));
-        }
-        bajty.append("\r\n");
-    }
-    return bajty;
+    return cp1250::encodeLines(linie);
 }
 
 QString proponowanaNazwaProtokolu(const QString& kodZakladu, const QDateTime& teraz)

@@ -34,9 +34,29 @@ void noAttachmentPath(const mail::MailRequest& request, const mail::MailSender& 
                               QString::number(kNoMailProgramCode) +
                                   QStringLiteral("-Nie znaleziono programu pocztowego"),
                               ui::Icon::Information);
-    if (!sender.openMailto(request))
-        ui::dialogs().message(QStringLiteral("Nie można otworzyć nowej wiadomości w programie pocztowym."),
-                              kTitle, ui::Icon::Information);
+    if (sender.openMailto(request))
+        return;
+    // Neither the mail command nor a mailto: link reached a mail program: the user has to send
+    // the message some other way, and needs to know which file goes with it.
+    QString text =
+        QStringLiteral("Nie znaleziono programu pocztowego i nie można otworzyć nowej wiadomości.\r"
+                       "Wiadomość nie została wysłana.");
+    if (!request.attachment.isEmpty())
+        text += QStringLiteral("\r\rWyślij samodzielnie plik: \r\r") + request.attachment;
+    ui::dialogs().message(text, kTitle, ui::Icon::Information);
+}
+
+// A recipient shown in a message: control characters as their codes, so none breaks the text.
+QString visibleRecipient(const QString& recipient)
+{
+    QString shown;
+    for (const QChar c : recipient) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            shown += QStringLiteral("<%1>").arg(int(c.unicode()), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 // Tells the user how handing the message over ended; true when the mail program has it.
@@ -54,6 +74,14 @@ bool reportMailResult(const mail::MailResult& result, const mail::MailRequest& r
                                   numberAndDescription(result, QStringLiteral("Nie można odczytać pliku ") +
                                                                    request.attachment),
                               kTitle, ui::Icon::Information);
+        break;
+    case mail::MailOutcome::AddressRefused:
+        ui::dialogs().message(
+            QStringLiteral("Nieprawidłowy adres poczty elektronicznej: „%1”.\r"
+                           "Podaj jeden adres na odbiorcę, bez odstępów i znaków sterujących, "
+                           "i spróbuj wysłać ponownie.")
+                .arg(visibleRecipient(result.detail)),
+            kTitle, ui::Icon::Information);
         break;
     case mail::MailOutcome::MailProgramFailed:
         ui::dialogs().message(QStringLiteral("Problemy z wysłaniem widomości! \rSpróbuj ponownie!"), kTitle,

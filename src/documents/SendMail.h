@@ -27,7 +27,10 @@ using KomunikatCallback = std::function<void(bool Komunikat)>;
 // start. When the outcome is known, a failure has been told to the user in its own message
 // and Komunikat is called (on the GUI thread). When no mail program is set up, the user is
 // told to attach the file by hand and a new message without attachment is opened through a
-// mailto: link (Komunikat false). SendTo may hold several addresses joined by ";" or ",".
+// mailto: link (Komunikat false); when that link cannot be opened either, the user is told that
+// nothing was sent and which file to send. SendTo may hold several addresses joined by ";" or
+// ","; an address that is not one plain address is refused, named in a message, before
+// anything is handed over.
 void Send_Mail(const QString& SendTo, const QString& Subject, const QString& Text, const QString& Zalacznik,
                KomunikatCallback Komunikat = {});
 

@@ -38,6 +38,14 @@ QString tekstWartosci(const QVariant& value, db::DataType type)
         return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
     case QMetaType::Bool:
         return value.toBool() ? QStringLiteral("Prawda") : QStringLiteral("Fałsz");
+    default:
+        return tekstLiczby(value, type);
+    }
+}
+
+QString tekstLiczby(const QVariant& value, db::DataType type)
+{
+    switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:
         if (type == db::DataType::Single)

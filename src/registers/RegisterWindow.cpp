@@ -75,18 +75,42 @@ RegisterWindow::RegisterWindow(RegisterConfig config, QWidget* parent)
     }
     connect(m_grid, &DataGrid::pickAction, this, &RegisterWindow::pick);
     layout->addWidget(m_grid, 1);
-    buildBottomRow(layout);
+    buildBottomRows(layout);
 
     m_frame = new RegisterFrame(m_config, this);
     connect(m_frame->saveButton(), &QPushButton::clicked, this, &RegisterWindow::save);
     connect(m_frame->cancelButton(), &QPushButton::clicked, this, &RegisterWindow::cancel);
 
     const QSize frameSize = m_frame->sizeHint();
-    setMinimumSize(qMax(720, frameSize.width() + 40), frameSize.height() + 140);
     resize(qMax(960, frameSize.width() + 40), qMax(600, frameSize.height() + 180));
+    keepRoomForControls();
 }
 
-void RegisterWindow::buildBottomRow(QLayout* layout)
+void RegisterWindow::keepRoomForControls()
+{
+    // Room for the edit frame over the grid, and never less than the layout's minimum: a row
+    // squeezed below it would clip its captions and lay its controls over each other. The
+    // minimum changes with the buttons shown (the pick button), so it is taken at each showing.
+    const QSize frameSize = m_frame->sizeHint();
+    // A button shown or hidden since the last layout counts now, in whichever row it stands.
+    for (QLayout* row : layout()->findChildren<QLayout*>())
+        row->invalidate();
+    layout()->invalidate();
+    const QSize minimum = QSize(qMax(720, frameSize.width() + 40), frameSize.height() + 140)
+                              .expandedTo(layout()->minimumSize());
+    setMinimumSize(minimum);
+    if (width() < minimum.width() || height() < minimum.height())
+        resize(size().expandedTo(minimum));
+}
+
+void RegisterWindow::setVisible(bool visible)
+{
+    if (visible)
+        keepRoomForControls();
+    QDialog::setVisible(visible);
+}
+
+void RegisterWindow::buildBottomRows(QBoxLayout* layout)
 {
     auto* row = new QHBoxLayout;
     m_data->setFixedWidth(160);
@@ -131,6 +155,12 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
         row->addWidget(m_searchAccept);
     }
     row->addStretch();
+    layout->addLayout(row);
+
+    // The buttons on a row of their own, so that no caption of either row is squeezed however
+    // many buttons the window shows.
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
     for (const ExtraButton& extra : m_config.extraButtons) {
         QPushButton* button = makeButton(extra.button, this);
         button->setVisible(extra.visible);
@@ -139,13 +169,13 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
             if (clicked)
                 clicked(*this);
         });
-        row->addWidget(button);
+        buttonRow->addWidget(button);
     }
     // "&Zamknij" stands rightmost; "&Dodaj", "&Popraw", "&Usuń" and "&Szukaj" follow to its left.
     if (m_config.search.kind == SearchKind::Positioning) {
         QPushButton* search = makeButton(m_config.search.button, this);
         connect(search, &QPushButton::clicked, this, &RegisterWindow::startSearch);
-        row->addWidget(search);
+        buttonRow->addWidget(search);
     }
     const std::pair<const ButtonDef*, void (RegisterWindow::*)()> buttons[] = {
         {&m_config.remove, &RegisterWindow::remove},
@@ -155,9 +185,9 @@ void RegisterWindow::buildBottomRow(QLayout* layout)
     for (const auto& [def, slot] : buttons) {
         QPushButton* button = makeButton(*def, this);
         connect(button, &QPushButton::clicked, this, slot);
-        row->addWidget(button);
+        buttonRow->addWidget(button);
     }
-    layout->addItem(row);
+    layout->addLayout(buttonRow);
 }
 
 void RegisterWindow::buildFilteringSearch(QBoxLayout* row)

@@ -66,6 +66,7 @@ public:
     void pick();
     // Closing by the window's frame or Escape: an open frame or search is cancelled first.
     void reject() override;
+    void setVisible(bool visible) override;
 
     // Shows the frame in its mode with its caption, locks the window and focuses the box.
     void openFrame(bool isNew, const QString& caption, const QString& focus);
@@ -79,7 +80,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildBottomRow(QLayout* layout);
+    void buildBottomRows(QBoxLayout* layout);
+    void keepRoomForControls();
     void placeFrame();
     void proposeKey();
     void positionSearch();

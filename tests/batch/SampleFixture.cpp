@@ -68,9 +68,13 @@ void SampleFixture::uzupelnijProbke(const QString& kolczyk)
 
 QList<QVariantMap> SampleFixture::probki(const QString& kolczyk)
 {
+    return wiersze(QStringLiteral("SELECT * FROM Badanie WHERE NrKolczyka = ?"), {kolczyk});
+}
+
+QList<QVariantMap> SampleFixture::wiersze(const QString& sql, const QVariantList& params)
+{
     QList<QVariantMap> rows;
-    db::Recordset rs =
-        rok().openRecordset(QStringLiteral("SELECT * FROM Badanie WHERE NrKolczyka = ?"), {kolczyk});
+    db::Recordset rs = rok().openRecordset(sql, params);
     for (; !rs.eof(); rs.moveNext()) {
         QVariantMap row;
         for (int i = 0; i < rs.fieldCount(); ++i)

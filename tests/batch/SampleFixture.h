@@ -31,6 +31,8 @@ protected:
     void uzupelnijProbke(const QString& kolczyk);
     // The samples of the year with the ear tag, as stored.
     QList<QVariantMap> probki(const QString& kolczyk);
+    // The rows of a query on the yearly database, field by field.
+    QList<QVariantMap> wiersze(const QString& sql, const QVariantList& params = {});
     int liczbaProbek();
 
     // The box shown last, for a check's refusal.

@@ -7,6 +7,7 @@
 #include "registers/FormKlient.h"
 
 #include <QTest>
+#include <QWindow>
 
 using namespace trelimor;
 using namespace trelimor::test;
@@ -336,6 +337,23 @@ TEST_F(SampleWindowTest, DistrictsComeWithTheirOwnCodesAndClientsFillTheOwner)
 
     w.ComWstawPowiat->click();
     EXPECT_EQ(w.TextPowiat->text(), QStringLiteral("1465"));
+}
+
+TEST_F(SampleWindowTest, TheClientPickerOpensAboveTheBatchWindow)
+{
+    zaloguj();
+    dodajPartie(rok(), 1, 0);
+    otworzOkno();
+    FormPartia& w = okno();
+    w.ComDodajG->click();
+    const QWindow* above = nullptr;
+    opener->onOpen(QStringLiteral("FormKlient"), [&above](QDialog& window) {
+        above = window.windowHandle() ? window.windowHandle()->transientParent() : nullptr;
+    });
+    w.ComWNI->click();
+    ASSERT_EQ(opener->opened().last(), QStringLiteral("FormKlient"));
+    ASSERT_NE(w.windowHandle(), nullptr);
+    EXPECT_EQ(above, w.windowHandle());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/db/Database.h"
 #include "platform/db/Recordset.h"
 
+#include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,24 @@ TEST_F(DataControlTest, TheGridAndTheRecordsetKeepTheSameCurrentRow)
     EXPECT_EQ(grid.currentIndex().row(), 0);
     EXPECT_EQ(data.currentRow(), 0);
     EXPECT_EQ(grid.recordsetModel()->rowidAt(0), added);
+}
+
+TEST_F(DataControlTest, ColumnsFitTheirHeadersThenTheirFirstRowsOnce)
+{
+    DataGrid wide;
+    const QString header = QStringLiteral("WOJEWÓDZTWO POCHODZENIA");
+    wide.bind(&data, {{header, QStringLiteral("Nazwa")}});
+    const int headerWidth = wide.horizontalHeader()->fontMetrics().horizontalAdvance(header);
+    EXPECT_GE(wide.columnWidth(0), headerWidth) << "an empty grid shows its whole header";
+
+    database.execute(QStringLiteral("UPDATE T SET Nazwa = ? WHERE Kod = 'A'"),
+                     {QStringLiteral("Zakład Utylizacyjny Przedsiębiorstwa Rolno-Spożywczego w Łowiczu")});
+    data.bind(database, QStringLiteral("SELECT * FROM T ORDER BY Kod"));
+    const int fitted = wide.columnWidth(0);
+    EXPECT_GT(fitted, headerWidth) << "the first rows fit the column";
+    database.execute(QStringLiteral("UPDATE T SET Nazwa = ? WHERE Kod = 'A'"), {QStringLiteral("a")});
+    data.refresh();
+    EXPECT_EQ(wide.columnWidth(0), fitted) << "a reload keeps the widths";
 }
 
 TEST(MaskedEdit, ShowsPromptsUntilDigitsAreTyped)

@@ -66,6 +66,30 @@ TEST_F(FormAlarmTest, ThreePhasesThenItHidesItselfAndBeeps)
     EXPECT_EQ(FormAlarm::instance().windowTitle(), QStringLiteral("ALARM!!!"));
 }
 
+TEST_F(FormAlarmTest, PicturesComeAtTheChangesOfTheClocksSecond)
+{
+    clock->advance(900);                         // the alarm opens 100 ms before the clock's second changes
+    std::vector<std::pair<qint64, int>> changes; // (steady ms, phase) at each change of phase
+    Installed<RecordingOpener> opener;
+    opener->onOpen(QStringLiteral("FormAlarm"), [&](QDialog& window) {
+        auto& alarm = static_cast<FormAlarm&>(window);
+        alarm.tick();
+        for (int beat = 0; beat < 40 && alarm.isVisible(); ++beat) {
+            const int before = alarm.phase();
+            clock->advance(100);
+            alarm.tick();
+            if (alarm.phase() != before)
+                changes.emplace_back(clock->steadyMilliseconds(), alarm.phase());
+            EXPECT_EQ(alarm.Picture2->isVisibleTo(&alarm), alarm.phase() >= 2);
+            EXPECT_EQ(alarm.Picture1->isVisibleTo(&alarm), alarm.phase() == 3);
+        }
+    });
+    PokazAlarm(QStringLiteral("Poziom musi być liczbą!"), QStringLiteral("ALARM!!!"), 1, false);
+    // The exclamation mark at the first change of the second (1000 ms), the burst once two
+    // changes have passed (2000 ms: more than the delay of 1), and the window goes a beat later.
+    EXPECT_EQ(changes, (std::vector<std::pair<qint64, int>>{{1000, 2}, {2000, 3}, {2100, 1}}));
+}
+
 TEST_F(FormAlarmTest, ClosedByItsButtonTheNextAlarmWaitsItsFullDelay)
 {
     int beatsOfSecond = 0;

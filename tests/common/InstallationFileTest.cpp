@@ -73,14 +73,28 @@ TEST_F(CzytajParametryTest, MissingIniFileIsReportedAndNothingOpens)
     EXPECT_FALSE(ModLabor().BazaRobot.isOpen());
 }
 
-TEST_F(CzytajParametryTest, MissingDictionaryDatabaseStopsTheStart)
+TEST_F(CzytajParametryTest, MissingDictionaryDatabaseStopsTheStartNamingThePathTried)
 {
-    QFile::remove(data() + QStringLiteral("Stale.sqlite"));
-    writeIni(QStringLiteral("STALE=%1\nROBOT=%1\n").arg(data()));
+    // A folder without its closing "/" glues the file name onto the folder's name: the box
+    // shows the very path the program looked at, so the typo can be seen.
+    const QString folder = paths::dataFolder();
+    writeIni(QStringLiteral("STALE=%1\nROBOT=%2\n").arg(folder, data()));
     EXPECT_FALSE(CzytajParametry());
     EXPECT_TRUE(ModLabor().BazaRobot.isOpen()) << "later lines are still read";
     ASSERT_EQ(dialogs->calls().size(), 1u);
-    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Stale.sqlite")));
+    EXPECT_TRUE(dialogs->last().text.startsWith(
+        QStringLiteral("Nie można otworzyć bazy słowników „%1Stale.sqlite”. ").arg(folder)))
+        << dialogs->last().text.toStdString();
+    EXPECT_TRUE(dialogs->last().text.contains(paths::iniFile()));
+
+    // Without a line for it the box names the missing key instead.
+    resetModLabor();
+    writeIni(QStringLiteral("ROBOT=%1\n").arg(data()));
+    EXPECT_FALSE(CzytajParametry());
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    EXPECT_TRUE(dialogs->last().text.startsWith(
+        QStringLiteral("Nie można otworzyć bazy słowników Stale.sqlite (brak wiersza STALE). ")))
+        << dialogs->last().text.toStdString();
 }
 
 TEST_F(CzytajParametryTest, UnreachableDriveEndsTheProgram)

@@ -172,4 +172,17 @@ TEST_F(FormPracujaTest, ReadsTheFileAgainOnEveryActivationWhileTheFlagIsSet)
     EXPECT_EQ(shown(), QString());
 }
 
+TEST_F(FormPracujaTest, EveryOpeningReadsTheFileWithoutWaitingForAnActivation)
+{
+    ModLabor().BazaStale = db::Database::create(localDictionary());
+    ModLabor().PierwszaAktywacja = true;
+    FormPracuja& window = FormPracuja::instance();
+    for (const QString& user : {QStringLiteral("pc1 ala"), QStringLiteral("pc2 ola")}) {
+        writeBytes(lockFile(), pad(user).toLatin1());
+        window.show(); // no event loop turns here, so no activation reaches the window
+        EXPECT_EQ(shown(), user + QLatin1Char('\n'));
+        window.hide();
+    }
+}
+
 } // namespace

@@ -1,10 +1,12 @@
 #include "YearlyFixture.h"
 
+#include "common/YearlyIndexes.h"
 #include "common/YearlyTables.h"
 
 #include <QFile>
 
 using namespace trelimor;
+using namespace Qt::StringLiterals;
 using namespace trelimor::test;
 
 namespace {
@@ -85,8 +87,9 @@ TEST_F(YearlyDatabaseTest, NewFileHoldsTheBatchAndSampleColumnsInOrderAndNothing
             "WlascicielMiejscowosc:50 WlascicielNrPosesja:30 Wojewodztwo:20 KodWoj:2 Powiat:30 KodPIW:4 "
             "Gmina:30 Wynik:15 RodzajMaterialu:50 WarunkiPrzechowywania:50 DataUrodzenia:10 Uwagi:M"));
     EXPECT_EQ(
-        rok().scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type <> 'table'")).toInt(), 0)
-        << "no index, key or view";
+        rok().scalar(QStringLiteral("SELECT group_concat(name) FROM sqlite_master WHERE type <> 'table'")),
+        QVariant(kIndeksKoduProbki + u","_s + kIndeksPartiiProbek))
+        << "no key or view; no index but those every opening makes";
     EXPECT_EQ(filesIn(paths::dataFolder()), QStringList{QFileInfo(path).fileName()})
         << "no temporary file left";
 
@@ -115,6 +118,31 @@ TEST_F(YearlyDatabaseTest, SameYearReopensTheFileAndANewYearMakesAnother)
     EXPECT_EQ(rok().name(), yearlyPath(QStringLiteral("1465"), 2023));
     EXPECT_EQ(dialogs->calls().size(), 4u);
     EXPECT_TRUE(QFileInfo::exists(yearlyPath()));
+}
+
+// The search for a taken sample code (Null read as "", letters as PL compares them) goes through
+// the index an opening makes, not through every sample of the year.
+TEST_F(YearlyDatabaseTest, OpeningIndexesTheSearchForASampleCode)
+{
+    ASSERT_TRUE(ComTworzBazy_Click());
+    const auto plan = [] {
+        QString steps;
+        for (db::Recordset rs = rok().openRecordset(
+                 QStringLiteral("EXPLAIN QUERY PLAN SELECT Partia FROM Badanie "
+                                "WHERE ") +
+                     kWarunekKoduProbki,
+                 {QStringLiteral("14650011"), QStringLiteral("001"), QStringLiteral("30032022")});
+             !rs.eof(); rs.moveNext())
+            steps += rs.value(QStringLiteral("detail")).toString();
+        return steps;
+    };
+    EXPECT_TRUE(plan().contains(QStringLiteral("USING INDEX ") + kIndeksKoduProbki)) << plan().toStdString();
+
+    // A file that lost it gets it back at its next opening.
+    rok().execute(QStringLiteral("DROP INDEX ") + kIndeksKoduProbki);
+    ASSERT_FALSE(plan().contains(kIndeksKoduProbki));
+    ASSERT_TRUE(ComTworzBazy_Click());
+    EXPECT_TRUE(plan().contains(kIndeksKoduProbki));
 }
 
 TEST_F(YearlyDatabaseTest, FailedCreationLeavesNoFileAndNoYearOpen)

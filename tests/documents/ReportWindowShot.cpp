@@ -7,6 +7,7 @@
 #include "common/ReportWork.h"
 #include "documents/FormDrukRap.h"
 
+#include "platform/ui/Desktop.h"
 #include "platform/ui/WindowOpener.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ void fillWorkDatabase(db::Database& robot)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    trelimor::ui::useDesktopLook(); // as the program looks
     if (argc != 2) {
         std::fputs("usage: report_window_shot <picture.png>\n", stderr);
         return 2;

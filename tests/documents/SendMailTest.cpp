@@ -30,18 +30,19 @@ protected:
     {
         setMailProgram({command, [this](const QUrl& url) {
                             links << url;
-                            return true;
+                            return linkOpens;
                         }});
         std::optional<bool> komunikat;
-        Send_Mail(QStringLiteral("lab@example.pl; piw@example.pl"), QStringLiteral("Protokół nr 12 & 13"),
-                  QStringLiteral("Dzień dobry"), attachment,
-                  [&komunikat](bool handed) { komunikat = handed; });
+        Send_Mail(recipients, QStringLiteral("Protokół nr 12 & 13"), QStringLiteral("Dzień dobry"),
+                  attachment, [&komunikat](bool handed) { komunikat = handed; });
         EXPECT_FALSE(komunikat.has_value()) << "the outcome never comes before the event loop turns";
         EXPECT_TRUE(QTest::qWaitFor([&komunikat] { return komunikat.has_value(); }, 10000));
         return komunikat;
     }
 
     MailProgram saved;
+    QString recipients = QStringLiteral("lab@example.pl; piw@example.pl");
+    bool linkOpens = true; // what opening a mailto: link gives
     QList<QUrl> links;
     Installed<ScriptedDialogs> dialogs;
 };
@@ -84,6 +85,42 @@ TEST_F(SendMailTest, WithoutAMailProgramTheUserAttachesTheFileToAMailtoMessage)
             QByteArray("mailto:lab@example.pl,piw@example.pl?subject=Protok%C3%B3%C5%82%20nr%2012%20%26%2013"
                        "&body=Dzie%C5%84%20dobry"));
     }
+}
+
+TEST_F(SendMailTest, WhenNoMailProgramCanBeReachedTheUserIsToldWhichFileToSend)
+{
+    linkOpens = false;
+    RecordingMailCommand noMailProgram(3);
+    EXPECT_EQ(send(noMailProgram.path()), false);
+    ASSERT_EQ(dialogs->calls().size(), 2u) << "the box about the attachment comes first, as always";
+    EXPECT_EQ(links.size(), 1);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("EKSPORT DO PLIKU"));
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Wiadomość nie została wysłana.")));
+    EXPECT_TRUE(dialogs->last().text.endsWith(QStringLiteral("Wyślij samodzielnie plik: \r\r") + kAttachment))
+        << dialogs->last().text.toStdString();
+
+    EXPECT_EQ(send(noMailProgram.path(), QString()), false);
+    ASSERT_EQ(dialogs->calls().size(), 3u) << "without a file only the failure is told";
+    EXPECT_TRUE(dialogs->last().text.endsWith(QStringLiteral("Wiadomość nie została wysłana.")));
+}
+
+TEST_F(SendMailTest, ARefusedAddressIsNamedAndNothingIsHandedOver)
+{
+    RecordingMailCommand command(0);
+    recipients = QStringLiteral("lab@example.pl; --attach /home/ala/.ssh/id_rsa");
+    EXPECT_EQ(send(command.path()), false);
+    EXPECT_FALSE(command.ran());
+    EXPECT_TRUE(links.isEmpty());
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("EKSPORT DO PLIKU"));
+    EXPECT_TRUE(dialogs->last().text.startsWith(
+        QStringLiteral("Nieprawidłowy adres poczty elektronicznej: „--attach /home/ala/.ssh/id_rsa”.\r")))
+        << dialogs->last().text.toStdString();
+
+    recipients = QStringLiteral("lab@example.pl\npiw@example.pl"); // a line break in the record's field
+    EXPECT_EQ(send(command.path()), false);
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("„lab@example.pl<0A>piw@example.pl”")))
+        << dialogs->last().text.toStdString();
 }
 
 TEST_F(SendMailTest, EachFailureOfTheMailProgramHasItsMessage)

@@ -54,7 +54,8 @@ TEST_F(InstallTest, NewFolderGetsLayoutAndAnIniPointingAtTheMadeFiles)
     const QByteArray bytes = ini.readAll();
     EXPECT_EQ(
         bytes,
-        (QStringLiteral("STALE=%1/Dane/\r\nROBOT=%1/Dane/\r\nRAPORTY=%1/Raporty/\r\n").arg(root)).toLatin1());
+        (QStringLiteral("STALE=%1/Dane/\r\nROBOT=%1/Dane/\r\nRAPORTY=%1/Raporty/\r\nMAILWIW=\r\n").arg(root))
+            .toLatin1());
 
     // The program appends the file names to the values directly.
     QMap<QString, QString> values;
@@ -67,7 +68,8 @@ TEST_F(InstallTest, NewFolderGetsLayoutAndAnIniPointingAtTheMadeFiles)
     EXPECT_TRUE(QFileInfo::exists(values[QStringLiteral("ROBOT")] + QStringLiteral("Robot.sqlite")));
     EXPECT_TRUE(QFileInfo(values[QStringLiteral("RAPORTY")]).isDir());
     EXPECT_TRUE(values[QStringLiteral("RAPORTY")].endsWith(QLatin1Char('/')));
-    EXPECT_EQ(values.size(), 3);
+    EXPECT_TRUE(values[QStringLiteral("MAILWIW")].isEmpty()) << "the user fills in the regional address";
+    EXPECT_EQ(values.size(), 4);
 }
 
 TEST_F(InstallTest, IniIsWrittenInWindows1250AndAFolderItCannotNameIsRefused)

@@ -7,6 +7,7 @@
 #include "common/ModLabor.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/DefaultInstance.h"
+#include "platform/ui/Desktop.h"
 #include "registers/FormZlew.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ void addEstablishment(db::Database& stale, const QStringList& values)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    trelimor::ui::useDesktopLook(); // as the program looks
     if (argc < 2) {
         std::fputs("usage: registers_screenshot <file.png> [frame]\n", stderr);
         return 2;

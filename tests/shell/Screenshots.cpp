@@ -5,6 +5,7 @@
 
 #include "support/TestInstallation.h"
 
+#include "platform/ui/Desktop.h"
 #include "shell/ShellHooks.h"
 #include "shell/Startup.h"
 #include "shell/aMain.h"
@@ -86,6 +87,7 @@ int main(int argc, char* argv[])
     privateFolder(scratch, "TRELIMOR_HOME", QStringLiteral("Trelimor"));
     privateFolder(scratch, "TRELIMOR_NETWORK", QStringLiteral("network"));
     QApplication app(argc, argv);
+    trelimor::ui::useDesktopLook(); // as the program looks
     if (argc < 2) {
         std::fputs("usage: shell_screenshots <folder for the PNG files>\n", stderr);
         return 2;

@@ -1,7 +1,11 @@
 #include "support/RecordingOpener.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QTest>
+#include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +15,8 @@ RecordingOpener::RecordingOpener(bool failOnOpen)
     : m_failOnOpen(failOnOpen)
     , m_defaultResult(QDialog::Rejected)
 {}
+
+RecordingOpener::~RecordingOpener() = default;
 
 RecordingOpener& RecordingOpener::onOpen(const QString& objectName, Handler handler)
 {
@@ -42,7 +48,37 @@ int RecordingOpener::open(QDialog& window)
     (*handler)(window);
     if (window.isVisible())
         window.hide();
+    passFocusOn(window);
     return window.result();
+}
+
+void RecordingOpener::passFocusOn(QDialog& closed)
+{
+    QWindow* hidden = closed.windowHandle();
+    // Activations still on their way (the window's own, asked for at its showing) land first.
+    QCoreApplication::processEvents();
+    if (!hidden || QGuiApplication::focusWindow() != hidden)
+        return;
+    // A hidden window that keeps the focus makes the window it was opened from look active
+    // (its transient child has the focus) and would itself get no activation when shown again.
+    QWidget* next = nullptr;
+    if (QWindow* below = hidden->transientParent())
+        next = QWidget::find(below->winId());
+    if (!next || !next->isVisible()) {
+        if (!m_focusSink) {
+            m_focusSink = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
+            m_focusSink->setObjectName(QStringLiteral("focusSink"));
+            m_focusSink->setGeometry(-10, -10, 1, 1);
+        }
+        next = m_focusSink.get();
+        next->show();
+    }
+    next->activateWindow();
+    if (!QTest::qWaitFor([next] { return QGuiApplication::focusWindow() == next->windowHandle(); }))
+        ADD_FAILURE() << "The focus did not leave the closed window \"" << closed.objectName().toStdString()
+                      << "\"";
+    if (next == m_focusSink.get())
+        m_focusSink->hide();
 }
 
 } // namespace trelimor::test

@@ -1,6 +1,7 @@
 // The main() of every test program: a headless QApplication in a private environment, with
 // guards that fail a test instead of showing a box, opening a modal window or ending the run.
 
+#include "platform/ui/Desktop.h"
 #include "support/QuitRecorder.h"
 #include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     using namespace trelimor;
+    ui::useWindowFont(); // the windows are tested in the font they are laid out for
     ui::setDialogs(std::make_unique<test::ScriptedDialogs>());
     ui::setOpener(std::make_unique<test::RecordingOpener>(true));
     ui::setQuitHandler(std::make_unique<test::QuitRecorder>(true));

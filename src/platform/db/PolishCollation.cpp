@@ -1,6 +1,7 @@
 #include "PolishCollation.h"
 
 #include "Field.h"
+#include "SqlFunction.h"
 
 #include <sqlite3.h>
 
@@ -210,18 +211,6 @@ bool likeFrom(const std::u32string& p, size_t pi, const std::u32string& t, size_
 
 // --- SQL functions ---------------------------------------------------------------------
 
-QString argText(sqlite3_value* v)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
-    return text ? QString::fromUtf8(text, sqlite3_value_bytes(v)) : QString();
-}
-
-void resultText(sqlite3_context* ctx, const QString& s)
-{
-    const QByteArray utf8 = s.toUtf8();
-    sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-}
-
 int collate(void*, int na, const void* a, int nb, const void* b)
 {
     return comparePolishUtf8(static_cast<const char*>(a), na, static_cast<const char*>(b), nb);
@@ -235,7 +224,7 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         return;
     }
     Q_UNUSED(argc);
-    sqlite3_result_int(ctx, jetLike(argText(argv[0]), argText(argv[1])) ? 1 : 0);
+    sqlite3_result_int(ctx, jetLike(sqlArgumentText(argv[0]), sqlArgumentText(argv[1])) ? 1 : 0);
 }
 
 template <QString (QString::*Change)() const&>
@@ -245,7 +234,7 @@ void caseFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_null(ctx);
         return;
     }
-    resultText(ctx, (argText(argv[0]).*Change)());
+    setSqlResultText(ctx, (sqlArgumentText(argv[0]).*Change)());
 }
 
 void lenFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -254,14 +243,14 @@ void lenFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_null(ctx);
         return;
     }
-    sqlite3_result_int64(ctx, argText(argv[0]).size());
+    sqlite3_result_int64(ctx, sqlArgumentText(argv[0]).size());
 }
 
 QDateTime argDate(sqlite3_value* v)
 {
     if (sqlite3_value_type(v) == SQLITE_NULL)
         return {};
-    return dateFromStorage(argText(v));
+    return dateFromStorage(sqlArgumentText(v));
 }
 
 void dateValueFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -271,7 +260,7 @@ void dateValueFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_null(ctx);
         return;
     }
-    resultText(ctx, dateToStorage(QDateTime(dt.date(), QTime(0, 0))));
+    setSqlResultText(ctx, dateToStorage(QDateTime(dt.date(), QTime(0, 0))));
 }
 
 template <int Part>
@@ -284,13 +273,6 @@ void datePartFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
     }
     const QDate d = dt.date();
     sqlite3_result_int(ctx, Part == 0 ? d.year() : Part == 1 ? d.month() : d.day());
-}
-
-void addFunction(sqlite3* handle, const char* name, int args,
-                 void (*fn)(sqlite3_context*, int, sqlite3_value**))
-{
-    sqlite3_create_function_v2(handle, name, args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, fn, nullptr,
-                               nullptr, nullptr);
 }
 
 } // namespace
@@ -313,16 +295,16 @@ bool jetLike(QStringView pattern, QStringView text)
 void registerPolishFunctions(sqlite3* handle)
 {
     sqlite3_create_collation_v2(handle, "PL", SQLITE_UTF8, nullptr, collate, nullptr);
-    addFunction(handle, "like", 2, likeFunction);
-    addFunction(handle, "lower", 1, caseFunction<&QString::toLower>);
-    addFunction(handle, "upper", 1, caseFunction<&QString::toUpper>);
-    addFunction(handle, "lcase", 1, caseFunction<&QString::toLower>);
-    addFunction(handle, "ucase", 1, caseFunction<&QString::toUpper>);
-    addFunction(handle, "len", 1, lenFunction);
-    addFunction(handle, "datevalue", 1, dateValueFunction);
-    addFunction(handle, "year", 1, datePartFunction<0>);
-    addFunction(handle, "month", 1, datePartFunction<1>);
-    addFunction(handle, "day", 1, datePartFunction<2>);
+    addSqlFunction(handle, "like", 2, likeFunction);
+    addSqlFunction(handle, "lower", 1, caseFunction<&QString::toLower>);
+    addSqlFunction(handle, "upper", 1, caseFunction<&QString::toUpper>);
+    addSqlFunction(handle, "lcase", 1, caseFunction<&QString::toLower>);
+    addSqlFunction(handle, "ucase", 1, caseFunction<&QString::toUpper>);
+    addSqlFunction(handle, "len", 1, lenFunction);
+    addSqlFunction(handle, "datevalue", 1, dateValueFunction);
+    addSqlFunction(handle, "year", 1, datePartFunction<0>);
+    addSqlFunction(handle, "month", 1, datePartFunction<1>);
+    addSqlFunction(handle, "day", 1, datePartFunction<2>);
 }
 
 } // namespace trelimor::db

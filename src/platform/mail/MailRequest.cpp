@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace trelimor::mail {
 
 namespace {
@@ -18,7 +20,53 @@ QString withCrLf(QString text)
     return text;
 }
 
+// The characters a local part may hold besides letters and digits (RFC 5322's atext, and the
+// dots between its words).
+const QString localPunctuation = QStringLiteral("!#$%&'*+/=?^_`{|}~.-");
+
+bool isLocalPart(QStringView text)
+{
+    if (text.isEmpty() || text.startsWith(u'-') || text.startsWith(u'.') || text.endsWith(u'.'))
+        return false;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.isLetterOrNumber() || localPunctuation.contains(c); });
+}
+
+// A host name: labels of letters, digits and "-" (never at a label's ends) joined by dots.
+bool isDomain(QStringView text)
+{
+    const auto labels = text.split(u'.');
+    if (labels.size() < 2)
+        return false;
+    for (QStringView label : labels) {
+        if (label.isEmpty() || label.startsWith(u'-') || label.endsWith(u'-'))
+            return false;
+        if (!std::all_of(label.begin(), label.end(),
+                         [](QChar c) { return c.isLetterOrNumber() || c == u'-'; }))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool isPlainAddress(const QString& recipient)
+{
+    const qsizetype at = recipient.indexOf(u'@');
+    if (at < 0 || recipient.indexOf(u'@', at + 1) >= 0)
+        return false;
+    return isLocalPart(QStringView(recipient).left(at)) && isDomain(QStringView(recipient).mid(at + 1));
+}
+
+QString firstRefusedRecipient(const QStringList& recipients)
+{
+    for (const QString& recipient : recipients) {
+        const QString address = recipient.trimmed();
+        if (!address.isEmpty() && !isPlainAddress(address))
+            return recipient;
+    }
+    return {};
+}
 
 QStringList splitRecipients(const QString& addresses)
 {

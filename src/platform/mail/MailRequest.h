@@ -19,6 +19,14 @@ struct MailRequest
 // into trimmed addresses, dropping empty ones.
 QStringList splitRecipients(const QString& addresses);
 
+// Whether a recipient text is one plain mail address (local part "@" domain) that no mail
+// command can take for anything else: no blank, no control character, no second address, no
+// leading "-" (an option), no URI scheme such as "mailto:" (which could carry fields of its own).
+bool isPlainAddress(const QString& recipient);
+// The first recipient that, trimmed, is not a plain address; a null string when all are (empty
+// recipients are left out of a message, so they pass).
+QString firstRefusedRecipient(const QStringList& recipients);
+
 // The mailto: link of a message (RFC 6068): recipients joined by ",", subject and body
 // percent-encoded as UTF-8, every line break of the body as %0D%0A. A link cannot carry an
 // attachment, so the attachment is left out.

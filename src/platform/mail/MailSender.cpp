@@ -1,6 +1,7 @@
 #include "MailSender.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <utility>
@@ -48,7 +49,7 @@ QStringList MailSender::commandArguments(const MailRequest& request)
     if (!request.body.isEmpty())
         arguments << QStringLiteral("--body") << request.body;
     if (!request.attachment.isEmpty())
-        arguments << QStringLiteral("--attach") << request.attachment;
+        arguments << QStringLiteral("--attach") << QFileInfo(request.attachment).absoluteFilePath();
     for (const QString& recipient : request.recipients) {
         const QString address = recipient.trimmed();
         if (!address.isEmpty())
@@ -59,9 +60,21 @@ QStringList MailSender::commandArguments(const MailRequest& request)
 
 bool MailSender::send(const MailRequest& request, Callback done)
 {
-    if (m_process)
+    if (m_busy)
         return false;
+    m_busy = true;
     m_done = std::move(done);
+    const QString refused = firstRefusedRecipient(request.recipients);
+    if (!refused.isNull()) {
+        // Reported from the event loop, as every other outcome is.
+        QMetaObject::invokeMethod(
+            this,
+            [this, refused] {
+                report({MailOutcome::AddressRefused, -1, refused});
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
     m_process = new QProcess(this);
     m_process->setProgram(m_command);
     m_process->setArguments(commandArguments(request));
@@ -86,9 +99,12 @@ bool MailSender::send(const MailRequest& request, Callback done)
 
 void MailSender::report(const MailResult& result)
 {
-    m_process->disconnect(this);
-    m_process->deleteLater();
-    m_process = nullptr;
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->deleteLater();
+        m_process = nullptr;
+    }
+    m_busy = false;
     const Callback done = std::exchange(m_done, {});
     const QPointer<MailSender> alive(this);
     if (done)

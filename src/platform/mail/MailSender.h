@@ -16,6 +16,7 @@ enum class MailOutcome {
     AttachmentUnreadable, // the attachment is missing or may not be read
     NoMailProgram,        // no mail program is set up, or the mail command is missing
     MailProgramFailed,    // the mail program was found but failed
+    AddressRefused,       // a recipient is not one plain address (MailResult::detail holds it)
     Other,                // any other exit code (see MailResult::exitCode)
 };
 
@@ -48,14 +49,17 @@ public:
     // What opens a mailto: link; QDesktopServices::openUrl unless replaced.
     void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
 
-    // The arguments the mail command gets for a message.
+    // The arguments the mail command gets for a message whose recipients are plain addresses.
+    // Subject and body always follow their option, and the attachment is an absolute path, so
+    // no value can be read as an option.
     static QStringList commandArguments(const MailRequest& request);
 
     // Starts the mail command and returns at once. The outcome comes through finished() and,
-    // when given, `done`, both on this object's thread. Returns false (and reports nothing)
-    // while an earlier message is still being handed over.
+    // when given, `done`, both on this object's thread; a recipient that is not a plain address
+    // is refused (AddressRefused) without running the command. Returns false (and reports
+    // nothing) while an earlier message is still being handed over.
     bool send(const MailRequest& request, Callback done = {});
-    bool isBusy() const { return m_process != nullptr; }
+    bool isBusy() const { return m_busy; }
 
     // The fallback without an attachment: opens the message's mailto: link. Returns whether the
     // link could be handed to a program.
@@ -70,6 +74,7 @@ private:
     QString m_command = QStringLiteral("xdg-email");
     UrlOpener m_urlOpener;
     QProcess* m_process = nullptr;
+    bool m_busy = false;
     Callback m_done;
 };
 

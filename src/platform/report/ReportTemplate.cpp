@@ -2,6 +2,8 @@
 
 #include "ReportError.h"
 
+#include "platform/VariantKind.h"
+
 #include <kainjow/mustache.hpp>
 
 #include <QFile>
@@ -33,6 +35,39 @@ std::string escapeHtml(const std::string& text)
     return escaped.toStdString();
 }
 
+// The column totals of a table: every field that holds a number in some row, summed over the
+// rows (a null or text value adds nothing).
+mustache::data totalsOf(const QList<ReportRow>& rows)
+{
+    QMap<QString, double> sums;
+    for (const ReportRow& row : rows)
+        for (const auto& [name, value] : row)
+            if (isNumber(value))
+                sums[name] += value.toDouble();
+    mustache::data totals{mustache::data::type::object};
+    for (auto it = sums.cbegin(); it != sums.cend(); ++it)
+        totals.set(it.key().toStdString(), valueData(it.value()));
+    return totals;
+}
+
+// {{#sum}}{{A}} {{B}}{{/sum}}: renders its text where it stands and adds up the numbers it
+// gives, read as blank-separated words (an empty value adds nothing); a total of 0 prints "0".
+mustache::data sumLambda()
+{
+    return mustache::lambda2([](const std::string& text, const mustache::renderer& render) {
+        double sum = 0;
+        const QStringList words =
+            QString::fromStdString(render(text, false)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& word : words) {
+            bool ok = false;
+            const double number = word.trimmed().toDouble(&ok);
+            if (ok)
+                sum += number;
+        }
+        return formatReportValue(sum).toStdString();
+    });
+}
+
 mustache::data contextOf(const ReportData& data)
 {
     mustache::data root{mustache::data::type::object};
@@ -42,6 +77,7 @@ mustache::data contextOf(const ReportData& data)
 
     mustache::data first{mustache::data::type::object};
     mustache::data count{mustache::data::type::object};
+    mustache::data total{mustache::data::type::object};
     for (const QString& table : data.tableNames()) {
         const auto& rows = data.rows(table);
         mustache::data list{mustache::data::type::list};
@@ -57,10 +93,13 @@ mustache::data contextOf(const ReportData& data)
         if (!rows.isEmpty())
             first.set(key, list.list_value().front());
         count.set(key, std::to_string(rows.size()));
+        total.set(key, totalsOf(rows));
         root.set(key, list);
     }
     root.set("first", first);
     root.set("count", count);
+    root.set("total", total);
+    root.set("sum", sumLambda());
     return root;
 }
 

@@ -16,7 +16,11 @@ namespace trelimor::report {
 //   {{first.Table.Field}}                a field of a table's first row, from anywhere (a one-row
 //                                        table such as Partia or Podatnik used as a section gives
 //                                        its fields as well);
-//   {{count.Table}}                      the number of rows of a table.
+//   {{count.Table}}                      the number of rows of a table;
+//   {{total.Table.Field}}                the sum of a numeric field over the table's rows
+//                                        (empty when no row holds a number there);
+//   {{#sum}}{{A}} {{B}}{{/sum}}          the sum of the numbers its text renders to, separated
+//                                        by blanks (a row's total across its fields).
 // Values are HTML-escaped, line breaks in them become <br>; {{{Field}}} inserts a value unescaped.
 // A null or empty value, and a false yes/no value, print nothing and count as false in a section
 // ({{#Uwagi}}Uwagi: {{Uwagi}}{{/Uwagi}}); a true yes/no value counts as true and prints nothing.

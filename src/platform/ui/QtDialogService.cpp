@@ -1,11 +1,17 @@
 #include "platform/ui/QtDialogService.h"
 
+#include "platform/paths/Folders.h"
 #include "platform/ui/FileFilter.h"
+#include "platform/ui/WindowOpener.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+
+using namespace Qt::StringLiterals;
 
 namespace trelimor::ui {
 
@@ -53,7 +59,7 @@ QMessageBox::StandardButton run(const QString& text, const QString& title, Icon 
 
 QWidget* dialogParent()
 {
-    return QApplication::activeWindow();
+    return openingWindow();
 }
 
 } // namespace
@@ -115,10 +121,24 @@ QString QtDialogService::saveFile(const QString& title, const QString& proposedP
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
 
+std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer)
+{
+    auto dialog = std::make_unique<QPrintDialog>(&printer, dialogParent());
+    // Qt proposes the current or home folder for a PDF; the program keeps its files in Eksport.
+    // The name box is Qt's own control: without it the dialog stays as Qt made it.
+    auto* fileName = dialog->findChild<QLineEdit*>(u"filename"_s);
+    if (fileName && printer.outputFileName().isEmpty()) {
+        QString name = printer.docName().replace(u'/', u'-'); // a "/" would name a folder
+        if (name.isEmpty())
+            name = u"wydruk"_s;
+        fileName->setText(paths::join(paths::exportFolder(), name + u".pdf"_s));
+    }
+    return dialog;
+}
+
 bool QtDialogService::printerSetup(QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, dialogParent());
-    return dialog.exec() == QDialog::Accepted;
+    return buildPrintDialog(printer)->exec() == QDialog::Accepted;
 }
 
 void QtDialogService::beep()

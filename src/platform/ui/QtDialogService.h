@@ -3,6 +3,7 @@
 #include "platform/ui/DialogService.h"
 
 #include <QMessageBox>
+#include <QPrintDialog>
 
 #include <memory>
 
@@ -29,5 +30,9 @@ public:
 std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString& title, Icon icon,
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton);
+
+// Builds, without showing it, the print dialog of the service: printing to a PDF file proposes
+// the program's Eksport folder, under the document's name.
+std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer);
 
 } // namespace trelimor::ui

@@ -3,6 +3,7 @@
 #include <memory>
 
 class QDialog;
+class QWidget;
 
 namespace trelimor::ui {
 
@@ -15,8 +16,18 @@ public:
     virtual int open(QDialog& window) = 0;
 };
 
-// Shows the window modally through the program-wide opener and waits until it is hidden.
+// Shows the window modally through the program-wide opener and waits until it is hidden. The
+// window the user opened it from becomes its transient parent first, so that it stays above it
+// with or without a window manager.
 int openModal(QDialog& window);
+
+// Makes opener the transient parent of a hidden window, breaking a stale link that would close a
+// loop; nothing for a visible window or without an opener.
+void keepAbove(QDialog& window, QWidget* opener);
+
+// The window a new window or box is opened from: the modal window on top, else the active one;
+// null when there is none.
+QWidget* openingWindow();
 
 WindowOpener& opener();
 std::unique_ptr<WindowOpener> setOpener(std::unique_ptr<WindowOpener> opener);

@@ -2,6 +2,7 @@
 
 #include "support/RecordingMailCommand.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -60,6 +61,51 @@ TEST(Mailto, AddressTextsSplitOnSemicolonsAndCommas)
               QStringList({QStringLiteral("lab@example.pl"), QStringLiteral("piw@example.pl"),
                            QStringLiteral("wiw@example.pl")}));
     EXPECT_TRUE(splitRecipients(QString()).isEmpty());
+}
+
+TEST(MailAddress, OnlyOnePlainAddressPerRecipientPasses)
+{
+    for (const char16_t* address : {u"lab@example.pl", u"jan.kowalski+wet@piw.łódź.pl", u"a&b?c@example.pl",
+                                    u"o'neil@sub-domena.example.com"})
+        EXPECT_TRUE(isPlainAddress(QString::fromUtf16(address))) << QString::fromUtf16(address).toStdString();
+    // Anything a mail command could read as an option, a second address or a link of its own.
+    for (const char16_t* address :
+         {u"", u"-lab@example.pl", u"--attach", u"--attach=/etc/passwd", u"lab@example.pl piw@example.pl",
+          u"lab@example.pl,piw@example.pl", u"lab@example.pl\n", u"lab\t@example.pl", u"lab@exa\x01mple.pl",
+          u"mailto:lab@example.pl?attach=/etc/passwd", u"Lab <lab@example.pl>", u"lab", u"lab@",
+          u"@example.pl", u"lab@@example.pl", u"lab@-example.pl", u"lab@example", u".lab@example.pl",
+          u"lab@example..pl"})
+        EXPECT_FALSE(isPlainAddress(QString::fromUtf16(address)))
+            << QString::fromUtf16(address).toStdString();
+
+    EXPECT_TRUE(firstRefusedRecipient({QStringLiteral(" lab@example.pl "), QString()}).isNull());
+    EXPECT_EQ(firstRefusedRecipient(
+                  {QStringLiteral("lab@example.pl"), QStringLiteral("-x@example.pl"), QStringLiteral("--y")}),
+              QStringLiteral("-x@example.pl"));
+}
+
+TEST(MailSender, NoArgumentCanBeReadAsAnOption)
+{
+    MailRequest request = protocolMail();
+    request.subject = QStringLiteral("--attach");
+    request.body = QStringLiteral("-x");
+    request.attachment = QStringLiteral("-protokol.txt"); // a relative name that looks like an option
+    const QStringList arguments = MailSender::commandArguments(request);
+    EXPECT_EQ(arguments,
+              QStringList({QStringLiteral("--subject"), QStringLiteral("--attach"), QStringLiteral("--body"),
+                           QStringLiteral("-x"), QStringLiteral("--attach"),
+                           QDir::current().absoluteFilePath(QStringLiteral("-protokol.txt")),
+                           QStringLiteral("lab@example.pl"), QStringLiteral("piw@example.pl")}));
+
+    RecordingMailCommand command(0);
+    MailSender sender;
+    sender.setCommand(command.path());
+    request = protocolMail();
+    request.recipients.append(QStringLiteral("--attach /home/ala/.ssh/id_rsa"));
+    const MailResult result = sendAndWait(sender, request);
+    EXPECT_EQ(result.outcome, MailOutcome::AddressRefused);
+    EXPECT_EQ(result.detail, QStringLiteral("--attach /home/ala/.ssh/id_rsa"));
+    EXPECT_FALSE(command.ran()) << "a refused message never reaches the mail command";
 }
 
 TEST(MailSender, HandsTheMessageToTheMailCommand)

@@ -125,3 +125,25 @@ TEST(ReportData, SelectionComparesNumbersAsNumbersAndTextsAsTexts)
     EXPECT_FALSE(selectionMatches(QVariant(), 0));
     EXPECT_TRUE(selectionMatches(QDate(2022, 3, 1), QStringLiteral("01.03.2022")));
 }
+
+TEST(ReportTemplate, TotalsAddUpColumnsAndSumAddsUpWhatItsTextRenders)
+{
+    ReportData data;
+    data.addRow(QStringLiteral("Miesiace"), ReportRow{{QStringLiteral("MC"), 1},
+                                                      {QStringLiteral("RodzN"), 3},
+                                                      {QStringLiteral("RodzK"), QVariant()},
+                                                      {QStringLiteral("Opis"), QStringLiteral("12")}});
+    data.addRow(QStringLiteral("Miesiace"), ReportRow{{QStringLiteral("MC"), 2},
+                                                      {QStringLiteral("RodzN"), 4},
+                                                      {QStringLiteral("RodzK"), 10},
+                                                      {QStringLiteral("Opis"), QStringLiteral("x")}});
+    data.addTable(QStringLiteral("Puste"));
+    const QString html =
+        expand(QStringLiteral("{{#Miesiace}}{{MC}}:{{#sum}}{{RodzN}} {{RodzK}}{{/sum}};{{/Miesiace}}"
+                              "|{{total.Miesiace.RodzN}}|{{total.Miesiace.RodzK}}|[{{total.Miesiace.Opis}}]"
+                              "|{{#sum}}{{total.Miesiace.RodzN}} {{total.Miesiace.RodzK}}{{/sum}}"
+                              "|[{{total.Puste.RodzN}}]|{{#sum}}{{total.Puste.RodzN}}{{/sum}}"),
+               data);
+    // Text values are no numbers to a total, a null adds nothing, and an empty sum is 0.
+    EXPECT_EQ(html, QStringLiteral("1:3;2:14;|7|10|[]|17|[]|0"));
+}

@@ -11,6 +11,7 @@
 #include "common/Password.h"
 #include "common/ProgramState.h"
 #include "common/TextHelpers.h"
+#include "platform/ui/Desktop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,6 +74,7 @@ bool save(QWidget& window, const QString& path)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    trelimor::ui::useDesktopLook(); // as the program looks
     if (argc != 2) {
         std::fputs("usage: shell_windows_screenshots <output folder>\n", stderr);
         return 2;

@@ -1,0 +1,33 @@
+#include "CollectorHeader.h"
+
+#include "batch/BatchFields.h"
+#include "common/TextHelpers.h"
+
+namespace trelimor {
+
+std::optional<CollectorHeader> findCollectorHeader(const QStringList& lines)
+{
+    const QString separator = QStringLiteral("|");
+    for (const QString& line : lines) {
+        const QString padded = line.trimmed() + QStringLiteral("|||||");
+        if (!padded.startsWith(QLatin1String("[Partia]")))
+            continue;
+        const auto field = [&padded, &separator](int n) {
+            return PobierzPole(padded, n, separator).toString();
+        };
+        return CollectorHeader{field(1), field(2), field(3)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QDate> collectorDate(const QString& text)
+{
+    if (const std::optional<QDate> date = dataZTekstu(text))
+        return date;
+    const QDate iso = QDate::fromString(text.trimmed(), Qt::ISODate);
+    if (iso.isValid())
+        return iso;
+    return std::nullopt;
+}
+
+} // namespace trelimor

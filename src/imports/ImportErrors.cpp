@@ -1,0 +1,108 @@
+#include "ImportErrors.h"
+
+#include "common/Messages.h"
+
+#include "platform/PlatformError.h"
+#include "platform/db/JetError.h"
+
+using namespace Qt::StringLiterals;
+
+namespace trelimor {
+
+namespace {
+
+const QString kImportZPliku = QStringLiteral("IMPORT Z PLIKU");
+const QString kKontrola = QStringLiteral("KONTROLA POPRAWNOŚCI");
+
+QString code(const ImportedSample& s)
+{
+    return s.wni + QLatin1Char('-') + s.nr + QLatin1Char('-') +
+           (s.dateAsRead.isEmpty() ? s.data : s.dateAsRead);
+}
+
+} // namespace
+
+QString numberAndDescription(const ImportError& e, const QString& separator)
+{
+    return e.number ? QString::number(e.number) + separator + e.description : e.description;
+}
+
+QString sourceSuffix(int source, SourceUnit unit)
+{
+    if (source <= 0)
+        return {};
+    return (unit == SourceUnit::Row ? u" (wiersz %1)"_s : u" (linia %1)"_s).arg(source);
+}
+
+ImportError importErrorOf(const std::exception& error)
+{
+    if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
+        return ImportError::of(jet->number(), jet->description());
+    if (const auto* platform = dynamic_cast<const PlatformError*>(&error))
+        return ImportError::of(0, platform->message());
+    return ImportError::of(0, QString::fromUtf8(error.what()));
+}
+
+void showImportError(const ImportError& e, ConversionText conversion)
+{
+    const QString where = sourceSuffix(e.source, e.unit);
+    switch (e.number) {
+    case ImportError::PathNotFound:
+        PokazUwage(u"Nie odnaleziono ścieżki do pliku!\r"_s + numberAndDescription(e, u"-"_s), kImportZPliku);
+        return;
+    case db::jet::DuplicateKey:
+        PokazUwage(u"Wczytywany numer próbki już istnieje! "_s + e.sampleCode + where, kImportZPliku);
+        return;
+    case db::jet::FieldTooSmall:
+        PokazUwage(u"Jedna z wartości wczytywanego pliku jest nieprawidłowa.\r"
+                   u"Dane nie zostały wczytane prawidłowo.\r"
+                   u"Popraw plik i wczytaj ponownie lub wprowadź dane manualnie.\r"
+                   u"Przeslij plik programiście w celu weryfikacji.\r"_s +
+                       numberAndDescription(e, u"-"_s) + where,
+                   kImportZPliku);
+        return;
+    case db::jet::ConversionError:
+        PokazUwage((conversion == ConversionText::ProgramOption
+                        ? u"Błąd wczytania! Sprawdź opcję programu: 'Wczytuj szyfrowane pliki'!"_s
+                        : u"Błąd wczytania!\rSprawdź plik i wczytaj ponownie!"_s) +
+                       where,
+                   kImportZPliku);
+        return;
+    default:
+        PokazInfo(u"Błąd wczytania! Poinformuj programistę!\r"_s + numberAndDescription(e, {}) + where,
+                  u"IMPORT"_s);
+        return;
+    }
+}
+
+void showStoreRefusal(const StoreResult& refusal, const ImportedSample& s, ConversionText conversion,
+                      SourceUnit unit)
+{
+    const QString where = sourceSuffix(s.source, unit);
+    switch (refusal.kind) {
+    case StoreResult::Kind::Stored:
+        return;
+    case StoreResult::Kind::CodeRepeated:
+    case StoreResult::Kind::CodeTaken:
+        PokazUwage(u"Próbka o numerze: "_s + code(s) + u" już istnieje w bazie danych,\r\npod nr partii: "_s +
+                       BezNullText(refusal.batch) +
+                       u"\r\nNie może być 2 próbek o takim samym numerze identyfikacyjnym!\r\n"
+                       u"Popraw nr próbki w pliku i wczytaj ponownie lub wprowadź dane ręcznie pod innym "
+                       u"numerem próbki!"_s +
+                       where,
+                   kKontrola);
+        return;
+    case StoreResult::Kind::NumberRepeated:
+    case StoreResult::Kind::NumberTaken:
+        PokazUwage(u"Próbka o numerze: "_s + QString::number(s.nrProbki) +
+                       u" już istnieje.\r\nPopraw nr próbki!"_s + where,
+                   kKontrola);
+        return;
+    case StoreResult::Kind::WriteFailed:
+        showImportError({refusal.error->number(), refusal.error->description(), s.source, code(s), unit},
+                        conversion);
+        return;
+    }
+}
+
+} // namespace trelimor

@@ -1,0 +1,78 @@
+// Format D: the establishment's text file of ";" fields.
+
+#include "PlantFiles.h"
+#include "PlantValues.h"
+
+#include "common/Messages.h"
+
+namespace trelimor {
+
+namespace {
+
+const QString kInformacja = QStringLiteral("INFORMACJA");
+
+bool startsWithDigit(const QString& line)
+{
+    return !line.isEmpty() && line.at(0).unicode() >= '0' && line.at(0).unicode() <= '9';
+}
+
+} // namespace
+
+QStringList splitPlantLine(const QString& line)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == u'"') {
+            quoted = !quoted;
+        } else if (c == u';' && !quoted) {
+            fields << field;
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields << field;
+    return fields;
+}
+
+ImportRead readPlantFormatD(const QStringList& lines)
+{
+    ImportRead result;
+    if (!lines.isEmpty() && lines.first().mid(8, 13) != u"WetNumerIdent") {
+        result.problem = ReadProblem::of(ReadProblem::Kind::BadHeader, 1);
+        return result;
+    }
+    if (lines.size() < 2) {
+        result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
+        return result;
+    }
+    for (int n = 1; n < lines.size() && startsWithDigit(lines.at(n)); ++n) {
+        const QStringList f = splitPlantLine(lines.at(n));
+        const auto field = [&f](int i) { return i < f.size() ? f.at(i) : QString(); };
+        ImportedSample s;
+        s.source = n + 1;
+        s.wni = field(1);
+        s.data = field(3);
+        if ((result.problem = setSampleNumber(s, field(2), s.source)))
+            return result;
+        const QString plec = field(6);
+        if (plec != u"męska" && plec != u"żeńska")
+            PokazInfo(QStringLiteral("Płęś musi być męska lub żeńska!"), kInformacja);
+        const QString nrGospod = field(9);
+        if (nrGospod.isEmpty())
+            PokazInfo(
+                QStringLiteral("Pole 'Identyfikator stada' nie może być puste!\rUzupełnij po wczytaniu!"),
+                kInformacja);
+        addIdentityFields(s);
+        addAnimalFields(s, {field(4), field(5), plantSpecies(field(13)), plec, field(7), field(11), field(12),
+                            field(10), nrGospod});
+        // The line's remark belongs to its sample.
+        setField(s, "Uwagi", field(8));
+        result.samples << s;
+    }
+    return result;
+}
+
+} // namespace trelimor

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <exception>
+#include <vector>
+
+namespace trelimor {
+
+// A laboratory's results file, as its own program writes it: lines of "|"-separated fields; a
+// header "[WynikPartia]" naming the county (field 2) and a day of the results' month (field 8);
+// holding lines "[PartiaG]" with the holding's herd number (field 1); and result lines, one per
+// animal, each with nine test flags and the tests' values.
+
+// One result line.
+struct ResultLine
+{
+    int lineNumber = 0;  // in the file, from 1
+    qint16 herd = 0;     // field 0, the sample's NrStado
+    qint16 sample = 0;   // field 1, the sample's NrProbki
+    QString earTag;      // field 3
+    QString species;     // field 4
+    QString holdingHerd; // the herd number of the latest holding line before it, empty without one
+    QStringList fields;  // every field; an absent one is the empty text
+};
+
+struct ResultsFile
+{
+    enum class Outcome {
+        Read,        // the header was accepted and every line after it read
+        NoHeader,    // no "[WynikPartia]" line at all
+        OtherCounty, // the header names another county than the active one
+        OtherMonth,  // the header's day lies in another month than the working date
+    };
+    Outcome outcome = Outcome::NoHeader;
+    QString county; // the header's, as written
+    QString month;  // the header's, as "yyyymm" (the field as it stands when it is no date)
+    std::vector<ResultLine> lines;
+};
+
+// A result line whose herd or sample number is no 16-bit whole number: the run-time error
+// number (13 type mismatch, 6 overflow) with its Polish description, and the line.
+class ResultValueError : public std::exception
+{
+public:
+    ResultValueError(int number, QString description, int lineNumber);
+
+    int number() const { return m_number; }
+    const QString& description() const { return m_description; }
+    int lineNumber() const { return m_lineNumber; }
+    const char* what() const noexcept override { return m_what.constData(); }
+
+private:
+    int m_number;
+    QString m_description;
+    int m_lineNumber;
+    QByteArray m_what;
+};
+
+// Reads the lines of a results file: lines before the header are ignored, the header is checked
+// against the county code and the working date's month (the county first), and after it every
+// non-blank line is a holding or a result line; a second header is read as a result line. Reading
+// ends at the first refusal of the header. Throws ResultValueError.
+ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate);
+
+// One test of the file: its result table, the field of its flag and where its values go.
+struct ResultTest
+{
+    QString table;
+    int flagField;
+    int firstValueField;
+    QStringList columns; // in the order of the fields from firstValueField on
+};
+
+// The nine tests in the order of their flags: EBB, Br, NZK, ZSt, Nos, Q, IBRIPV, Par, BrOK.
+const std::vector<ResultTest>& resultTests();
+
+// The test's values are written only when its flag is exactly "T".
+bool isFlagged(const ResultLine& line, const ResultTest& test);
+QStringList valuesOf(const ResultLine& line, const ResultTest& test);
+
+} // namespace trelimor

@@ -1,0 +1,166 @@
+#include "ResultsImport.h"
+
+#include "ImportErrors.h"
+#include "ResultWrites.h"
+#include "ResultsFile.h"
+#include "TextLines.h"
+
+#include "batch/FormPartia.h"
+#include "common/DataControl.h"
+#include "common/Messages.h"
+#include "common/ModLabor.h"
+#include "common/ProgramState.h"
+
+#include "platform/ui/DialogService.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace trelimor {
+
+namespace {
+
+const QString kInformacja = QStringLiteral("INFORMACJA");
+const QString kFilter = QStringLiteral("All Files (*.*)|*.*|Tekst (*.txt)|*.txt");
+// The summary names at most this many of the skipped lines' ear tags.
+constexpr qsizetype kTagsShown = 10;
+
+// The window locked for the import's length (its date label too); unlock() at every end.
+class Lock
+{
+public:
+    explicit Lock(FormPartia& window)
+        : m_window(window)
+    {
+        m_window.Klawisze(false, false);
+    }
+    ~Lock() { unlock(); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+    void showWaitNotice()
+    {
+        m_window.FrameCzekaj->show();
+        m_window.FrameCzekaj->raise();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        m_window.setCursor(Qt::WaitCursor);
+    }
+    void unlock()
+    {
+        if (m_unlocked)
+            return;
+        m_unlocked = true;
+        m_window.FrameCzekaj->hide();
+        m_window.unsetCursor();
+        m_window.Klawisze(true, false);
+    }
+
+private:
+    FormPartia& m_window;
+    bool m_unlocked = false;
+};
+
+void showError(const std::exception& error)
+{
+    int number = 0;
+    QString description;
+    QString where;
+    if (const auto* value = dynamic_cast<const ResultValueError*>(&error)) {
+        number = value->number();
+        description = value->description();
+        where = sourceSuffix(value->lineNumber(), SourceUnit::Line);
+    } else {
+        const ImportError e = importErrorOf(error);
+        number = e.number;
+        description = e.description;
+    }
+    PokazInfo(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!") +
+                  (number ? QString::number(number) : QStringLiteral("\r")) + description + where,
+              QStringLiteral("IMPORT"));
+}
+
+QString summary(const QString& path, const ResultPlan& plan)
+{
+    QString text = QStringLiteral("Wczytano wyniki z pliku ") + QDir::toNativeSeparators(path) +
+                   QStringLiteral(".\rZapisane wiersze wyników: ") + QString::number(plan.writtenLines) +
+                   QStringLiteral("\rPominięte wiersze (brak jednej pasującej próbki): ") +
+                   QString::number(plan.skippedTags.size());
+    if (!plan.skippedTags.isEmpty()) {
+        text += QStringLiteral("\rNumery kolczyków pominiętych wierszy: ") +
+                plan.skippedTags.mid(0, kTagsShown).join(QStringLiteral(", "));
+        if (plan.skippedTags.size() > kTagsShown)
+            text += QStringLiteral(" ...");
+    }
+    return text;
+}
+
+} // namespace
+
+void ComWczytWynik_Click(FormPartia& okno)
+{
+    if (okno.DataPartia->recordCount() == 0)
+        return;
+    Lock lock(okno);
+    const QString folder = QDir::currentPath();
+    try {
+        const QString path = ui::dialogs().openFile(QStringLiteral("Otwórz"), QString(), kFilter, 2);
+        if (path.isEmpty()) {
+            // Cancelled: silently, as every error trap ends.
+            okno.TrybWczytywania.clear();
+            lock.unlock();
+            QDir::setCurrent(folder);
+            return;
+        }
+        const QStringList lines = readTextLines(path);
+        lock.showWaitNotice();
+
+        const ResultsFile file =
+            readResultsFile(lines, programState().countyCode(), programState().workingDate());
+        switch (file.outcome) {
+        case ResultsFile::Outcome::NoHeader:
+            lock.unlock();
+            PokazUwage(
+                QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"),
+                QStringLiteral("WCZYTYWANIE"));
+            return;
+        case ResultsFile::Outcome::OtherCounty:
+            okno.TrybWczytywania.clear();
+            lock.unlock();
+            PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki przeznaczone dla powiatu: ") +
+                           file.county + QStringLiteral("\rPrzerywam wczytywanie pliku!"),
+                       kInformacja);
+            return;
+        case ResultsFile::Outcome::OtherMonth:
+            okno.TrybWczytywania.clear();
+            lock.unlock();
+            PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki z miesiąca: ") + file.month +
+                           QStringLiteral("\rZmień datę i czytaj ponownie!"),
+                       kInformacja);
+            return;
+        case ResultsFile::Outcome::Read:
+            break;
+        }
+
+        const ResultPlan plan = planResults(ModLabor().BazaRok, file.lines);
+        if (plan.herdMismatch) {
+            okno.TrybWczytywania.clear();
+            lock.unlock();
+            PokazInfo(QStringLiteral("Wczytywany wynik dla numeru kolczyka: ") + plan.herdMismatch->earTag +
+                          QStringLiteral(", nie pasuje do siedziby stada o numerze: ") +
+                          plan.herdMismatch->holdingHerd + QStringLiteral("\rPrzerywam wczytywanie wyników!"),
+                      kInformacja);
+            return;
+        }
+        writeResults(ModLabor().BazaRok, plan);
+        QDir::setCurrent(folder);
+        lock.unlock();
+        PokazInfo(summary(path, plan), kInformacja);
+    } catch (const std::exception& e) {
+        okno.TrybWczytywania.clear();
+        lock.unlock();
+        QDir::setCurrent(folder);
+        showError(e);
+    }
+}
+
+} // namespace trelimor

@@ -1,0 +1,23 @@
+#include "ErrorText.h"
+
+#include "platform/db/JetError.h"
+#include "platform/ui/DialogService.h"
+
+using namespace Qt::StringLiterals;
+
+namespace trelimor {
+
+QString numberAndDescription(const std::exception& error)
+{
+    if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
+        return QString::number(jet->number()) + jet->description();
+    return QString::fromUtf8(error.what());
+}
+
+void showListingError(const std::exception& error)
+{
+    ui::dialogs().message(u"Błąd eksportu! "_s + numberAndDescription(error), u"EKSPORT DO PLIKU"_s,
+                          ui::Icon::Information);
+}
+
+} // namespace trelimor

@@ -1,0 +1,160 @@
+#include "export/CGUnzipFiles.h"
+#include "export/CodeModule.h"
+
+#include "support/Installed.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+using namespace trelimor;
+using namespace trelimor::test;
+
+namespace {
+
+struct Entry
+{
+    QByteArray name;
+    QByteArray bytes;
+    QDateTime modified = QDateTime(QDate(2007, 3, 5), QTime(9, 7));
+};
+
+// An archive holding exactly these entries, names as given (also hostile ones).
+void makeArchive(const QString& path, const std::vector<Entry>& entries)
+{
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(archive, nullptr);
+    for (const Entry& entry : entries) {
+        zip_source_t* source =
+            zip_source_buffer(archive, entry.bytes.constData(), zip_uint64_t(entry.bytes.size()), 0);
+        const zip_int64_t index = zip_file_add(archive, entry.name.constData(), source, ZIP_FL_ENC_UTF_8);
+        ASSERT_GE(index, 0) << zip_strerror(archive);
+        zip_file_set_mtime(archive, zip_uint64_t(index), time_t(entry.modified.toSecsSinceEpoch()), 0);
+    }
+    ASSERT_EQ(zip_close(archive), 0);
+}
+
+class UnzipTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        archive = dir.filePath(QStringLiteral("wyniki.zip"));
+        target = dir.filePath(QStringLiteral("cel"));
+        makeArchive(archive, {{"Eksport/plik.txt", "nowy"}, {"opis.txt", "opis"}});
+    }
+    QString inTarget(const QString& relative) const { return QDir(target).filePath(relative); }
+
+    QTemporaryDir dir;
+    QString archive;
+    QString target;
+    Installed<ScriptedDialogs> dialogs;
+};
+
+TEST_F(UnzipTest, ANewObjectUnpacksEveryEntryWithItsFolders)
+{
+    CGUnzipFiles unzip;
+    EXPECT_EQ(unzip.MessageLevel(), 2);
+    EXPECT_TRUE(unzip.HonorDirectories() && unzip.OverWriteFiles() && unzip.CaseSensitive());
+    EXPECT_FALSE(unzip.ExtractNewer() || unzip.PromptOverwrite() || unzip.TestZip() || unzip.Verbose());
+    EXPECT_EQ(unzip.ExtractList(), 0);
+    EXPECT_TRUE(unzip.ZipFileName().isEmpty() && unzip.ExtractDir().isEmpty());
+
+    EXPECT_EQ(unzip.Unzip(archive, target), 0) << unzip.GetLastMessage().toStdString();
+    EXPECT_EQ(readFile(inTarget(QStringLiteral("Eksport/plik.txt"))), "nowy");
+    EXPECT_EQ(readFile(inTarget(QStringLiteral("opis.txt"))), "opis");
+    EXPECT_EQ(unzip.ZipFileName(), archive);
+    EXPECT_EQ(unzip.ExtractDir(), target);
+
+    // Empty arguments keep the names set; without folders every entry goes into the target.
+    unzip.setExtractDir(dir.filePath(QStringLiteral("plasko")));
+    unzip.setHonorDirectories(false);
+    EXPECT_EQ(unzip.Unzip(QString(), QString()), 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("plasko/plik.txt"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("plasko/Eksport"))));
+
+    // The library takes its numbers in 16 bits.
+    unzip.setMessageLevel(40000);
+    try {
+        unzip.Unzip(QString(), QString());
+        ADD_FAILURE() << "no overflow";
+    } catch (const ZipLayerError& e) {
+        EXPECT_EQ(e.number(), 6);
+        EXPECT_EQ(e.source(), QStringLiteral("CGUnZipFiles::Unzip"));
+    }
+}
+
+TEST_F(UnzipTest, AnExistingFileIsReplacedKeptOrTheWorkStoppedAsTheOptionsSay)
+{
+    writeFile(inTarget(QStringLiteral("opis.txt")), "stary");
+    CGUnzipFiles unzip;
+    unzip.setOverWriteFiles(false);
+    EXPECT_EQ(unzip.Unzip(archive, target), 0);
+    EXPECT_EQ(readFile(inTarget(QStringLiteral("opis.txt"))), "stary") << "neither overwrite nor a question";
+    EXPECT_TRUE(dialogs->calls().empty());
+
+    unzip.setPromptOverwrite(true);
+    dialogs->answerNo().answerNo(); // both files are there now
+    EXPECT_EQ(unzip.Unzip(archive, target), 0);
+    EXPECT_EQ(readFile(inTarget(QStringLiteral("opis.txt"))), "stary");
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    EXPECT_EQ(dialogs->last().kind, DialogCall::Kind::YesNoCancel);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("VBUnZip32 - File Already Exists!"));
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Overwrite ") + inTarget(QStringLiteral("opis.txt")) + u'?');
+
+    QFile::remove(inTarget(QStringLiteral("Eksport/plik.txt")));
+    dialogs->answerCancel();
+    EXPECT_NE(unzip.Unzip(archive, target), 0);
+    EXPECT_FALSE(QFile::exists(inTarget(QStringLiteral("Eksport/plik.txt")))) << "Cancel writes nothing";
+
+    dialogs->answerYes();
+    EXPECT_EQ(unzip.Unzip(archive, target), 0);
+    EXPECT_EQ(readFile(inTarget(QStringLiteral("opis.txt"))), "opis");
+}
+
+TEST_F(UnzipTest, AnEntryNamedOutsideTheTargetIsRefusedAndNothingIsWritten)
+{
+    for (const QByteArray& hostile : {QByteArray("../poza.txt"), QByteArray("a/../../poza.txt"),
+                                      QByteArray("/tmp/poza.txt"), QByteArray("..\\poza.txt")}) {
+        SCOPED_TRACE(hostile.toStdString());
+        const QString evil = dir.filePath(QStringLiteral("zly.zip"));
+        makeArchive(evil, {{"dobry.txt", "dobry"}, {hostile, "zly"}});
+        CGUnzipFiles unzip;
+        EXPECT_NE(unzip.Unzip(evil, target), 0);
+        EXPECT_FALSE(unzip.GetLastMessage().isEmpty());
+        EXPECT_FALSE(QFile::exists(inTarget(QStringLiteral("dobry.txt"))));
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("poza.txt"))));
+    }
+}
+
+TEST_F(UnzipTest, ListsAndTestsWithoutUnpacking)
+{
+    CGUnzipFiles unzip;
+    unzip.setExtractList(1);
+    EXPECT_EQ(unzip.Unzip(archive, target), 0);
+    EXPECT_FALSE(QDir(target).exists());
+    const QStringList lines = CodeModule().listingText.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4); // header, two entries, nothing after the last CR LF
+    EXPECT_EQ(CodeModule().listingLines, 2);
+    EXPECT_EQ(lines[0], QStringLiteral("Filename:").leftJustified(52) +
+                            QStringLiteral("Size     Date     Time").leftJustified(28));
+    EXPECT_EQ(lines[1], QStringLiteral("Eksport/plik.txt").leftJustified(50) +
+                            QStringLiteral("      4  03/05/07   9:07").leftJustified(30));
+
+    unzip.setExtractList(0);
+    unzip.setTestZip(true);
+    EXPECT_EQ(unzip.Unzip(archive, target), 0);
+    EXPECT_FALSE(QDir(target).exists());
+    EXPECT_NE(unzip.Unzip(dir.filePath(QStringLiteral("nie_ma.zip")), target), 0);
+    EXPECT_FALSE(unzip.GetLastMessage().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace trelimor::test {
+
+// Makes laboratory results files as the laboratory's program writes them: Windows-1250, the
+// header, holding lines and result lines of "|"-separated fields, with the line ends asked for.
+class ResultsFileMaker
+{
+public:
+    // "[WynikPartia]" with the county code in field 2 and the day of the results in field 8.
+    ResultsFileMaker& header(const QString& county, const QString& day);
+    // "[PartiaG]" with the holding's herd number in field 1.
+    ResultsFileMaker& holding(const QString& herd);
+    // A result line: herd and sample numbers, ear tag and species; the nine flags in the order
+    // EBB, Br, NZK, ZSt, Nos, Q, IBRIPV, Par, BrOK; values by their field number (21 to 43).
+    ResultsFileMaker& result(const QString& herd, const QString& sample, const QString& earTag,
+                             const QString& species, const QStringList& flags,
+                             const QMap<int, QString>& values);
+    // Any other line, as it stands.
+    ResultsFileMaker& line(const QString& text);
+
+    QByteArray bytes(const QByteArray& lineEnd = "\r\n") const;
+    // Writes the file and returns its path.
+    QString write(const QString& path, const QByteArray& lineEnd = "\r\n") const;
+
+private:
+    QStringList m_lines;
+};
+
+} // namespace trelimor::test

@@ -1,0 +1,228 @@
+#include "ImportFixture.h"
+#include "ResultsFileMaker.h"
+
+#include "batch/BatchRows.h"
+#include "support/YearShapes.h"
+
+#include <QDir>
+
+using namespace trelimor;
+using namespace trelimor::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kTagA = u"PL000000000001"_s; // herd 1, sample 1, group 11
+const QString kTagB = u"PL000000000002"_s; // herd 1, sample 2, group 11
+const QString kTagC = u"PL000000000003"_s; // herd 2, sample 1, group 12
+const QStringList kEbbAndBr{u"T"_s, u"T"_s, u"t"_s, u"N"_s, u"N"_s, u"N"_s, u"N"_s, u"N"_s, u" T"_s};
+const QMap<int, QString> kValues{{21, u"0,12"_s}, {22, u"A1"_s},     {23, u"ujemny"_s},  {24, u"-"_s},
+                                 {25, u"1:20"_s}, {26, u""_s},       {27, u"0,3"_s},     {28, u"ujemny"_s},
+                                 {29, u"5"_s},    {30, u"ujemny"_s}, {31, u"dodatni"_s}, {43, u"dodatni"_s}};
+
+class ResultsImportTest : public ImportFixture
+{
+protected:
+    // A serology year: batch 1 with two holdings, three samples and some of their result rows.
+    void SetUp() override
+    {
+        ImportFixture::SetUp();
+        zaloguj();
+        applyStatisticsShape(rok());
+        applySerologyShape(rok());
+        wstaw(rok(), u"Partia"_s, {{u"Partia"_s, 1}, {u"KodZakladu"_s, u"30010001"_s}});
+        wstaw(rok(), u"PartiaG"_s, {{u"PartiaG"_s, 11}, {u"Partia"_s, 1}, {u"NRGOSPOD"_s, u"PL0001"_s}});
+        wstaw(rok(), u"PartiaG"_s, {{u"PartiaG"_s, 12}, {u"Partia"_s, 1}, {u"NRGOSPOD"_s, u"PL0002"_s}});
+        const auto sample = [this](const QString& tag, int herd, int number, int group) {
+            wstaw(rok(), u"Badanie"_s,
+                  {{u"Partia"_s, 1},
+                   {u"NrKolczyka"_s, tag},
+                   {u"NrStado"_s, herd},
+                   {u"NrProbki"_s, number},
+                   {u"Gatunek"_s, u"Bydło"_s},
+                   {u"PartiaG"_s, group}});
+        };
+        sample(kTagA, 1, 1, 11);
+        sample(kTagB, 1, 2, 11);
+        sample(kTagC, 2, 1, 12);
+        for (const auto& [table, group, number] :
+             std::vector<std::tuple<QString, int, int>>{{u"EBB"_s, 11, 1},
+                                                        {u"Br"_s, 11, 1},
+                                                        {u"NZK"_s, 11, 1},
+                                                        {u"BrOK"_s, 11, 1},
+                                                        {u"EBB"_s, 11, 2},
+                                                        {u"EBB"_s, 12, 1},
+                                                        {u"EBB"_s, 12, 1}})
+            wstaw(rok(), table, {{u"Partia"_s, group}, {u"NrProbki"_s, number}});
+        otworzOknoPartii();
+    }
+
+    // The main road's file: two holdings, a line for a sample of another herd number, a line
+    // for no sample, a blank line.
+    ResultsFileMaker mainRoad() const
+    {
+        ResultsFileMaker file;
+        file.line(u"Wyniki badań serologicznych"_s)
+            .header(u"1465"_s, u"15.03.2022"_s)
+            .holding(u"PL0001"_s)
+            .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
+            .result(u"7"_s, u"2"_s, kTagB, u"Bydło"_s, kEbbAndBr, kValues)
+            .result(u"1"_s, u"3"_s, u"PL999999999999"_s, u"Bydło"_s, kEbbAndBr, kValues)
+            .line(u"  "_s)
+            .holding(u"PL0002"_s)
+            .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, kValues);
+        return file;
+    }
+
+    // "&Wczytaj wynik" with the file chosen in its Open dialog; the boxes it showed after it.
+    std::vector<DialogCall> wczytaj(const QString& path)
+    {
+        const std::size_t before = dialogs->calls().size();
+        dialogs->answerFile(path);
+        okno().ComWczytWynik->click();
+        EXPECT_TRUE(okno().ComDodajPr->isEnabled()) << "the window is unlocked at every end";
+        EXPECT_TRUE(okno().FrameCzekaj->isHidden());
+        return {dialogs->calls().begin() + qsizetype(before) + 1, dialogs->calls().end()};
+    }
+    QString plik(const QString& name) const { return folders.path(name); }
+
+    // Every result row as "table|Partia|NrProbki|values...", in table and row order.
+    QStringList resultRows()
+    {
+        QStringList rows;
+        for (const QString& table : serologyResultTables()) {
+            for (const QVariantMap& row : wiersze(u"SELECT * FROM "_s + table + u" ORDER BY rowid"_s)) {
+                QStringList values{table, row.value(u"Partia"_s).toString(),
+                                   row.value(u"NrProbki"_s).toString()};
+                for (const QString& column : serologyResultColumns(table))
+                    values << (row.value(column).isNull() ? u"∅"_s : row.value(column).toString());
+                rows << values.join(u'|');
+            }
+        }
+        return rows;
+    }
+};
+
+TEST_F(ResultsImportTest, WritesTheFlaggedTestsOfTheMatchingSamplesIntoTheirExistingRows)
+{
+    const QStringList before = resultRows();
+    for (const QByteArray& lineEnd : {QByteArray("\r\n"), QByteArray("\n")}) {
+        SCOPED_TRACE(lineEnd == "\n" ? "LF" : "CR LF");
+        okno().TrybWczytywania = u"WczytAuto"_s;
+        const std::vector<DialogCall> boxes = wczytaj(mainRoad().write(plik(u"wyniki.txt"_s), lineEnd));
+        EXPECT_EQ(dialogs->calls()[dialogs->calls().size() - boxes.size() - 1].filter,
+                  u"All Files (*.*)|*.*|Tekst (*.txt)|*.txt"_s);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, u"INFORMACJA"_s);
+        EXPECT_EQ(boxes[0].text,
+                  u"Wczytano wyniki z pliku "_s + QDir::toNativeSeparators(plik(u"wyniki.txt"_s)) +
+                      u".\rZapisane wiersze wyników: 2\r"
+                      "Pominięte wiersze (brak jednej pasującej próbki): 2\r"
+                      "Numery kolczyków pominiętych wierszy: PL000000000002, PL999999999999"_s);
+        EXPECT_EQ(okno().TrybWczytywania, u"WczytAuto"_s) << "a normal end leaves the auto-load mode";
+    }
+
+    QStringList expected = before;
+    // Sample A: EBB and Br; its NZK flag "t" and its BrOK flag " T" are no "T".
+    expected[0] = u"EBB|11|1|0,12|A1|ujemny"_s;
+    expected[4] = u"Br|11|1|-|1:20||0,3|ujemny|5|ujemny"_s;
+    // Sample C: the first of its two EBB rows; it has no Br row, and none is made.
+    expected[2] = u"EBB|12|1|0,12|A1|ujemny"_s;
+    EXPECT_EQ(resultRows(), expected);
+}
+
+TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
+{
+    const QStringList before = resultRows();
+    struct Case
+    {
+        const char* name;
+        ResultsFileMaker file;
+        QString title;
+        QString text;
+        bool endsAutoLoad = true;
+    };
+    const std::vector<Case> cases{
+        {"no header", ResultsFileMaker().line(u"1|1|1|"_s + kTagA).line(u"[Partia]|1465|"_s),
+         u"WCZYTYWANIE"_s, u"Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"_s,
+         false},
+        {"another county, checked before the month",
+         ResultsFileMaker()
+             .header(u"1402"_s, u"15.02.2022"_s)
+             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues),
+         u"INFORMACJA"_s,
+         u"Wczytywany plik zawiera wyniki przeznaczone dla powiatu: 1402\rPrzerywam wczytywanie pliku!"_s},
+        {"another month",
+         ResultsFileMaker()
+             .header(u"1465"_s, u"15.02.2022"_s)
+             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues),
+         u"INFORMACJA"_s,
+         u"Wczytywany plik zawiera wyniki z miesiąca: 202202\rZmień datę i czytaj ponownie!"_s},
+        {"a sample of another holding than its line's",
+         ResultsFileMaker()
+             .header(u"1465"_s, u"15.03.2022"_s)
+             .holding(u"PL0001"_s)
+             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
+             .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, kValues),
+         u"INFORMACJA"_s,
+         u"Wczytywany wynik dla numeru kolczyka: PL000000000003, nie pasuje do siedziby stada o numerze: "
+         u"PL0001\r"
+         "Przerywam wczytywanie wyników!"_s},
+        {"a value too long for its column, met after another line was written",
+         ResultsFileMaker()
+             .header(u"1465"_s, u"15.03.2022"_s)
+             .holding(u"PL0001"_s)
+             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
+             .holding(u"PL0002"_s)
+             .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, {{22, QString(21, u'x')}}),
+         u"IMPORT"_s, u"Błąd wczytania! Poinformuj dostawcę programu!3163"_s},
+        {"a second header, read as a result line", mainRoad().header(u"1465"_s, u"15.03.2022"_s), u"IMPORT"_s,
+         u"Błąd wczytania! Poinformuj dostawcę programu!13Niezgodność typów (linia 10)"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        okno().TrybWczytywania = u"WczytAuto"_s;
+        const std::vector<DialogCall> boxes = wczytaj(c.file.write(plik(u"wyniki.txt"_s)));
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, c.title);
+        // The whole text, or its beginning where the engine's description follows.
+        EXPECT_EQ(boxes[0].text.left(c.text.size()), c.text);
+        EXPECT_EQ(resultRows(), before);
+        EXPECT_EQ(okno().TrybWczytywania.isEmpty(), c.endsAutoLoad);
+    }
+}
+
+TEST_F(ResultsImportTest, ACancelledDialogEndsSilently)
+{
+    okno().TrybWczytywania = u"WczytAuto"_s;
+    const std::size_t before = dialogs->calls().size();
+    dialogs->answerCancel();
+    okno().ComWczytWynik->click();
+    EXPECT_EQ(dialogs->calls().size(), before + 1);
+    EXPECT_TRUE(okno().TrybWczytywania.isEmpty());
+    EXPECT_TRUE(okno().ComDodajPr->isEnabled());
+}
+
+class ResultsImportWithoutSerologyTest : public ImportFixture
+{
+};
+
+TEST_F(ResultsImportWithoutSerologyTest, AYearWithoutTheSerologyShapeEndsInTheErrorReport)
+{
+    zaloguj();
+    dodajPartie(rok(), 1, 2);
+    otworzOknoPartii();
+    const QString path = ResultsFileMaker()
+                             .header(u"1465"_s, u"15.03.2022"_s)
+                             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
+                             .write(folders.path(u"wyniki.txt"_s));
+    dialogs->answerFile(path);
+    okno().ComWczytWynik->click();
+    EXPECT_EQ(dialogs->last().title, u"IMPORT"_s);
+    EXPECT_TRUE(dialogs->last().text.startsWith(u"Błąd wczytania! Poinformuj dostawcę programu!"_s))
+        << dialogs->last().text.toStdString();
+    EXPECT_FALSE(rok().hasTable(u"EBB"_s));
+    EXPECT_TRUE(okno().ComDodajPr->isEnabled());
+}
+
+} // namespace
