@@ -15,4 +15,8 @@ QByteArray bytesOf(const uint8_t* data, size_t size);
 // is there) for parsers that read a file by its path; the path.
 QString scratchFile(const QByteArray& bytes, const QString& suffix);
 
+// Boxes are recorded by nobody: a message goes nowhere, a question is answered No, a file or
+// printer dialog is cancelled. For parsers that tell the user of what they meet.
+void installSilentDialogs();
+
 } // namespace trelimor::fuzz

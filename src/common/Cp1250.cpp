@@ -47,21 +47,6 @@ QChar character(int c)
     return tables().toChar[size_t(((c % 256) + 256) % 256)];
 }
 
-std::optional<QStringList> textLines(const QByteArray& bytes)
-{
-    QStringDecoder decoder("windows-1250");
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    return lines;
-}
-
 void appendEncoded(QStringView text, QByteArray& out)
 {
     const Tables& t = tables();

@@ -5,8 +5,6 @@
 #include <QStringList>
 #include <QStringView>
 
-#include <optional>
-
 namespace trelimor::cp1250 {
 
 // Characters as codes of the Windows-1250 code page the stored texts were made in. The five
@@ -15,9 +13,6 @@ namespace trelimor::cp1250 {
 int code(QChar ch);        // -1 for a character the page lacks
 QChar character(int code); // code taken modulo 256
 
-// The lines of a text file written in the code page, with CR LF (or LF) line ends; the line end
-// after the last line makes no empty line. Nothing when the bytes hold a code the page lacks.
-std::optional<QStringList> textLines(const QByteArray& bytes);
 // Appends the text's bytes in the code page to out; a character the page lacks becomes "?".
 void appendEncoded(QStringView text, QByteArray& out);
 // Lines as a text file of the code page writes them: each followed by CR LF, no byte-order mark.

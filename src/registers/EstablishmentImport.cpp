@@ -2,7 +2,6 @@
 
 #include "RegisterWindow.h"
 
-#include "common/Cp1250.h"
 #include "common/DataControl.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
@@ -17,6 +16,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace trelimor {
 
@@ -34,10 +34,17 @@ QStringList readLines(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PlatformError(QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, file.errorString()));
-    std::optional<QStringList> lines = cp1250::textLines(bytes);
-    if (!lines)
+    QStringDecoder decoder("windows-1250");
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
         throw PlatformError(QStringLiteral("Plik %1 nie jest tekstem w kodowaniu Windows-1250.").arg(path));
-    return *lines;
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the line end after the last line
+    for (QString& line : lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    return lines;
 }
 
 QString errorText(const std::exception& e)
