@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "platform/ui/DialogService.h"
+#include "bench/SilentDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,29 +12,9 @@
 
 namespace trelimor::fuzz {
 
-namespace {
-
-class SilentDialogs : public ui::DialogService
-{
-public:
-    void message(const QString&, const QString&, ui::Icon) override {}
-    bool askYesNo(const QString&, const QString&, ui::Icon, bool) override { return false; }
-    ui::Answer askYesNoCancel(const QString&, const QString&, ui::Icon) override
-    {
-        return ui::Answer::Cancel;
-    }
-    bool askOkCancel(const QString&, const QString&, ui::Icon) override { return false; }
-    QString openFile(const QString&, const QString&, const QString&, int) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, int) override { return {}; }
-    bool printerSetup(QPrinter&) override { return false; }
-    void beep() override {}
-};
-
-} // namespace
-
 void installSilentDialogs()
 {
-    ui::setDialogs(std::make_unique<SilentDialogs>());
+    ui::setDialogs(std::make_unique<bench::SilentDialogs>()); // the benchmarks' service serves here too
 }
 
 QByteArray bytesOf(const uint8_t* data, size_t size)
