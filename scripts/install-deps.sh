@@ -8,6 +8,12 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libsqli
           libsodium-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n poppler-utils
           xdg-utils)
 
+# `install-deps.sh fuzz`: also what `make fuzz` needs (libFuzzer comes with clang).
+fuzz_packages=(clang)
+if [ "${1:-}" = fuzz ]; then
+    packages+=("${fuzz_packages[@]}")
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -60,7 +60,7 @@ void FormPartia::polaczRamkePartii()
          {std::pair{ComGodzPobr, TextGodzPobr}, std::pair{ComGodzUboju, TextGodzUboju},
           std::pair{ComGodzWysylki, TextGodzWysylki}})
         connect(przycisk, &QPushButton::clicked, this,
-                [this, przycisk, pole] { wybierzGodzinePola(*this, pole, przycisk); });
+                [this, przycisk = przycisk, pole = pole] { wybierzGodzinePola(*this, pole, przycisk); });
     connect(ComWstawPowiat, &QPushButton::clicked, this,
             [this] { TextPowiat->setText(LabelKodPiw->text()); });
     // The hint on how to type a farm's number, for a type chosen from the list.

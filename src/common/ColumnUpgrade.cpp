@@ -55,6 +55,20 @@ constexpr ColumnCheck kChecks[] = {
     {Target::Yearly, "Partia", "RodzajBadaniaInny", DataType::Text, 100},
 };
 
+} // namespace
+
+bool addedByYearlyChecks(const QString& table, const QString& column)
+{
+    for (const ColumnCheck& check : kChecks)
+        if (check.target == Target::Yearly &&
+            table.compare(QLatin1String(check.table), Qt::CaseInsensitive) == 0 &&
+            column.compare(QLatin1String(check.column), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+namespace {
+
 using TableCreator = bool (*)(const QString&, const QString&);
 
 // The optional tables that are created when a check finds them missing.

@@ -23,6 +23,9 @@ int probeColumn(db::Database& db, const QString& table, const QString& column, c
 void SprBrakKol(db::Database& Baza, const QString& Tabela, const QString& NazBrakKol, db::DataType Typ,
                 bool ZerDlDozw, int Rozmiar);
 
+// Whether the checks of an opening add this column of a yearly file's table when it is missing.
+bool addedByYearlyChecks(const QString& table, const QString& column);
+
 // Every column check of an opening, in order: those of the yearly file and, when dictionary is
 // given, those of the dictionary database between them. The first failure is thrown and ends
 // the run.

@@ -1,42 +1,37 @@
 #include "CompactedCopy.h"
 
+#include "platform/PlatformError.h"
 #include "platform/db/JetError.h"
 #include "platform/db/Maintenance.h"
 #include "platform/paths/DurableFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <exception>
 
 namespace trelimor {
 
-namespace {
-
-// A name for a new file beside target that nothing else uses.
-QString temporaryPathBeside(const QString& target)
+bool replaceWithCompactedCopy(const QString& source, const QString& target, const QString& keepPreviousAs)
 {
-    QTemporaryFile reserve(target + QStringLiteral(".XXXXXX"));
-    reserve.setAutoRemove(false);
-    if (!reserve.open())
-        throw db::JetError::fromNumber(db::jet::InvalidPath, target);
-    const QString path = reserve.fileName();
-    reserve.close();
-    QFile::remove(path); // the compaction makes the file itself
-    return path;
-}
-
-} // namespace
-
-bool replaceWithCompactedCopy(const QString& source, const QString& target)
-{
-    const QString copy = temporaryPathBeside(target);
+    const QString copy = paths::temporaryPathBeside(target);
     db::compactDatabaseFile(source, copy); // verified and on the disk, or removed and thrown
+    const bool keeping = !keepPreviousAs.isEmpty() && QFileInfo(target).isFile();
+    // A second name for the file at target: it stays in place until the copy replaces it.
+    if (keeping &&
+        ::link(QFile::encodeName(target).constData(), QFile::encodeName(keepPreviousAs).constData()) != 0) {
+        QFile::remove(copy);
+        throw PlatformError(
+            QStringLiteral("Nie można zachować pliku %1 jako %2.").arg(target, keepPreviousAs));
+    }
     // rename() swaps the names in one step: a reader sees the old file or the new one.
     if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(copy);
+        if (keeping)
+            QFile::remove(keepPreviousAs);
         return false;
     }
     if (!paths::syncFolder(QFileInfo(target).absolutePath()))

@@ -51,8 +51,13 @@ QChar firstNonDigit(const QString& text, qsizetype limit)
 
 QDate NaDate(QString& dateText)
 {
-    const QString format = locale::qtFormatFromWindows(locale::shortDateFormat());
-    const QString today = ui::today().toString(format).trimmed();
+    return dateFromTyped(dateText, locale::shortDateFormat(), ui::today());
+}
+
+QDate dateFromTyped(QString& dateText, const QString& shortDatePattern, const QDate& day)
+{
+    const QString format = locale::qtFormatFromWindows(shortDatePattern);
+    const QString today = day.toString(format).trimmed();
     const QChar systemSeparator = firstNonDigit(today, today.size());
     const QChar typedSeparator = firstNonDigit(dateText, today.size());
     if (!typedSeparator.isNull() && !systemSeparator.isNull())

@@ -14,6 +14,8 @@ inline QDate zeroDate()
 // A typed date whatever separator the user typed: the text is rewritten in place with the
 // system's separator; the zero date when it is not a date.
 QDate NaDate(QString& dateText);
+// The same under a given short date pattern (Windows notation) and day.
+QDate dateFromTyped(QString& dateText, const QString& shortDatePattern, const QDate& today);
 
 // "Styczeń".."Grudzień" for 1..12; any other number gives a message and an empty text.
 QString NazwaMiesiaca(const QString& month);

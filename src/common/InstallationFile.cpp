@@ -26,28 +26,13 @@ class EndProgram
 {
 };
 
-// The installation file's lines, read in the ANSI code page it was always written in, without
-// their line ends; 3024 naming the file when it cannot be read.
-QStringList installationLines()
+// The installation file's bytes; 3024 naming the file when it cannot be read.
+QByteArray installationBytes()
 {
     QFile ini(paths::iniFile());
     if (!ini.open(QIODevice::ReadOnly))
         throw db::JetError::fromNumber(db::jet::FileNotFound, ini.fileName());
-    QStringDecoder decode("windows-1250");
-    QStringList lines = QString(decode.decode(ini.readAll())).split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
-}
-
-// Cuts a line into its upper-case key and its value.
-QString splitLine(QString& line, QString& value)
-{
-    QString separator = QStringLiteral("=");
-    PodzielNaCzesci(line, value, separator, 0);
-    return line.toUpper();
+    return ini.readAll();
 }
 
 // How the start-up names a database it could not open: the full path it tried, so that a typo
@@ -79,6 +64,23 @@ bool SprDysk(const QString& drive)
     return false;
 }
 
+QList<std::pair<QString, QString>> installationEntries(const QByteArray& bytes)
+{
+    // Written in the ANSI code page, as the installation always wrote it.
+    QStringDecoder decode("windows-1250");
+    const QStringList lines = QString(decode.decode(bytes)).split(QLatin1Char('\n'));
+    QList<std::pair<QString, QString>> entries;
+    for (QString key : lines) {
+        if (key.endsWith(QLatin1Char('\r')))
+            key.chop(1);
+        QString value;
+        QString separator = QStringLiteral("=");
+        PodzielNaCzesci(key, value, separator, 0);
+        entries.append({key.toUpper(), value});
+    }
+    return entries;
+}
+
 bool CzytajParametry()
 {
     ModLaborValues& m = ModLabor();
@@ -86,9 +88,7 @@ bool CzytajParametry()
     QString staleTried; // the last path each database was looked for at
     QString robotTried;
     try {
-        for (QString line : installationLines()) {
-            QString value;
-            const QString key = splitLine(line, value);
+        for (const auto& [key, value] : installationEntries(installationBytes())) {
             try {
                 if (key == QLatin1String("STALE")) {
                     if (!SprDysk(paths::driveOf(value)))
@@ -141,11 +141,9 @@ bool CzytajParametry()
 QString installationValue(const QString& key)
 {
     try {
-        for (QString line : installationLines()) {
-            QString value;
-            if (splitLine(line, value) == key.toUpper())
+        for (const auto& [name, value] : installationEntries(installationBytes()))
+            if (name == key.toUpper())
                 return value;
-        }
     } catch (const db::JetError&) {
         // No installation file: no value either.
     }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace trelimor {
 
@@ -11,6 +15,10 @@ namespace trelimor {
 // caller ends the program instead of going on to a login over no database.
 bool CzytajParametry();
 
+// The lines of an installation file's bytes as (KEY, value): the key is the text before the
+// first "=" (or "#", or ";") in capitals, the value the rest; a line without any of them gives
+// the whole line, in capitals, and an empty value.
+QList<std::pair<QString, QString>> installationEntries(const QByteArray& bytes);
 // The value of a KEY=value line of the installation file as it stands now (the key compared
 // without regard to case); empty when the file or the line is missing.
 QString installationValue(const QString& key);

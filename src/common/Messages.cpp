@@ -32,12 +32,16 @@ void PokazBlad(const QString& title, const QString& description)
     ui::dialogs().message(description, title, ui::Icon::Warning);
 }
 
-void PokazBlad(const QString& title, const std::exception& error)
+QString errorDescription(const std::exception& error)
 {
     if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
-        PokazBlad(title, jet->description());
-    else
-        PokazBlad(title, QString::fromUtf8(error.what()));
+        return jet->description();
+    return QString::fromUtf8(error.what());
+}
+
+void PokazBlad(const QString& title, const std::exception& error)
+{
+    PokazBlad(title, errorDescription(error));
 }
 
 QVariant BezNull(const QVariant& value, const QVariant& defaultValue)

@@ -2,6 +2,7 @@
 
 #include "ClosedDatabases.h"
 #include "CompactedCopy.h"
+#include "DatabaseKind.h"
 #include "Messages.h"
 #include "ModLabor.h"
 #include "PresenceFile.h"
@@ -10,6 +11,7 @@
 #include "platform/db/Maintenance.h"
 #include "platform/paths/DurableFiles.h"
 #include "platform/paths/Folders.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/OverrideCursorGuard.h"
 
@@ -27,6 +29,34 @@ bool hasTables(const QString& path)
     const bool any = !database.tableNames().isEmpty();
     database.close();
     return any;
+}
+
+// The kind of database that target must stay: what the program works on there, else what its
+// name says.
+DatabaseKind expectedKind(const QString& target)
+{
+    const ModLaborValues& m = ModLabor();
+    if (sameFile(target, m.BazaStale.name()))
+        return DatabaseKind::Dictionary;
+    if (sameFile(target, m.BazaRok.name()))
+        return DatabaseKind::Yearly;
+    return databaseKindNamed(QFileInfo(target).fileName());
+}
+
+// The other installations that have registered in the presence file of the target's folder or
+// of the dictionary database in use: each of them may have the target open.
+QStringList otherWorkstations(const QString& target)
+{
+    QStringList presenceFiles{PresenceFile::pathFor(target)};
+    if (!ModLabor().BazaStale.name().isEmpty())
+        presenceFiles << PresenceFile::pathFor(ModLabor().BazaStale.name());
+    presenceFiles.removeDuplicates();
+    QStringList others;
+    const PresenceFile self;
+    for (const QString& presence : std::as_const(presenceFiles))
+        others << self.otherUsers(presence);
+    others.removeDuplicates();
+    return others;
 }
 
 // Why source must not be copied over target; empty when it may. Nothing is closed or
@@ -48,14 +78,26 @@ QString refusal(const QString& source, const QString& target)
                    "Wskazany plik nie jest poprawną bazą danych i nie zostanie przywrócony:\r%1\r%2")
             .arg(source, problem);
 
-    const bool dictionary =
-        QFileInfo(target).fileName() == QLatin1String("Stale.sqlite") || sameFile(target, m.BazaStale.name());
-    if (dictionary) {
-        const QStringList others = PresenceFile().otherUsers(PresenceFile::pathFor(target));
-        if (!others.isEmpty())
-            return QStringLiteral("Baza słownikowa %1 jest otwarta w innym programie TRELIMOR:\r%2\r"
-                                  "Zakończ pracę programu na tych stanowiskach i powtórz przywrócenie.")
-                .arg(target, others.join(QLatin1Char('\r')));
+    const DatabaseKind kind = databaseKindOf(source);
+    if (kind == DatabaseKind::Unknown)
+        return QStringLiteral("Wskazany plik nie jest bazą danych programu TRELIMOR i nie zostanie "
+                              "przywrócony:\r%1")
+            .arg(source);
+    if (const DatabaseKind expected = expectedKind(target);
+        expected != DatabaseKind::Unknown && expected != kind)
+        return QStringLiteral("Wskazany plik nie jest %1 i nie może zastąpić pliku %2:\r%3")
+            .arg(databaseKindText(expected), target, source);
+
+    if (kind == DatabaseKind::Dictionary || kind == DatabaseKind::Yearly) {
+        const QStringList others = otherWorkstations(target);
+        if (others.isEmpty())
+            return {};
+        const QString what =
+            kind == DatabaseKind::Dictionary
+                ? QStringLiteral("Baza słownikowa %1 jest otwarta w innym programie TRELIMOR:")
+                : QStringLiteral("Z bazy danych roku %1 mogą korzystać inne programy TRELIMOR:");
+        return what.arg(target) + u'\r' + others.join(QLatin1Char('\r')) +
+               QStringLiteral("\rZakończ pracę programu na tych stanowiskach i powtórz przywrócenie.");
     }
     return {};
 }
@@ -93,17 +135,25 @@ void menOdzysk_Click()
         ClosedDatabases closed;
         if (!paths::ensureFolder(paths::dataFolder()))
             throw db::JetError::fromNumber(db::jet::InvalidPath, paths::dataFolder());
-        const bool replaced = replaceWithCompactedCopy(source, target);
+        // The file replaced is kept beside it: a restore of the wrong archive can be undone.
+        const QString previous = QFileInfo(target).isFile()
+                                     ? target + QStringLiteral(".przed-przywroceniem-") +
+                                           ui::now().toString(QStringLiteral("yyyyMMddHHmmss"))
+                                     : QString();
+        const bool replaced = replaceWithCompactedCopy(source, target, previous);
         closed.reopen();
         cursor.restore();
         if (!replaced) {
             PokazInfo(cannotReplace, kInformation);
             return;
         }
-        PokazInfo(QStringLiteral("Przywrócenie wskazanej bazy z archiwum zostało zakończone powodzeniem!\r"
-                                 "Plik został skopiowany z: \r%1\rdo: \r%2")
-                      .arg(source, target),
-                  kInformation);
+        QString done =
+            QStringLiteral("Przywrócenie wskazanej bazy z archiwum zostało zakończone powodzeniem!\r"
+                           "Plik został skopiowany z: \r%1\rdo: \r%2")
+                .arg(source, target);
+        if (!previous.isEmpty())
+            done += QStringLiteral("\rPoprzedni plik zachowano jako: \r") + previous;
+        PokazInfo(done, kInformation);
     } catch (const std::exception& e) {
         cursor.restore(); // the databases were opened again when the scope above ended
         PokazBlad(kArchiveFailureTitle, e);

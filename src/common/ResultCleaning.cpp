@@ -40,8 +40,7 @@ QString inTableTransaction(const std::function<void(db::Database&)>& work)
         transaction.commit();
         return {};
     } catch (const std::exception& e) {
-        const auto* jet = dynamic_cast<const db::JetError*>(&e);
-        return jet ? jet->description() : QString::fromUtf8(e.what());
+        return errorDescription(e);
     }
 }
 

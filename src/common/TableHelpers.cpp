@@ -42,21 +42,32 @@ void PrzegladnijTabele(db::Database& database, const QString& table)
     }
 }
 
+bool rowExists(db::Database& database, const QString& table, const QString& field, const QVariant& value,
+               std::optional<qint64> exceptRowid)
+{
+    db::Recordset rs =
+        database.openRecordset(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
+                                   .arg(db::quoteIdentifier(table), db::quoteIdentifier(field)));
+    if (rs.recordCount() == 0)
+        return false;
+    if (exceptRowid)
+        return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ? AND rowid <> ?"),
+                            {value, *exceptRowid});
+    return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ?"), {value});
+}
+
+QString rowExistsErrorTitle(const QString& table)
+{
+    return QStringLiteral("Funkcja SprCzyIst") + table;
+}
+
 std::optional<bool> SprCzyIst(db::Database& database, const QString& table, const QString& field,
                               const QVariant& value, std::optional<qint64> exceptRowid)
 {
     try {
-        db::Recordset rs =
-            database.openRecordset(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
-                                       .arg(db::quoteIdentifier(table), db::quoteIdentifier(field)));
-        if (rs.recordCount() == 0)
-            return false;
-        if (exceptRowid)
-            return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ? AND rowid <> ?"),
-                                {value, *exceptRowid});
-        return rs.findFirst(db::quoteIdentifier(field) + QStringLiteral(" = ?"), {value});
+        return rowExists(database, table, field, value, exceptRowid);
     } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Funkcja SprCzyIst") + table, e);
+        PokazBlad(rowExistsErrorTitle(table), e);
         return std::nullopt;
     }
 }

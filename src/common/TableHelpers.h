@@ -40,6 +40,12 @@ void PrzegladnijTabele(db::Database& database, const QString& table);
 // is reported and gives no answer, never "not found": a duplicate test must refuse then.
 std::optional<bool> SprCzyIst(db::Database& database, const QString& table, const QString& field,
                               const QVariant& value, std::optional<qint64> exceptRowid = std::nullopt);
+// The same lookup, throwing what went wrong instead of reporting it: for a caller that holds a
+// write lock and must end its transaction before any box is shown.
+bool rowExists(db::Database& database, const QString& table, const QString& field, const QVariant& value,
+               std::optional<qint64> exceptRowid = std::nullopt);
+// The title SprCzyIst reports a failed lookup under.
+QString rowExistsErrorTitle(const QString& table);
 
 // Fills the combo with one field of every record, ordered by the sort field (or the shown
 // field) and the order suffix (" DESC"); the first item, when given, comes first. An empty

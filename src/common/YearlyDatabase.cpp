@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace trelimor {
@@ -46,16 +45,6 @@ void closeYearlyDatabase()
 {
     ModLabor().BazaRok.close();
     ModLabor().BazaRok = db::Database();
-}
-
-// A hidden name in the target's folder, so that the rename into place stays on one file system.
-QString temporaryPathBeside(const QString& path)
-{
-    const QFileInfo target(path);
-    return paths::join(target.absolutePath(),
-                       QStringLiteral(".%1.%2.tmp")
-                           .arg(target.fileName())
-                           .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
 // Removes the temporary file of a creation unless the creation was completed.
@@ -163,6 +152,16 @@ bool OtworzBazeRoku(const QString& path)
         }
         closeYearlyDatabase();
         m.BazaRok = db::Database::open(path);
+        // A file without the batch and sample tables and their columns would fail later in
+        // every command: it is not taken at all.
+        if (const QStringList missing = missingYearlyCore(m.BazaRok); !missing.isEmpty()) {
+            closeYearlyDatabase();
+            PokazUwage(QStringLiteral("Plik %1 nie jest kompletną bazą danych roku i nie został otwarty.\r"
+                                      "Brakuje: %2.")
+                           .arg(path, missing.join(QStringLiteral(", "))),
+                       kUwaga);
+            return false;
+        }
         runColumnChecks(m.BazaRok, &m.BazaStale);
         createYearlyIndexes(m.BazaRok);
         return true;
@@ -175,7 +174,8 @@ bool OtworzBazeRoku(const QString& path)
 
 bool TworzBaze(const QString& path)
 {
-    TemporaryDatabase temporary(temporaryPathBeside(path));
+    // Built beside the target, so that the rename into place stays on one file system.
+    TemporaryDatabase temporary(paths::temporaryPathBeside(path));
     if (!CreateDB(temporary.path(), path))
         return false;
     try {

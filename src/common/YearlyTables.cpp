@@ -1,5 +1,7 @@
 #include "YearlyTables.h"
 
+#include "ColumnUpgrade.h"
+
 #include "platform/db/Database.h"
 #include "platform/db/JetError.h"
 #include "platform/ui/DialogService.h"
@@ -143,6 +145,25 @@ bool createTable(const QString& Sciezka, const QString& NazTab, Columns columns)
 }
 
 } // namespace
+
+QStringList missingYearlyCore(const db::Database& yearly)
+{
+    QStringList missing;
+    for (const auto& [table, columns] : {std::pair{"Partia", kPartia}, std::pair{"Badanie", kBadanie}}) {
+        const QString name = QString::fromLatin1(table);
+        if (!yearly.hasTable(name)) {
+            missing << QStringLiteral("tabeli ") + name;
+            continue;
+        }
+        const db::TableDef def = yearly.tableDef(name);
+        for (const Column& c : columns) {
+            const QString column = QString::fromLatin1(c.name);
+            if (def.indexOf(column) < 0 && !addedByYearlyChecks(name, column))
+                missing << QStringLiteral("pola %1.%2").arg(name, column);
+        }
+    }
+    return missing;
+}
 
 void showEngineError(const db::JetError& e)
 {

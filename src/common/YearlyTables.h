@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/db/Database.h"
 #include "platform/db/Field.h"
 #include "platform/db/JetError.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace trelimor {
 
@@ -25,6 +27,11 @@ bool CreateDBField(db::TableDef& td, const QString& NazPole, db::DataType Typ, b
 // reported and leaves no file behind. shownAs is the path the boxes name when the file is
 // created under a temporary name (empty: Sciezka itself).
 bool CreateDB(const QString& Sciezka, const QString& shownAs = {});
+
+// What a yearly file lacks of the batch and sample tables and the columns a new file is made
+// with, leaving out the columns an opening adds: "tabeli Badanie" for a missing table, "pola
+// Partia.WNI" for a missing column, in the tables' column order. Empty when nothing is missing.
+QStringList missingYearlyCore(const db::Database& yearly);
 
 // Each opens the database file at Sciezka through a handle of its own, creates the table NazTab
 // with its fields and closes the file; false, after its box, when the table was not made.

@@ -5,6 +5,7 @@
 #include "ExportErrors.h"
 #include "SendMail.h"
 
+#include "common/Messages.h"
 #include "common/ProgramState.h"
 
 #include "platform/paths/DurableFiles.h"
@@ -108,7 +109,12 @@ void FormDrukRap::ComDrukarka_Click()
     if (!ui::dialogs().printerSetup(*m_printer))
         return;
     ui::OverrideCursorGuard cursor;
-    document->print(*m_printer);
+    try {
+        document->print(*m_printer);
+    } catch (const std::exception& e) {
+        cursor.restore();
+        PokazBlad(QStringLiteral("Drukarka"), e);
+    }
 }
 
 QString FormDrukRap::exportPdf()

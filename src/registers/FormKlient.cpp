@@ -228,8 +228,8 @@ RegisterConfig FormKlient::configuration()
 
     c.key = {QStringLiteral("WNI"), kNumber, KeyProposal::Typed, {}, true};
     c.checks = checks();
-    c.duplicate =
-        alreadyExists(QStringLiteral("WNI"), kNumber, true, QStringLiteral("Klient o numerze: "), kNumber);
+    c.duplicate = alreadyExists(QStringLiteral("WNI"), kNumber, true, QStringLiteral("Klient o numerze: "),
+                                kNumber, true);
     c.saveErrorTitle = QStringLiteral("Zapis klienta");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zaznaczonego klienta?");
     c.deletion.title = QStringLiteral("PYTANIE");

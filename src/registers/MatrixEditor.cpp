@@ -265,14 +265,16 @@ bool MatrixEditor::ComZapiszMatryca_Click()
         return false;
     }
     qint64 saved = -1;
-    if (!writeMatrix(saved))
+    if (const std::optional<Refusal> failed = writeMatrix(saved)) {
+        refuse(*failed);
         return false;
+    }
     m_data->refreshAt(saved);
     closeFrame();
     return true;
 }
 
-bool MatrixEditor::writeMatrix(qint64& saved)
+std::optional<Refusal> MatrixEditor::writeMatrix(qint64& saved)
 {
     db::Database& stale = ModLabor().BazaStale;
     const QString code = m_window.directionCode();
@@ -288,12 +290,10 @@ bool MatrixEditor::writeMatrix(qint64& saved)
                                                          "Kierunek = ? AND Typ = ? AND rowid <> ?"),
                                           {name, code, type, m_editedRowid})
                                   .toInt();
-            if (found > 0) {
-                refuse(
-                    information(QStringLiteral("Matryca: ") + name + QStringLiteral(" już istnieje. Popraw!"),
-                                QStringLiteral("TextMatryca")));
-                return false;
-            }
+            if (found > 0)
+                return information(QStringLiteral("Matryca: ") + name +
+                                       QStringLiteral(" już istnieje. Popraw!"),
+                                   QStringLiteral("TextMatryca"));
         }
         db::Recordset row =
             stale.openRecordset(QStringLiteral("SELECT * FROM MATRYCA WHERE rowid = ?"), {m_editedRowid});
@@ -313,10 +313,9 @@ bool MatrixEditor::writeMatrix(qint64& saved)
         row.update();
         saved = row.lastModified();
         transaction.commit();
-        return true;
+        return std::nullopt;
     } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Zapisz matrycę"), e);
-        return false;
+        return Refusal{ui::Icon::Warning, QStringLiteral("Zapisz matrycę"), errorDescription(e), {}};
     }
 }
 

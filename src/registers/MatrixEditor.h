@@ -66,7 +66,9 @@ private:
     void refuse(const Refusal& refusal);
     void openFrame(const QString& caption);
     void closeFrame();
-    bool writeMatrix(qint64& saved);
+    // Stores the matrix in one locked transaction; a refusal or failure is handed back and
+    // shown once the transaction has ended.
+    std::optional<Refusal> writeMatrix(qint64& saved);
 
     FormChoroba& m_window;
     DataControl* m_data;

@@ -30,11 +30,25 @@ QString withoutAccelerator(QString caption)
     return caption.remove(u'&');
 }
 
+// A key and a field kept unique are trimmed before the duplicate test and before they are
+// stored, in every register: the value tested is the value stored, so " PL002" can never
+// stand beside "PL002" as another client.
+RegisterConfig withTrimmedKeys(RegisterConfig config)
+{
+    for (FieldDef& field : config.fields) {
+        if (field.box.isEmpty())
+            continue;
+        if (field.box == config.key.box || (config.duplicate && field.box == config.duplicate->box))
+            field.trim = true;
+    }
+    return config;
+}
+
 } // namespace
 
 RegisterWindow::RegisterWindow(RegisterConfig config, QWidget* parent)
     : QDialog(parent)
-    , m_config(std::move(config))
+    , m_config(withTrimmedKeys(std::move(config)))
     , m_data(new DataControl(this))
     , m_grid(new DataGrid(this))
 {
@@ -356,8 +370,10 @@ bool RegisterWindow::save()
         return false;
     }
     db::Recordset::Bookmark saved = -1;
-    if (!writeRow(values, saved))
+    if (const std::optional<Refusal> failed = writeRow(values, saved)) {
+        showRefusal(*failed);
         return false;
+    }
     m_data->refreshAt(saved);
     m_frame->hide();
     Klawisze(true);
@@ -366,7 +382,7 @@ bool RegisterWindow::save()
     return true;
 }
 
-bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& saved)
+std::optional<Refusal> RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& saved)
 {
     db::Database& stale = ModLabor().BazaStale;
     try {
@@ -379,18 +395,17 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
         if (const auto& duplicate = m_config.duplicate) {
             const QVariant value = storedValueOf(duplicate->box, values);
             if (values.isNew || (duplicate->testsCorrections && value.toString() != m_storedUniqueValue)) {
-                const std::optional<bool> found =
-                    SprCzyIst(stale, table, duplicate->field, value,
-                              values.isNew ? std::nullopt : std::optional<qint64>(m_editedRowid));
-                if (!found) { // the lookup failed and said why: no save without an answer
-                    focusControl(duplicate->focus);
-                    return false;
+                bool found = false;
+                try {
+                    found = rowExists(stale, table, duplicate->field, value,
+                                      values.isNew ? std::nullopt : std::optional<qint64>(m_editedRowid));
+                } catch (const std::exception& e) { // no save without an answer
+                    return Refusal{ui::Icon::Warning, rowExistsErrorTitle(table), errorDescription(e),
+                                   duplicate->focus};
                 }
-                if (*found) {
-                    showRefusal(
-                        {duplicate->icon, duplicate->title, duplicate->message(values), duplicate->focus});
-                    return false;
-                }
+                if (found)
+                    return Refusal{duplicate->icon, duplicate->title, duplicate->message(values),
+                                   duplicate->focus};
             }
         }
         // The row is written through a recordset of its own: a correction reaches the record it
@@ -423,10 +438,9 @@ bool RegisterWindow::writeRow(FrameValues& values, db::Recordset::Bookmark& save
         row.update();
         saved = row.lastModified();
         transaction.commit();
-        return true;
+        return std::nullopt;
     } catch (const std::exception& e) {
-        PokazBlad(m_config.saveErrorTitle, e);
-        return false;
+        return Refusal{ui::Icon::Warning, m_config.saveErrorTitle, errorDescription(e), {}};
     }
 }
 

@@ -88,7 +88,9 @@ private:
     void buildFilteringSearch(QBoxLayout* row);
     void filterSearch();
     QVariant storedValueOf(const QString& box, const FrameValues& values) const;
-    bool writeRow(FrameValues& values, db::Recordset::Bookmark& saved);
+    // Stores the frame's row in one locked transaction; what refused or failed is handed back
+    // and shown by the caller once the transaction has ended.
+    std::optional<Refusal> writeRow(FrameValues& values, db::Recordset::Bookmark& saved);
     void showRefusal(const Refusal& refusal);
     void focusControl(const QString& name);
 

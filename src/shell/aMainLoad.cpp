@@ -7,6 +7,7 @@
 
 #include "common/Dates.h"
 #include "common/InstallationFile.h"
+#include "common/Leftovers.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
@@ -26,6 +27,7 @@ namespace trelimor {
 
 std::optional<int> aMain::Form_Load()
 {
+    const QDateTime started = QDateTime::currentDateTime(); // compared with the files' own times
     if (!ActivatePrevInstance())
         return 0;
     if (!CzytajParametry()) {
@@ -38,6 +40,7 @@ std::optional<int> aMain::Form_Load()
     // Others see in the lock-file viewer that this program works on the dictionary database;
     // a presence file that cannot be written only leaves this program out of that list.
     m_obecnosc.open(ModLabor().BazaStale.name());
+    removeLeftoversOfKilledRuns(started);
 
     frmLoginLab& login = frmLoginLab::instance();
     if (!login.Form_Load()) {

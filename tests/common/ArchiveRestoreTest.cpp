@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace trelimor;
 using namespace trelimor::test;
@@ -43,12 +44,16 @@ protected:
         ASSERT_TRUE(QDir().mkpath(paths::dataFolder()));
         programState().setWorkingDate(QDate(2022, 3, 15));
         db::Database stale = db::Database::create(stalePath());
+        for (const char* table : {"OPERATORZY", "PODATNIK", "PARAMETRY"})
+            stale.createTable({QString::fromLatin1(table), {db::Field::text(QStringLiteral("KLUCZ"), 20)}});
         stale.createTable({QStringLiteral("Gatunek"), {db::Field::text(QStringLiteral("NazGatunek"), 20)}});
         for (const char* species : {"bydło", "owce", "kozy"})
             stale.execute(QStringLiteral("INSERT INTO Gatunek VALUES (?)"), {QString::fromUtf8(species)});
         db::Database yearly = db::Database::create(yearlyPath());
         yearly.createTable(
             {QStringLiteral("Partia"), {db::Field::of(QStringLiteral("Partia"), db::DataType::Long)}});
+        yearly.createTable(
+            {QStringLiteral("Badanie"), {db::Field::of(QStringLiteral("Partia"), db::DataType::Long)}});
         for (int batch = 1; batch <= 5; ++batch)
             yearly.execute(QStringLiteral("INSERT INTO Partia VALUES (?)"), {batch});
         ModLabor().BazaStale = stale;
@@ -113,18 +118,25 @@ TEST_F(ArchiveRestoreTest, ArchiveThenRestoreGivesTheArchivedRowsBack)
     ModLabor().BazaRok.execute(QStringLiteral("DELETE FROM Partia WHERE Partia > 2"));
 
     restore(archived(QStringLiteral("20220315g101542"), QStringLiteral("Stale.sqlite")));
-    EXPECT_EQ(
-        dialogs->last().text,
-        QStringLiteral("Przywrócenie wskazanej bazy z archiwum zostało zakończone powodzeniem!\r"
-                       "Plik został skopiowany z: \r%1\rdo: \r%2")
-            .arg(archived(QStringLiteral("20220315g101542"), QStringLiteral("Stale.sqlite")), stalePath()));
+    // The replaced file is kept beside it under the time of the restore, and the user is told where.
+    const QString keptStale = stalePath() + QStringLiteral(".przed-przywroceniem-20220331101542");
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Przywrócenie wskazanej bazy z archiwum zostało zakończone powodzeniem!\r"
+                             "Plik został skopiowany z: \r%1\rdo: \r%2\rPoprzedni plik zachowano jako: \r%3")
+                  .arg(archived(QStringLiteral("20220315g101542"), QStringLiteral("Stale.sqlite")),
+                       stalePath(), keptStale));
+    clock->advance(1000);
     restore(archived(QStringLiteral("20220315g101542"), kYearlyName));
     expectBothOpenAsBefore();
     EXPECT_EQ(rows(ModLabor().BazaStale, QStringLiteral("Gatunek")), 3);
     EXPECT_EQ(rows(ModLabor().BazaRok, QStringLiteral("Partia")), 5);
+    db::Database before = db::Database::open(keptStale);
+    EXPECT_EQ(rows(before, QStringLiteral("Gatunek")), 0);
+    before.close();
     // No temporary copy is left beside the restored files.
     EXPECT_EQ(QDir(paths::dataFolder()).entryList(QDir::Files, QDir::Name),
-              (QStringList{"Stale.sqlite", kYearlyName}));
+              (QStringList{"Stale.sqlite", QFileInfo(keptStale).fileName(), kYearlyName,
+                           kYearlyName + QStringLiteral(".przed-przywroceniem-20220331101543")}));
 }
 
 TEST_F(ArchiveRestoreTest, ASecondArchiveInTheSameSecondFailsAndKeepsTheFirst)
@@ -174,6 +186,62 @@ TEST_F(ArchiveRestoreTest, ARestoreThatIsRefusedLeavesTheLiveFilesByteForByte)
 
     EXPECT_EQ(bytesOf(stalePath()), stale);
     EXPECT_EQ(bytesOf(yearlyPath()), yearly);
+    expectBothOpenAsBefore();
+}
+
+TEST_F(ArchiveRestoreTest, OnlyADatabaseOfThisProgramOfTheTargetsKindIsRestored)
+{
+    const QByteArray stale = bytesOf(stalePath());
+    const QByteArray yearly = bytesOf(yearlyPath());
+    const QString foreign = folders.path(QStringLiteral("obca/Stale.sqlite"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(foreign).absolutePath()));
+    {
+        // A sound database of another program: the same tables, without this program's mark.
+        db::Database other = db::Database::create(foreign);
+        other.execute(QStringLiteral("PRAGMA application_id = 0"));
+        for (const char* table : {"OPERATORZY", "PODATNIK", "PARAMETRY"})
+            other.createTable({QString::fromLatin1(table), {db::Field::text(QStringLiteral("KLUCZ"), 20)}});
+        other.close();
+    }
+    restore(foreign);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Uwaga!"));
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Wskazany plik nie jest bazą danych programu TRELIMOR i nie zostanie "
+                             "przywrócony:\r") +
+                  foreign);
+    // This program's yearly file under the dictionary's name, and its dictionary under a yearly
+    // file's name.
+    const QString yearlyAsStale = folders.path(QStringLiteral("rok/Stale.sqlite"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(yearlyAsStale).absolutePath()));
+    ASSERT_TRUE(QFile::copy(yearlyPath(), yearlyAsStale));
+    restore(yearlyAsStale);
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Wskazany plik nie jest bazą słownikową i nie może zastąpić pliku %1:\r%2")
+                  .arg(stalePath(), yearlyAsStale));
+    const QString staleAsYearly = folders.path(kYearlyName);
+    ASSERT_TRUE(QFile::copy(stalePath(), staleAsYearly));
+    restore(staleAsYearly);
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Wskazany plik nie jest bazą danych roku i nie może zastąpić pliku %1:\r%2")
+                  .arg(yearlyPath(), staleAsYearly));
+    EXPECT_EQ(bytesOf(stalePath()), stale);
+    EXPECT_EQ(bytesOf(yearlyPath()), yearly);
+    expectBothOpenAsBefore();
+}
+
+TEST_F(ArchiveRestoreTest, AYearlyFileIsNotReplacedWhileAnotherProgramWorks)
+{
+    const QString copy = folders.path(kYearlyName);
+    ASSERT_TRUE(QFile::copy(yearlyPath(), copy));
+    ModLabor().BazaRok.execute(QStringLiteral("DELETE FROM Partia"));
+    const QByteArray live = bytesOf(yearlyPath());
+    PresenceFile other(QStringLiteral("stanowisko2"), QStringLiteral("ola"));
+    ASSERT_TRUE(other.open(stalePath()));
+    restore(copy);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Uwaga!"));
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("stanowisko2 ola")))
+        << dialogs->last().text.toStdString();
+    EXPECT_EQ(bytesOf(yearlyPath()), live);
     expectBothOpenAsBefore();
 }
 

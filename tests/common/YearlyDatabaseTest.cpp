@@ -192,6 +192,31 @@ TEST_F(YearlyDatabaseTest, FailedOpeningClosesThePreviousFileAndDataCommandsRefu
     EXPECT_EQ(dialogs->last().title, QStringLiteral("Uwaga!"));
 }
 
+TEST_F(YearlyDatabaseTest, AFileMissingCoreTablesOrColumnsIsRefusedNamingThem)
+{
+    ASSERT_TRUE(ComTworzBazy_Click());
+    // A column the opening adds when missing is no reason to refuse.
+    rok().dropColumn(QStringLiteral("Partia"), QStringLiteral("RodzajBadaniaInny"));
+    rok().close();
+    ASSERT_TRUE(ComTworzBazy_Click());
+    EXPECT_TRUE(rok().hasColumn(QStringLiteral("Partia"), QStringLiteral("RodzajBadaniaInny")));
+    const std::size_t before = dialogs->calls().size();
+
+    rok().dropColumn(QStringLiteral("Partia"), QStringLiteral("NrZlecenia"));
+    rok().dropColumn(QStringLiteral("Partia"), QStringLiteral("WNI"));
+    rok().dropTable(QStringLiteral("Badanie"));
+    rok().close();
+    EXPECT_FALSE(ComTworzBazy_Click());
+    EXPECT_FALSE(rok().isOpen());
+    ASSERT_EQ(dialogs->calls().size(), before + 1);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Uwaga!"));
+    EXPECT_EQ(dialogs->last().text,
+              QStringLiteral("Plik %1 nie jest kompletną bazą danych roku i nie został otwarty.\r"
+                             "Brakuje: pola Partia.NrZlecenia, pola Partia.WNI, tabeli Badanie.")
+                  .arg(yearlyPath()));
+    EXPECT_FALSE(wymagajBazyRoku());
+}
+
 TEST_F(YearlyDatabaseTest, CountyCodeMustBeFourDigitsToNameAFile)
 {
     for (const QString& code :

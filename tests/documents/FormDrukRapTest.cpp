@@ -8,6 +8,7 @@
 #include "platform/report/Report.h"
 #include "platform/report/ReportPreview.h"
 
+#include "support/FullDisk.h"
 #include "support/RecordingMailCommand.h"
 #include "support/TestFiles.h"
 
@@ -140,6 +141,32 @@ TEST_F(FormDrukRapTest, AnExportThatCannotBeWrittenIsReported)
     EXPECT_TRUE(dialogs->last().text.startsWith(
         QStringLiteral("Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r75")))
         << dialogs->last().text.toStdString();
+}
+
+TEST_F(FormDrukRapTest, APdfThatCannotBeWrittenWholeIsReportedAndTheFileBeforeItStays)
+{
+    const QString kept = exportFolder() + QStringLiteral("/wykaz.pdf");
+    const QByteArray before = "%PDF-1.4 wykaz z wczoraj %%EOF";
+    writeFile(kept, before);
+    dialogs->answerFile(kept).answerPrinterAccepted();
+    showList(QString(), [&kept](FormDrukRap& form) {
+        FullDisk disk(2048); // the report's PDF is larger
+        QTest::mouseClick(form.ComWyslij, Qt::LeftButton);
+        // A PDF printed through the printer dialog is written the same way.
+        form.printer().setOutputFormat(QPrinter::PdfFormat);
+        form.printer().setOutputFileName(kept);
+        QTest::mouseClick(form.ComDrukarka, Qt::LeftButton);
+    });
+    // Neither the success question nor the mail follows; each failure is said in Polish.
+    ASSERT_EQ(dialogs->calls().size(), 4u);
+    EXPECT_EQ(dialogs->calls()[1].title, QStringLiteral("EKSPORT DO PLIKU"));
+    EXPECT_TRUE(dialogs->calls()[1].text.startsWith(QStringLiteral("Błąd dostępu do ścieżki/pliku!")))
+        << dialogs->calls()[1].text.toStdString();
+    EXPECT_EQ(dialogs->calls()[3].kind, DialogCall::Kind::Message);
+    EXPECT_TRUE(dialogs->calls()[3].text.contains(kept)) << dialogs->calls()[3].text.toStdString();
+    EXPECT_EQ(readFile(kept), before);
+    EXPECT_EQ(QDir(exportFolder()).entryList(QDir::Files), QStringList{QStringLiteral("wykaz.pdf")})
+        << "no temporary file is left beside it";
 }
 
 TEST_F(FormDrukRapTest, DrukarkaPrintsTheReportOnTheChosenPrinter)

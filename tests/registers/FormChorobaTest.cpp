@@ -214,6 +214,7 @@ TEST_F(FormChorobaTest, AMatrixNameIsUniquePerDirectionAndSlot)
     matrix(QStringLiteral("BR"), QStringLiteral("T1"), QStringLiteral("Mleko"));
     matrix(QStringLiteral("BR"), QStringLiteral("T2"), QStringLiteral("Surowica"));
     FormChoroba& window = open();
+    expectNoWriteLockWhileBoxesShow();
     click(window, QStringLiteral("ComPopraw"));
     EXPECT_EQ(listedMatrices(window), (QStringList{QStringLiteral("Krew"), QStringLiteral("Mleko")}));
 

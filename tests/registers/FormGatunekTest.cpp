@@ -51,11 +51,14 @@ TEST_F(FormGatunekTest, AddProposesTheLastNumberPlusOneAndShowsTheRowsInNumberOr
 
     type(window, QStringLiteral("TextNazwa"), QStringLiteral("  Owca  "));
     type(window, QStringLiteral("TextKodcLab"), QStringLiteral(" OV "));
+    type(window, QStringLiteral("TextUwagi"), QStringLiteral("  \n "));
     click(window, QStringLiteral("ComZapisz"));
     EXPECT_FALSE(frameOpen(window));
     EXPECT_TRUE(enabled(window, QStringLiteral("DBGridGatunek")));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT NazGatunek || '/' || KodcLAB FROM Gatunek WHERE IDGatunek = 8")),
-              QStringLiteral("Owca/OV"));
+    // An empty box, one-line or several-line, is stored as an empty text, never as Null.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT NazGatunek || '/' || KodcLAB || '/' || quote(NazcLAB) || '/' || "
+                                    "quote(UWAGI) FROM Gatunek WHERE IDGatunek = 8")),
+              QStringLiteral("Owca/OV/''/''"));
     EXPECT_EQ(currentRow(window).value(1), QStringLiteral("Owca"));
 }
 

@@ -146,7 +146,7 @@ protected:
     }
 };
 
-TEST_F(FormKlientTest, NewAndChangedNumbersAreTestedForDuplicatesAndStoredAsTyped)
+TEST_F(FormKlientTest, NewAndChangedNumbersAreTestedForDuplicatesAndStoredTrimmed)
 {
     addClient(QStringLiteral("111"), QStringLiteral("Adamski"));
     addClient(QStringLiteral("222"), QStringLiteral("Borowski"));
@@ -160,11 +160,14 @@ TEST_F(FormKlientTest, NewAndChangedNumbersAreTestedForDuplicatesAndStoredAsType
     EXPECT_TRUE(frameOpen(window));
     EXPECT_FALSE(enabled(window, QStringLiteral("ComLaborDod")));
 
-    // A number with a leading blank is another number, stored with its blank.
-    type(window, kNumber, QStringLiteral(" 111"));
+    // The number tested is the number stored: blanks around it make no new client.
+    type(window, kNumber, QStringLiteral("111 "));
+    click(window, QStringLiteral("ComZapisz"));
+    EXPECT_EQ(boxes().value(1), QStringLiteral("INFORMACJA|Klient o numerze: 111 już istnieje. Popraw!"));
+    type(window, kNumber, QStringLiteral(" PL002 "));
     click(window, QStringLiteral("ComZapisz"));
     EXPECT_FALSE(frameOpen(window));
-    EXPECT_EQ(stored(QStringLiteral("Miejscowosc"), QStringLiteral(" 111")), QStringLiteral("Lublin"));
+    EXPECT_EQ(stored(QStringLiteral("Miejscowosc"), QStringLiteral("PL002")), QStringLiteral("Lublin"));
 
     // A correction keeping its number is not tested; one taking another client's number is.
     goTo(window, QStringLiteral("222"));
@@ -176,10 +179,10 @@ TEST_F(FormKlientTest, NewAndChangedNumbersAreTestedForDuplicatesAndStoredAsType
     click(window, QStringLiteral("ComLaborKor"));
     type(window, kNumber, QStringLiteral("111"));
     click(window, QStringLiteral("ComZapisz"));
-    EXPECT_EQ(boxes().size(), 2);
-    EXPECT_EQ(boxes().value(1), QStringLiteral("INFORMACJA|Klient o numerze: 111 już istnieje. Popraw!"));
+    EXPECT_EQ(boxes().size(), 3);
+    EXPECT_EQ(boxes().value(2), QStringLiteral("INFORMACJA|Klient o numerze: 111 już istnieje. Popraw!"));
     EXPECT_EQ(column(QStringLiteral("SELECT WNI FROM Klient ORDER BY rowid")),
-              (QVariantList{QStringLiteral("111"), QStringLiteral("222"), QStringLiteral(" 111")}));
+              (QVariantList{QStringLiteral("111"), QStringLiteral("222"), QStringLiteral("PL002")}));
 }
 
 TEST_F(FormKlientTest, ValuesAreStoredByTheirRulesAndCountiesComeFromTheVoivodeship)

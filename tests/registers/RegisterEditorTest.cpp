@@ -144,7 +144,7 @@ TEST_F(RegisterEditorTest, ACorrectionOfARowDeletedMeanwhileIsReported)
               (QVariantList{QStringLiteral("2"), QStringLiteral("9")}));
 }
 
-TEST_F(RegisterEditorTest, AFailedDuplicateTestRefusesTheSave)
+TEST_F(RegisterEditorTest, ADuplicateOrAFailedDuplicateTestRefusesTheSaveWithoutHoldingTheLock)
 {
     RegisterConfig config = listConfig();
     config.duplicate = DuplicateTest{QStringLiteral("Nazwa"),
@@ -155,16 +155,25 @@ TEST_F(RegisterEditorTest, AFailedDuplicateTestRefusesTheSave)
                                      ui::Icon::Warning,
                                      QStringLiteral("TextNazwa")};
     auto window = open(std::move(config));
+    expectNoWriteLockWhileBoxesShow();
     click(*window, QStringLiteral("ComDodaj"));
+    type(*window, QStringLiteral("TextNazwa"), QStringLiteral("2"));
+    click(*window, QStringLiteral("ComZapisz"));
+    type(*window, QStringLiteral("TextNazwa"), QStringLiteral("za długa nazwa"));
+    click(*window, QStringLiteral("ComZapisz"));
     type(*window, QStringLiteral("TextNazwa"), QStringLiteral("nowa"));
     // The lookup cannot find the table: it reports that, and the save does not go on as if
     // the name were free.
     stale().renameTable(QStringLiteral("Lista"), QStringLiteral("Lista2"));
     click(*window, QStringLiteral("ComZapisz"));
-    EXPECT_EQ(boxes().size(), 1);
-    EXPECT_TRUE(boxes().value(0).startsWith(QStringLiteral("Funkcja SprCzyIstLista|")));
+    const QStringList shown = boxes();
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[0], QStringLiteral("ZAPISYWANIE|Jest już."));
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Zapis listy|")));
+    EXPECT_TRUE(shown[2].startsWith(QStringLiteral("Funkcja SprCzyIstLista|")));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Lista2")), 3);
     EXPECT_TRUE(frameOpen(*window));
+    EXPECT_EQ(window->focusWidget(), window->control(QStringLiteral("TextNazwa")));
 }
 
 TEST_F(RegisterEditorTest, DeleteWithoutAQuestionAndEscapeLeavesTheWindowUnlocked)

@@ -6,6 +6,7 @@
 #include "common/ModLabor.h"
 #include "registers/RegisterFrame.h"
 
+#include "platform/db/JetError.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/DefaultInstance.h"
 
@@ -123,6 +124,21 @@ QStringList RegisterTest::currentRow(RegisterWindow& window)
     for (int c = 0; c < window.grid().model()->columnCount(); ++c)
         cells << window.grid().model()->index(current.row(), c).data().toString();
     return cells;
+}
+
+void RegisterTest::expectNoWriteLockWhileBoxesShow()
+{
+    dialogs->whileShowing([path = stale().name()](const DialogCall& call) {
+        db::Database other = db::Database::open(path);
+        other.execute(QStringLiteral("PRAGMA busy_timeout=0"));
+        try {
+            other.execute(QStringLiteral("BEGIN IMMEDIATE"));
+            other.execute(QStringLiteral("ROLLBACK"));
+        } catch (const db::JetError& e) {
+            ADD_FAILURE() << "The write lock is held while showing the " << describe(call).toStdString();
+        }
+        other.close();
+    });
 }
 
 QStringList RegisterTest::boxes() const

@@ -43,6 +43,10 @@ protected:
     // The grid's current row, as its cells show it.
     static QStringList currentRow(RegisterWindow& window);
 
+    // From now on every box shown fails the test when another workstation cannot take the
+    // dictionary database's write lock while the box is open.
+    void expectNoWriteLockWhileBoxesShow();
+
     // The dialogs shown since the test began, as "title|text".
     QStringList boxes() const;
 

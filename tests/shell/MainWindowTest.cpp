@@ -11,6 +11,7 @@
 #include "platform/locale/ShortDateFormat.h"
 #include "platform/paths/Folders.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,6 +134,38 @@ TEST_F(MainWindowTest, WithoutAUserRecordNoYearlyDatabaseIsOpenedAndTheUserIsSen
     EXPECT_FALSE(mainWindow().ComTworzBazy_Click());
     EXPECT_TRUE(yearlyOpenings.empty());
     EXPECT_EQ(userRecordShown, 2);
+}
+
+TEST_F(MainWindowTest, TheStartRemovesTemporaryCopiesLeftByAKilledRun)
+{
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    const auto place = [](const QString& folder, const QString& name, const QDateTime& changed) {
+        const QString path = paths::join(folder, name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.flush(); // written before its time is set
+        EXPECT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
+        return path;
+    };
+    ASSERT_TRUE(QDir().mkpath(paths::networkDataFolder()));
+    const QStringList leftovers{
+        place(paths::dataFolder(), QStringLiteral("Stale.sqlite.tmp-Ab3xYz"), hourAgo),
+        place(paths::dataFolder(), QStringLiteral("Stale.sqlite.tmp-Ab3xYz-journal"), hourAgo),
+        place(paths::networkDataFolder(), QStringLiteral("Trelimor1465PIW2022.sqlite.tmp-0q9W2e"), hourAgo)};
+    const QStringList kept{
+        // Another workstation's copy, begun after this start, and files that are not temporaries.
+        place(paths::dataFolder(), QStringLiteral("Robot.sqlite.tmp-Kp0aZ1"),
+              QDateTime::currentDateTime().addSecs(60)),
+        place(paths::dataFolder(), QStringLiteral("Stale.sqlite.backup"), hourAgo),
+        place(paths::dataFolder(), QStringLiteral("Stale.sqlite.przed-przywroceniem-20220301120000"),
+              hourAgo),
+        place(paths::dataFolder(), QStringLiteral("notatka.tmp-Ab3xYz.txt"), hourAgo)};
+    ASSERT_EQ(start(), std::nullopt);
+    for (const QString& path : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+    for (const QString& path : kept)
+        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
 }
 
 TEST_F(MainWindowTest, WithoutTheInstallationFileTheProgramEndsBeforeTheLogin)

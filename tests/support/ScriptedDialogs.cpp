@@ -126,6 +126,20 @@ ScriptedDialogs& ScriptedDialogs::answerPrinterAccepted()
     return prepare(Reply::PrinterAccepted);
 }
 
+ScriptedDialogs& ScriptedDialogs::whileShowing(std::function<void(const DialogCall&)> check)
+{
+    m_whileShowing = std::move(check);
+    return *this;
+}
+
+const DialogCall& ScriptedDialogs::record(DialogCall call)
+{
+    m_calls.push_back(std::move(call));
+    if (m_whileShowing)
+        m_whileShowing(m_calls.back());
+    return m_calls.back();
+}
+
 DialogCall ScriptedDialogs::last() const
 {
     if (m_calls.empty()) {
@@ -138,8 +152,7 @@ DialogCall ScriptedDialogs::last() const
 ScriptedDialogs::Prepared ScriptedDialogs::take(DialogCall call, std::initializer_list<Reply> accepted,
                                                 Reply cautious)
 {
-    m_calls.push_back(std::move(call));
-    const DialogCall& shown = m_calls.back();
+    const DialogCall shown = record(std::move(call));
     if (m_answers.empty()) {
         ADD_FAILURE() << "No prepared answer for the " << describe(shown).toStdString();
         return {cautious, {}};
@@ -155,7 +168,7 @@ ScriptedDialogs::Prepared ScriptedDialogs::take(DialogCall call, std::initialize
 
 void ScriptedDialogs::message(const QString& text, const QString& title, ui::Icon icon)
 {
-    m_calls.push_back(makeCall(DialogCall::Kind::Message, text, title, icon));
+    record(makeCall(DialogCall::Kind::Message, text, title, icon));
 }
 
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& title, ui::Icon icon, bool yesIsDefault)

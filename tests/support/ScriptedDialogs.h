@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <vector>
 
@@ -46,6 +47,9 @@ public:
     ScriptedDialogs& answerCancel();
     ScriptedDialogs& answerFile(const QString& path);
     ScriptedDialogs& answerPrinterAccepted();
+    // Runs for each box or dialog as it is shown, before it is answered: what a test checks
+    // while the user would be reading it.
+    ScriptedDialogs& whileShowing(std::function<void(const DialogCall&)> check);
 
     const std::vector<DialogCall>& calls() const { return m_calls; }
     // The last call; fails the test and gives an empty call when there was none.
@@ -71,6 +75,7 @@ private:
         QString path;
     };
 
+    const DialogCall& record(DialogCall call);
     // Records the call and takes the next answer when it is one of the accepted replies.
     Prepared take(DialogCall call, std::initializer_list<Reply> accepted, Reply cautious);
     ScriptedDialogs& prepare(Reply reply, const QString& path = {});
@@ -79,6 +84,7 @@ private:
 
     std::vector<DialogCall> m_calls;
     std::deque<Prepared> m_answers;
+    std::function<void(const DialogCall&)> m_whileShowing;
 };
 
 // A readable description of a call, for failure messages.

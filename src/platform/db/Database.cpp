@@ -140,6 +140,11 @@ sqlite3* Database::handle() const
     return m_connection ? m_connection->handle() : nullptr;
 }
 
+bool Database::isMadeByThisProgram()
+{
+    return scalar(QStringLiteral("PRAGMA application_id")).toLongLong() == kApplicationId;
+}
+
 bool Database::inTransaction() const
 {
     return connection().inTransaction();

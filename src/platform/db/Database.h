@@ -59,6 +59,10 @@ public:
     // leaves the table exactly as it was and throws.
     void retypeColumn(const QString& table, const Field& field);
 
+    // Whether the file carries the mark this program writes into the header of every database
+    // it creates (kept by compacted copies).
+    bool isMadeByThisProgram();
+
     // "ok" when the file passes SQLite's integrity check, else the first problem found.
     QString integrityCheck();
     // Writes a compacted copy of the whole database into a new file (VACUUM INTO).

@@ -61,9 +61,12 @@ QDateTime dateFromStorage(const QString& text);
 // Jet's reading of a date typed as text ("15.03.2021", "15.03.2021 10:30", ISO, "10:30").
 QDateTime parseDateText(const QString& text);
 
-// Null is what Jet called Null: no value at all. An empty text is a value.
+// Null is what Jet called Null: no value at all. A text is always a value, an empty one and a
+// null QString too: a text box left empty stores "", never Null.
 inline bool isNull(const QVariant& v)
 {
+    if (v.typeId() == QMetaType::QString)
+        return false;
     return !v.isValid() || v.isNull();
 }
 

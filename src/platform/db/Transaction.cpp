@@ -1,6 +1,7 @@
 #include "Transaction.h"
 
 #include "Connection.h"
+#include "JetError.h"
 
 #include <QAtomicInt>
 
@@ -31,8 +32,23 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
+    if (m_done)
+        return;
+    try {
+        m_db.execute(m_savepoint.isEmpty() ? QStringLiteral("COMMIT")
+                                           : QStringLiteral("RELEASE ") + m_savepoint);
+    } catch (const JetError& e) {
+        // SQLite keeps the transaction open when COMMIT fails (another workstation still reads
+        // the file after the busy timeout): left so, every later save would become a savepoint
+        // inside it and be lost when the file is closed. Undo it here and say so.
+        try {
+            rollback();
+        } catch (...) {
+            // The failure reported below is the one the user must see.
+        }
+        throw JetError(e.number(), e.description() + QStringLiteral(" Zmiany nie zostały zapisane."));
+    }
     m_done = true;
-    m_db.execute(m_savepoint.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_savepoint);
 }
 
 void Transaction::rollback()

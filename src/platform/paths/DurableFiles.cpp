@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -68,6 +71,39 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     if (!syncFolder(QFileInfo(path).absolutePath()))
         return fail(error, QStringLiteral("Cannot flush the folder of %1 to the disk").arg(path));
     return true;
+}
+
+QString temporaryPathBeside(const QString& target)
+{
+    QTemporaryFile reserve(target + QStringLiteral(".tmp-XXXXXX"));
+    reserve.setAutoRemove(false);
+    if (!reserve.open()) {
+        // The folder takes no file: the caller's own attempt at the name fails and says why.
+        static const QString alphabet =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+        QString name = target + QStringLiteral(".tmp-");
+        for (int i = 0; i < 6; ++i)
+            name += alphabet.at(QRandomGenerator::global()->bounded(int(alphabet.size())));
+        return name;
+    }
+    const QString path = reserve.fileName();
+    reserve.close();
+    QFile::remove(path);
+    return path;
+}
+
+int removeLeftoverTemporaries(const QString& folder, const QDateTime& before)
+{
+    static const QRegularExpression temporary(
+        QStringLiteral("^.+\\.tmp-[A-Za-z0-9]{6}(-journal|-wal|-shm)?$"));
+    int removed = 0;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : files) {
+        if (temporary.match(file.fileName()).hasMatch() && file.lastModified() < before &&
+            QFile::remove(file.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 bool copyFileAtomically(const QString& source, const QString& target, QString* error)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,16 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* e
 // The same with the contents written by a function; returning false abandons the file.
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                          QString* error = nullptr);
+// A free name for a temporary file beside target, "<target>.tmp-XXXXXX" (six random letters and
+// digits), for work that builds a file under another name and renames it into place. The name
+// is reserved and released again: the caller makes the file (in a folder that takes no file, it
+// is only a fresh name, and the caller's attempt fails).
+QString temporaryPathBeside(const QString& target);
+// Removes from folder the files named as temporaryPathBeside names them, and the journals SQLite
+// keeps beside them, last changed before `before`: what a run that was killed left behind. A
+// file changed since then may be another running program's. The number of files removed.
+int removeLeftoverTemporaries(const QString& folder, const QDateTime& before);
+
 // Copies a file the same way: the target appears only when the whole copy is on the disk.
 bool copyFileAtomically(const QString& source, const QString& target, QString* error = nullptr);
 

@@ -2,8 +2,10 @@
 
 #include "ReportError.h"
 
+#include "platform/paths/DurableFiles.h"
+
 #include <QAbstractTextDocumentLayout>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -127,6 +129,12 @@ void ReportDocument::print(QPrinter& printer) const
     }
     if (first > last)
         return;
+    // Printing into a PDF file is a PDF export of those pages: it replaces a file of the same
+    // name only when it is written whole.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        writePdf(printer.outputFileName(), first, last);
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer))
         throw ReportError(QStringLiteral("Nie można rozpocząć drukowania raportu %1.").arg(m_title));
@@ -136,16 +144,35 @@ void ReportDocument::print(QPrinter& printer) const
 
 void ReportDocument::exportPdf(const QString& path) const
 {
-    QPdfWriter writer(path);
-    writer.setPageLayout(layout());
-    writer.setTitle(m_title);
-    writer.setCreator(QStringLiteral("Trelimor"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw ReportError(QStringLiteral("Nie można zapisać pliku PDF %1.").arg(path));
-    paintPages(painter, writer, 0, pageCount() - 1);
-    if (!painter.end() || !QFileInfo::exists(path))
-        throw ReportError(QStringLiteral("Nie można zapisać pliku PDF %1.").arg(path));
+    writePdf(path, 0, pageCount() - 1);
+}
+
+void ReportDocument::writePdf(const QString& path, int first, int last) const
+{
+    const QString failed = QStringLiteral("Nie można zapisać pliku PDF %1.").arg(path);
+    // The pages are rendered in memory and checked whole before the file is touched: a disk
+    // that fills up half way never leaves a cut-off PDF in place of the previous one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout());
+        writer.setTitle(m_title);
+        writer.setCreator(QStringLiteral("Trelimor"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw ReportError(failed);
+        paintPages(painter, writer, first, last);
+        if (!painter.end())
+            throw ReportError(failed);
+    }
+    const QByteArray pdf = buffer.data();
+    if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF")) // the trailer ends every whole PDF
+        throw ReportError(failed);
+    if (!paths::writeFileAtomically(path, pdf))
+        throw ReportError(QStringLiteral("Nie można zapisać pliku PDF %1: zapis na dysk nie powiódł się "
+                                         "(brak miejsca lub dostępu).")
+                              .arg(path));
 }
 
 } // namespace trelimor::report

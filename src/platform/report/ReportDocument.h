@@ -35,14 +35,17 @@ public:
     QPageLayout layout() const { return pageLayout(m_orientation); }
 
     // Prints every page, or the page range chosen in the printer dialog, setting the printer to
-    // the report's layout: the pages are laid out for it.
+    // the report's layout: the pages are laid out for it. A printer set to a PDF file writes it as
+    // exportPdf does. Throws ReportError when printing cannot start or the file is not written.
     void print(QPrinter& printer) const;
-    // Writes the whole report into one PDF file. Throws ReportError when the file cannot be written.
+    // Writes the whole report into one PDF file, replacing a file of that name only once the
+    // new one is complete on the disk. Throws ReportError (the old file stays) when it cannot.
     void exportPdf(const QString& path) const;
     // Paints pages first..last (0-based, inclusive) onto a paged device that a painter is active on.
     void paintPages(QPainter& painter, QPagedPaintDevice& device, int first, int last) const;
 
 private:
+    void writePdf(const QString& path, int first, int last) const;
     void paintPage(QPainter& painter, int page) const;
     QSizeF bodySize() const;
 

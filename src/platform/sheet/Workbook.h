@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -20,14 +21,11 @@ public:
 class Workbook
 {
 public:
-    // Opens the workbook and selects its first sheet. Throws SheetError for a missing or
-    // unreadable file, a file that is no .xls workbook, a protected workbook or one without sheets.
+    // Reads the workbook's first sheet whole. The workbook library runs in a process of its own,
+    // so a damaged or hostile file cannot take the program down with it. Throws SheetError for a
+    // missing or unreadable file, a file that is no .xls workbook, a protected workbook, one
+    // without sheets, and one the reader fails on or takes too long over.
     explicit Workbook(const QString& path);
-    ~Workbook();
-    Workbook(Workbook&& other) noexcept;
-    Workbook& operator=(Workbook&& other) noexcept;
-    Workbook(const Workbook&) = delete;
-    Workbook& operator=(const Workbook&) = delete;
 
     const QString& path() const { return m_path; }
     // The used area of the first sheet: cells beyond it are empty.
@@ -44,12 +42,10 @@ public:
     QString cellText(int row, int column) const;
 
 private:
-    void close();
-
     QString m_path;
-    const void* m_handle = nullptr;
     int m_rows = 0;
     int m_columns = 0;
+    QHash<quint64, QVariant> m_cells; // the cells that hold a value
 };
 
 // The date of a spreadsheet serial number (day 0 is 30.12.1899); the fraction is ignored.

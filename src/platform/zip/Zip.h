@@ -65,6 +65,11 @@ struct ExtractOptions
     // anything is written. Without it, Ask behaves as Never.
     std::function<OverwriteAnswer(const QString& path)> askOverwrite;
     QString password; // for encrypted entries
+    // An archive that would unpack to more bytes than this is refused before anything is written.
+    qint64 maxTotalSize = qint64(2) << 30;
+    // So is one with an entry of more than a mebibyte packed beyond this many bytes per stored byte:
+    // no file the program exchanges compresses so far, a zip bomb does.
+    int maxCompressionRatio = 500;
 };
 
 struct ExtractResult
@@ -74,10 +79,13 @@ struct ExtractResult
     bool cancelled = false;
 };
 
-// Unpacks every entry into targetFolder (created when missing). Entry names with ".." or an
-// absolute path are refused before anything is written. Files are first unpacked beside the
-// target and only moved into place when every entry has been read without fault, so a damaged
-// archive changes nothing. Throws ZipError.
+// Unpacks every entry into targetFolder (created when missing), all or nothing. Before anything
+// is written every entry is checked: names with ".." or an absolute path, links and entries
+// that are neither files nor folders, a name that is both a file and a folder (in the archive
+// or against what the target holds), and the sizes (see ExtractOptions) refuse the archive.
+// Files are unpacked into a staging folder beside the target and moved into place only when
+// every entry has been read without fault; a file that cannot take its place takes back those
+// placed before it. Throws ZipError, and the target is then as it was.
 ExtractResult extractAll(const QString& archivePath, const QString& targetFolder,
                          const ExtractOptions& options = {});
 // The same for the one entry of that stored name.

@@ -144,6 +144,40 @@ void Archive::readEntry(zip_uint64_t index, const QString& name,
         throw damaged(reasonText(closed));
 }
 
+namespace {
+
+ZipEntry entryAt(const Archive& archive, zip_uint64_t index)
+{
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive.get(), index, 0, &stat) != 0)
+        throw ZipError(QStringLiteral("Archiwum %1 jest uszkodzone: %2.")
+                           .arg(archive.path(), reasonText(zip_get_error(archive.get()))));
+    ZipEntry entry;
+    entry.name = QString::fromUtf8(stat.name);
+    entry.isFolder = entry.name.endsWith(QLatin1Char('/'));
+    if (stat.valid & ZIP_STAT_SIZE)
+        entry.size = qint64(stat.size);
+    if (stat.valid & ZIP_STAT_COMP_SIZE)
+        entry.compressedSize = qint64(stat.comp_size);
+    if (stat.valid & ZIP_STAT_MTIME)
+        entry.modified = QDateTime::fromSecsSinceEpoch(stat.mtime);
+    entry.encrypted = (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
+    return entry;
+}
+
+} // namespace
+
+QList<ZipEntry> entriesOf(const Archive& archive)
+{
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    QList<ZipEntry> entries;
+    entries.reserve(count);
+    for (zip_int64_t i = 0; i < count; ++i)
+        entries.append(entryAt(archive, zip_uint64_t(i)));
+    return entries;
+}
+
 std::optional<QString> safeRelativePath(const QString& entryName)
 {
     static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));

@@ -47,6 +47,9 @@ private:
     QString m_path;
 };
 
+// The entries of an open archive in their stored order; throws ZipError when one cannot be read.
+QList<ZipEntry> entriesOf(const Archive& archive);
+
 // The relative path an entry name stands for below a target folder: "\" counts as "/", empty and
 // "." parts are dropped. Nothing for a name that is absolute or climbs out with "..".
 std::optional<QString> safeRelativePath(const QString& entryName);

@@ -94,3 +94,15 @@ TEST(Workbook, FilesThatAreNoWorkbookGiveAClearMessage)
 
     EXPECT_EQ(openError(dir.path()), QStringLiteral("Nie można otworzyć pliku %1.").arg(dir.path()));
 }
+
+TEST(Workbook, AWorkbookThatBreaksTheReaderIsRefusedAndReadingGoesOn)
+{
+    // Found by fuzzing: a damaged directory of the compound file makes the workbook library read
+    // far past a buffer of its own. The file is refused; the program is not brought down with it.
+    const QString broken = QStringLiteral(TRELIMOR_TEST_DATA_DIR "/xls_damaged_directory.xls");
+    const QString error = openError(broken);
+    EXPECT_TRUE(error == QStringLiteral("Plik %1 jest uszkodzony i nie może zostać odczytany.").arg(broken) ||
+                error == QStringLiteral("Plik %1 nie jest skoroszytem programu Excel.").arg(broken))
+        << error.toStdString();
+    EXPECT_EQ(Workbook(samplePath).cell(5, 1), QVariant(QStringLiteral("koniec")));
+}

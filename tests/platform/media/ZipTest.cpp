@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,17 +18,32 @@ namespace {
 
 const QByteArray polishContent = QStringLiteral("Zażółć gęślą jaźń\r\nĄĘŁŃÓŚŹŻ\r\n").toUtf8();
 
-// Writes an archive with any entry names and uncompressed data, as a hostile archive could have.
-void writeRawArchive(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& entries)
+// One entry of a hand-made archive: its name, data, Unix file mode (0: none recorded) and whether
+// it is compressed.
+struct RawEntry
+{
+    QByteArray name;
+    QByteArray data;
+    zip_uint32_t mode = 0;
+    bool compressed = false;
+};
+
+// Writes an archive with any entry names, kinds and data, as a hostile archive could have.
+void writeRawArchive(const QString& path, const QList<RawEntry>& entries)
 {
     int error = 0;
     zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     ASSERT_NE(archive, nullptr);
-    for (const auto& [name, data] : entries) {
-        zip_source_t* source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
-        const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
+    for (const RawEntry& entry : entries) {
+        zip_source_t* source =
+            zip_source_buffer(archive, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
+        const zip_int64_t index = zip_file_add(archive, entry.name.constData(), source, ZIP_FL_ENC_UTF_8);
         ASSERT_GE(index, 0);
-        zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        zip_set_file_compression(archive, zip_uint64_t(index),
+                                 entry.compressed ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+        if (entry.mode != 0)
+            zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                             entry.mode << 16);
     }
     ASSERT_EQ(zip_close(archive), 0);
 }
@@ -165,6 +181,58 @@ TEST_F(ZipTest, EntriesThatClimbOutOfTheTargetAreRefusedBeforeAnythingIsWritten)
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("poza.txt"))));
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("cel/najpierw.txt")))) << name.constData();
     }
+}
+
+TEST_F(ZipTest, EveryEntryIsCheckedBeforeAnyIsWritten)
+{
+    const QString target = path(QStringLiteral("cel"));
+    writeFile(target + QStringLiteral("/zajety"), "plik, nie folder");
+    const QString archive = path(QStringLiteral("zly.zip"));
+    const struct
+    {
+        RawEntry bad;
+        QString error;
+    } cases[] = {
+        {{"link", "/etc/passwd", 0120777}, QStringLiteral("dowiązanie link")},
+        {{"kolejka", "", 0010644}, QStringLiteral("kolejka, który nie jest zwykłym plikiem ani folderem")},
+        {{"najpierw.txt/w-srodku.txt", "x"}, QStringLiteral("najpierw.txt jest w nim i plikiem, i folderem")},
+        {{"zajety/plik.txt", "x"},
+         QStringLiteral("w miejscu folderu %1 jest plik").arg(target + QStringLiteral("/zajety"))},
+    };
+    for (const auto& c : cases) {
+        // The good entry comes first, and the damaging one is last.
+        writeRawArchive(archive, {{"najpierw.txt", "dobry", 0100644}, {"dalej/drugi.txt", "dobry"}, c.bad});
+        const QString error = errorOf([&] { extractAll(archive, target); });
+        EXPECT_TRUE(error.contains(c.error)) << c.bad.name.constData() << ": " << error.toStdString();
+        EXPECT_EQ(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("zajety")})
+            << c.bad.name.constData() << ": nothing is written, no staging folder is left";
+        EXPECT_EQ(readFile(target + QStringLiteral("/zajety")), "plik, nie folder");
+    }
+}
+
+TEST_F(ZipTest, ArchivesTooLargeOrCompressedBeyondReasonAreRefused)
+{
+    const QString target = path(QStringLiteral("cel"));
+    const QString bomb = path(QStringLiteral("bomba.zip"));
+    writeRawArchive(bomb, {{"zera.bin", QByteArray(20 << 20, '\0'), 0, true}});
+    const QString error = errorOf([&] { extractAll(bomb, target); });
+    EXPECT_TRUE(error.contains(QStringLiteral("zera.bin")) &&
+                error.contains(QStringLiteral("stopniu kompresji")))
+        << error.toStdString();
+
+    const QString big = path(QStringLiteral("duze.zip"));
+    writeRawArchive(big, {{"a.txt", QByteArray(600, 'a')}, {"b.txt", QByteArray(600, 'b')}});
+    ExtractOptions small;
+    small.maxTotalSize = 1000;
+    EXPECT_EQ(errorOf([&] { extractAll(big, target, small); }),
+              QStringLiteral(
+                  "Archiwum %1 po rozpakowaniu zajęłoby 1200 bajtów, więcej niż dopuszczalne 1000 bajtów.")
+                  .arg(big));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(ExtractOptions().maxTotalSize, qint64(2) << 30);
+    small.maxTotalSize = 1200;
+    EXPECT_EQ(extractAll(big, target, small).written.size(), 2);
 }
 
 TEST_F(ZipTest, CorruptArchivesAreReportedAndChangeNothing)
