@@ -17,8 +17,6 @@
 #include "platform/ui/DialogService.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QScopeGuard>
 
 #include <algorithm>
 #include <limits>
@@ -148,8 +146,6 @@ void ComZakWIW_Click(SerologyExportHost& host)
                                 kWysylanie, ui::Icon::Question, false))
         return;
 
-    // The Save dialog may change the current folder; the run leaves it as it found it.
-    const auto restoreFolder = qScopeGuard([folder = QDir::currentPath()] { QDir::setCurrent(folder); });
     try {
         if (!SprPusteProbki(host, QString()))
             return;

@@ -18,8 +18,6 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/OverrideCursorGuard.h"
 
-#include <QDir>
-
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
@@ -69,21 +67,6 @@ QString fieldText(const QString& text)
     QString flat = text;
     return poleWPliku(flat.replace(u"\r\n"_s, u" "_s));
 }
-
-// Keeps the process's current folder for the length of an export.
-class CurrentFolder
-{
-public:
-    CurrentFolder()
-        : m_path(QDir::currentPath())
-    {}
-    ~CurrentFolder() { QDir::setCurrent(m_path); }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-
-private:
-    QString m_path;
-};
 
 } // namespace
 
@@ -180,7 +163,6 @@ QByteArray tekstEksportuListy(db::Database& work, const ListingExport& variant)
 void eksportujListe(const ListingExport& variant)
 {
     ui::OverrideCursorGuard cursor;
-    const CurrentFolder folder;
     try {
         const QString name = nazwaEksportuListy(variant.prefix, ui::now());
         const QString path =
