@@ -6,7 +6,7 @@
 #include "imports/CollectorHeader.h"
 #include "imports/PlantFiles.h"
 #include "imports/ResultsFile.h"
-#include "imports/TextLines.h"
+#include "common/TextLines.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

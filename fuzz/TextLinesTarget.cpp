@@ -5,7 +5,7 @@
 
 #include "common/TextHelpers.h"
 #include "imports/PlantFiles.h"
-#include "imports/TextLines.h"
+#include "common/TextLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -6,7 +6,6 @@
 #include "ImportErrors.h"
 #include "ImportSession.h"
 #include "ProtocolHeader.h"
-#include "TextLines.h"
 
 #include "batch/BatchFields.h"
 #include "batch/FormPartia.h"
@@ -14,6 +13,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/TextLines.h"
 
 namespace trelimor {
 
@@ -21,14 +21,6 @@ namespace {
 
 const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kWczytywanie = QStringLiteral("WCZYTYWANIE");
-
-void showHeaderError(const std::exception& e)
-{
-    const ImportError error = importErrorOf(e);
-    PokazInfo(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!") +
-                  (error.number ? QString::number(error.number) : QStringLiteral("\r")) + error.description,
-              QStringLiteral("IMPORT"));
-}
 
 void set(QWidget* control, const std::optional<QString>& value)
 {
@@ -122,7 +114,7 @@ void ComWczytPart_Click(FormPartia& okno)
     } catch (const std::exception& e) {
         setWaitCursor(okno, false);
         okno.Klawisze(true, true);
-        showHeaderError(e);
+        showLoadFailure(importErrorOf(e));
     }
 }
 
@@ -170,7 +162,7 @@ void ComWczytKolektor_Click(FormPartia& okno)
             okno.ComAnulujFr->setFocus();
         }
     } catch (const std::exception& e) {
-        showHeaderError(e);
+        showLoadFailure(importErrorOf(e));
     }
 }
 

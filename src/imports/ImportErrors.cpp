@@ -2,7 +2,6 @@
 
 #include "common/Messages.h"
 
-#include "platform/PlatformError.h"
 #include "platform/db/JetError.h"
 
 using namespace Qt::StringLiterals;
@@ -38,9 +37,7 @@ ImportError importErrorOf(const std::exception& error)
 {
     if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
         return ImportError::of(jet->number(), jet->description());
-    if (const auto* platform = dynamic_cast<const PlatformError*>(&error))
-        return ImportError::of(0, platform->message());
-    return ImportError::of(0, QString::fromUtf8(error.what()));
+    return ImportError::of(0, errorDescription(error));
 }
 
 void showImportError(const ImportError& e, ConversionText conversion)
@@ -73,6 +70,14 @@ void showImportError(const ImportError& e, ConversionText conversion)
                   u"IMPORT"_s);
         return;
     }
+}
+
+void showLoadFailure(const ImportError& e)
+{
+    PokazInfo(u"Błąd wczytania! Poinformuj dostawcę programu!"_s +
+                  (e.number ? QString::number(e.number) : u"\r"_s) + e.description +
+                  sourceSuffix(e.source, e.unit),
+              u"IMPORT"_s);
 }
 
 void showStoreRefusal(const StoreResult& refusal, const ImportedSample& s, ConversionText conversion,

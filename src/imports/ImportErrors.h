@@ -52,6 +52,10 @@ enum class ConversionText { ProgramOption, CheckFile };
 // key, a value too long for its field, a value of the wrong type, anything else.
 void showImportError(const ImportError& error, ConversionText conversion);
 
+// The report of a failure that the header and results imports cannot name more closely: the
+// error's number (a line break when there is none), its description and where it happened.
+void showLoadFailure(const ImportError& error);
+
 // The box of a store's refusal of the sample: its code or number taken or repeated, or a value
 // the engine refused (the error report).
 void showStoreRefusal(const StoreResult& refusal, const ImportedSample& sample, ConversionText conversion,

@@ -5,11 +5,11 @@
 #include "BatchImports.h"
 #include "ImportSession.h"
 #include "PlantFiles.h"
-#include "TextLines.h"
 
 #include "batch/FormPartia.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
+#include "common/TextLines.h"
 
 #include "platform/PlatformError.h"
 #include "platform/ui/DialogService.h"

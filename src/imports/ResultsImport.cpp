@@ -3,13 +3,13 @@
 #include "ImportErrors.h"
 #include "ResultWrites.h"
 #include "ResultsFile.h"
-#include "TextLines.h"
 
 #include "batch/FormPartia.h"
 #include "common/DataControl.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/TextLines.h"
 
 #include "platform/ui/DialogService.h"
 
@@ -60,23 +60,16 @@ private:
     bool m_unlocked = false;
 };
 
-void showError(const std::exception& error)
+// The failure as the error report names it: a refused value with the line it stands in.
+ImportError failureOf(const std::exception& error)
 {
-    int number = 0;
-    QString description;
-    QString where;
-    if (const auto* value = dynamic_cast<const ResultValueError*>(&error)) {
-        number = value->number();
-        description = value->description();
-        where = sourceSuffix(value->lineNumber(), SourceUnit::Line);
-    } else {
-        const ImportError e = importErrorOf(error);
-        number = e.number;
-        description = e.description;
-    }
-    PokazInfo(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!") +
-                  (number ? QString::number(number) : QStringLiteral("\r")) + description + where,
-              QStringLiteral("IMPORT"));
+    const auto* value = dynamic_cast<const ResultValueError*>(&error);
+    if (!value)
+        return importErrorOf(error);
+    ImportError failure = ImportError::of(value->number(), value->description());
+    failure.source = value->lineNumber();
+    failure.unit = SourceUnit::Line;
+    return failure;
 }
 
 QString summary(const QString& path, const ResultPlan& plan)
@@ -159,7 +152,7 @@ void ComWczytWynik_Click(FormPartia& okno)
         okno.TrybWczytywania.clear();
         lock.unlock();
         QDir::setCurrent(folder);
-        showError(e);
+        showLoadFailure(failureOf(e));
     }
 }
 

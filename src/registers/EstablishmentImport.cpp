@@ -6,17 +6,15 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/TextHelpers.h"
+#include "common/TextLines.h"
 
-#include "platform/PlatformError.h"
 #include "platform/db/JetError.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/OverrideCursorGuard.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace trelimor {
 
@@ -26,42 +24,12 @@ namespace {
 const std::pair<const char*, int> kFields[] = {{"Nazwa", 9},  {"KodPocztowy", 10}, {"Miasto", 12},
                                                {"Ulica", 13}, {"Telefon", 21},     {"Uwagi", 22}};
 
-QStringList readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PlatformError(QStringLiteral("Nie można otworzyć pliku %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw PlatformError(QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, file.errorString()));
-    QStringDecoder decoder("windows-1250");
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        throw PlatformError(QStringLiteral("Plik %1 nie jest tekstem w kodowaniu Windows-1250.").arg(path));
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the line end after the last line
-    for (QString& line : lines)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    return lines;
-}
-
-QString errorText(const std::exception& e)
-{
-    if (const auto* jet = dynamic_cast<const db::JetError*>(&e))
-        return jet->description();
-    if (const auto* platform = dynamic_cast<const PlatformError*>(&e))
-        return platform->message();
-    return QString::fromUtf8(e.what());
-}
-
 } // namespace
 
 EstablishmentImportResult importEstablishmentList(db::Database& stale, const QString& path)
 {
     static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
-    const QStringList lines = readLines(path);
+    const QStringList lines = readTextLines(path);
     EstablishmentImportResult result;
     db::Transaction transaction(stale, db::Transaction::Mode::Immediate);
     db::Recordset zaklad = stale.openRecordset(QStringLiteral("SELECT * FROM ZAKLAD"));
@@ -113,7 +81,7 @@ void wczytajListeZakladow(RegisterWindow& window)
             PokazUwage(QStringLiteral("Błąd wczytania! Sprawdź opcję programu: 'Wczytuj szyfrowane pliki'!"),
                        QStringLiteral("IMPORT Z PLIKU"));
         else // the reason follows on its own line, so the user can tell a bad file from a fault
-            PokazInfo(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!\r") + errorText(e),
+            PokazInfo(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!\r") + errorDescription(e),
                       QStringLiteral("IMPORT"));
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // The lines of a text file from outside: a data collector's file, a laboratory's results, an
-// establishment's sample list. Such files come from other programs, so any line end is taken
-// (CR LF, LF or CR alone) and the text is Windows-1250 unless it begins with the UTF-8
+// establishment's sample list, the list of establishments. Such files come from other programs, so any line
+// end is taken (CR LF, LF or CR alone) and the text is Windows-1250 unless it begins with the UTF-8
 // byte-order mark.
 
 #include <QByteArray>

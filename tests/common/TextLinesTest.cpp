@@ -1,4 +1,4 @@
-#include "imports/TextLines.h"
+#include "common/TextLines.h"
 
 #include "support/TempProgramFolder.h"
 #include "support/TestFiles.h"

@@ -1,6 +1,6 @@
 #include "TextLines.h"
 
-#include "common/Cp1250.h"
+#include "Cp1250.h"
 
 #include "platform/PlatformError.h"
 
