@@ -49,11 +49,11 @@ protected:
             u"INSERT INTO ZAKLAD (WNI, TypWNI, IdRzezni) VALUES "
             "('14650001', 'Rzeźnia', 'R1'), ('02610001', 'Zakład utylizacyjny', '14650001'), "
             "('02610001', 'drugi wiersz', NULL)"_s);
-        YearSpec spec;
-        spec.seed = GetParam();
-        spec.batches = 160;
-        spec.samples = 2000;
-        generateYear(rok(), spec);
+        YearPlan plan;
+        plan.seed = GetParam();
+        plan.batches = 160;
+        plan.samples = 2000;
+        generateYear(rok(), plan);
     }
 
     oracle::Databases databases() const

@@ -96,9 +96,9 @@ struct BatchDates
     QDate slaughter, sampling, dispatch, entry, testing, result;
 };
 
-BatchDates batchDates(Random& random, const YearSpec& spec, int batchIndex)
+BatchDates batchDates(Random& random, const YearPlan& plan, int batchIndex)
 {
-    const QDate first(spec.year, 1, 1);
+    const QDate first(plan.year, 1, 1);
     // The first two batches lie on the first and the last day of the year: the edges of a period.
     const int day = batchIndex == 0   ? 0
                     : batchIndex == 1 ? first.daysInYear() - 1
@@ -138,9 +138,9 @@ BatchDates batchDates(Random& random, const YearSpec& spec, int batchIndex)
 class Generator
 {
 public:
-    Generator(db::Database& year, const YearSpec& spec)
-        : m_spec(spec)
-        , m_random(spec.seed)
+    Generator(db::Database& year, const YearPlan& plan)
+        : m_spec(plan)
+        , m_random(plan.seed)
         , m_partia(year, u"Partia"_s)
         , m_badanie(year, u"Badanie"_s)
         , m_groups(year, u"PartiaG"_s)
@@ -366,7 +366,7 @@ private:
         }
     }
 
-    const YearSpec& m_spec;
+    const YearPlan& m_spec;
     Random m_random;
     TableWriter m_partia;
     TableWriter m_badanie;
@@ -377,14 +377,14 @@ private:
 
 } // namespace
 
-GeneratedYear generateYear(db::Database& year, const YearSpec& spec)
+GeneratedYear generateYear(db::Database& year, const YearPlan& plan)
 {
     db::Transaction whole(year);
-    if (spec.statistics)
+    if (plan.statistics)
         applyStatisticsShape(year);
-    if (spec.serology)
+    if (plan.serology)
         applySerologyShape(year);
-    GeneratedYear made = Generator(year, spec).run();
+    GeneratedYear made = Generator(year, plan).run();
     whole.commit();
     return made;
 }

@@ -8,9 +8,9 @@
 
 namespace trelimor::test {
 
-// What a generated year holds. The same spec gives the same rows with any compiler and standard
+// What a generated year holds. The same plan gives the same rows with any compiler and standard
 // library: values come from the raw output of std::mt19937, never from its distributions.
-struct YearSpec
+struct YearPlan
 {
     std::uint32_t seed = 1;
     int batches = 20;  // batch numbers 1..batches; of two or more, the last one has no sample
@@ -49,6 +49,6 @@ struct GeneratedYear
 // - with the serology shape: one to three herd groups a batch, "T", "N" and "" in the Badaj...
 //   columns, and a result row in the matching table (Partia = the sample's PartiaG) for each "T".
 // Throws the engine's JetError when a write fails; nothing is then stored.
-GeneratedYear generateYear(db::Database& year, const YearSpec& spec = {});
+GeneratedYear generateYear(db::Database& year, const YearPlan& plan = {});
 
 } // namespace trelimor::test

@@ -16,10 +16,10 @@ namespace {
 class YearGeneratorTest : public TempProgramFolder
 {
 protected:
-    db::Database makeYear(const QString& name, const YearSpec& spec, GeneratedYear* made = nullptr)
+    db::Database makeYear(const QString& name, const YearPlan& plan, GeneratedYear* made = nullptr)
     {
         db::Database year = createProgramYear(folders.path(name + u".sqlite"_s));
-        const GeneratedYear counts = generateYear(year, spec);
+        const GeneratedYear counts = generateYear(year, plan);
         if (made)
             *made = counts;
         return year;
@@ -49,11 +49,11 @@ protected:
 
 TEST_F(YearGeneratorTest, TheSameSeedGivesTheSameYearAndAnotherSeedAnother)
 {
-    const YearSpec spec{.seed = 7, .batches = 30, .samples = 500, .serology = true};
+    const YearPlan plan{.seed = 7, .batches = 30, .samples = 500, .serology = true};
     GeneratedYear made;
-    db::Database first = makeYear(u"first"_s, spec, &made);
-    db::Database again = makeYear(u"again"_s, spec);
-    YearSpec otherSeed = spec;
+    db::Database first = makeYear(u"first"_s, plan, &made);
+    db::Database again = makeYear(u"again"_s, plan);
+    YearPlan otherSeed = plan;
     otherSeed.seed = 8;
     db::Database other = makeYear(u"other"_s, otherSeed);
 
