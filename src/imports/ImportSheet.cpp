@@ -4,11 +4,16 @@
 #include "common/TextHelpers.h"
 
 #include <cmath>
+#include <utility>
 
 namespace trelimor {
 
 ImportSheet::ImportSheet(const QString& path)
     : m_book(path)
+{}
+
+ImportSheet::ImportSheet(sheet::Workbook book)
+    : m_book(std::move(book))
 {}
 
 QVariant ImportSheet::Value(int row, int column) const

@@ -18,6 +18,8 @@ public:
     // Throws sheet::SheetError (a Polish message naming the file) when the file cannot be read
     // as an .xls workbook.
     explicit ImportSheet(const QString& path);
+    // The first sheet of a workbook already at hand.
+    explicit ImportSheet(sheet::Workbook book);
 
     // The rows in use: every cell below them is empty.
     int rowCount() const { return m_book.rowCount(); }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTime>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -51,6 +52,18 @@ Workbook::Workbook(const QString& path)
     m_rows = sheet.rows;
     m_columns = sheet.columns;
     m_cells = std::move(sheet.cells);
+}
+
+Workbook::Workbook(const QString& path, const QList<CellValue>& cells)
+    : m_path(path)
+{
+    for (const CellValue& c : cells) {
+        if (c.value.isNull() || c.row < 1 || c.column < 1 || c.column > 0xFFFF)
+            continue;
+        m_rows = std::max(m_rows, c.row);
+        m_columns = std::max(m_columns, c.column);
+        m_cells.insert(detail::cellKey(c.row, c.column), c.value);
+    }
 }
 
 QVariant Workbook::cell(int row, int column) const

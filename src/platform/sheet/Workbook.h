@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -17,6 +18,14 @@ public:
     using PlatformError::PlatformError;
 };
 
+// One cell's stored value, row and column counted from 1.
+struct CellValue
+{
+    int row = 0;
+    int column = 0;
+    QVariant value;
+};
+
 // The first worksheet of an Excel 97-2003 workbook (.xls), read cell by cell.
 class Workbook
 {
@@ -26,6 +35,11 @@ public:
     // missing or unreadable file, a file that is no .xls workbook, a protected workbook, one
     // without sheets, and one the reader fails on or takes too long over.
     explicit Workbook(const QString& path);
+    // A sheet made in memory of the given cells, as if read from the file at path: values of the
+    // kinds cell() gives, a null one leaving its cell empty. The used area ends at the last cell
+    // holding a value; a cell no sheet can have (row or column below 1, column past 65535) is
+    // left out. For the readers of sheets to be run over cells that no file holds.
+    Workbook(const QString& path, const QList<CellValue>& cells);
 
     const QString& path() const { return m_path; }
     // The used area of the first sheet: cells beyond it are empty.

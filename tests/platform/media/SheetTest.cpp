@@ -54,6 +54,25 @@ TEST(Workbook, ReadsTheFirstSheetsCellsWithTheirTypes)
     EXPECT_TRUE(workbook.cell(500, 200).isNull());
 }
 
+TEST(Workbook, ASheetMadeOfCellsEndsAtItsLastValueAndHoldsNoImpossibleCell)
+{
+    const Workbook workbook(QStringLiteral("zrobiony.xls"),
+                            {{1, 1, QStringLiteral("Protokół")},
+                             {3, 2, QVariant::fromValue<qint64>(7)},
+                             {2, 4, QDate(2022, 3, 31)},
+                             {9, 9, QVariant()}, // an empty cell does not widen the sheet
+                             {0, 1, 1.5},
+                             {1, 0, 1.5},
+                             {1, 70000, 1.5}});
+    EXPECT_EQ(workbook.path(), QStringLiteral("zrobiony.xls"));
+    EXPECT_EQ(workbook.rowCount(), 3);
+    EXPECT_EQ(workbook.columnCount(), 4);
+    EXPECT_EQ(workbook.cell(3, 2), QVariant::fromValue<qint64>(7));
+    EXPECT_EQ(workbook.cellText(2, 4), QStringLiteral("31.03.2022"));
+    EXPECT_TRUE(workbook.cell(1, 2).isNull());
+    EXPECT_EQ(workbook.cell(1, 1), QVariant(QStringLiteral("Protokół")));
+}
+
 TEST(Workbook, CellTextIsWhatTheUserSees)
 {
     const Workbook workbook(samplePath);
