@@ -6,8 +6,10 @@
 
 #include <kainjow/mustache.hpp>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace trelimor::report {
 
@@ -103,6 +105,40 @@ mustache::data contextOf(const ReportData& data)
     return root;
 }
 
+QString readTemplateFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw ReportError(QStringLiteral("Nie można odnaleźć pliku raportu %1.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ReportError(
+            QStringLiteral("Nie można odczytać pliku raportu %1: %2").arg(path, file.errorString()));
+    return QString::fromUtf8(file.readAll());
+}
+
+// {{> parts/name}} stands for the file parts/name.html in the template's folder, so the style and
+// the heading that several reports share are written once. A part may use parts of its own, a few
+// levels deep; names are words of letters, digits and "_" joined by "/", so no part lies outside the folder.
+QString withParts(const QString& text, const QDir& folder, int depth = 0)
+{
+    static const QRegularExpression tag(
+        QStringLiteral("\\{\\{>\\s*([A-Za-z0-9_]+(?:/[A-Za-z0-9_]+)*)\\s*\\}\\}"));
+    constexpr int kDeepest = 4;
+    QString expanded;
+    qsizetype from = 0;
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString path = folder.filePath(match.captured(1) + QStringLiteral(".html"));
+        if (depth >= kDeepest)
+            throw ReportError(QStringLiteral("Część raportu %1 jest zagnieżdżona zbyt głęboko.").arg(path));
+        expanded += text.mid(from, match.capturedStart() - from);
+        expanded += withParts(readTemplateFile(path), folder, depth + 1);
+        from = match.capturedEnd();
+    }
+    return expanded + text.mid(from);
+}
+
 QString invalidTemplate(const QString& origin, const std::string& reason)
 {
     return QStringLiteral("Szablon raportu %1 zawiera błąd: %2").arg(origin, QString::fromStdString(reason));
@@ -117,14 +153,7 @@ ReportTemplate::ReportTemplate(QString text, QString origin)
 
 ReportTemplate ReportTemplate::load(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        throw ReportError(QStringLiteral("Nie można odnaleźć pliku raportu %1.").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReportError(
-            QStringLiteral("Nie można odczytać pliku raportu %1: %2").arg(path, file.errorString()));
-    return fromText(QString::fromUtf8(file.readAll()), path);
+    return fromText(withParts(readTemplateFile(path), QFileInfo(path).dir()), path);
 }
 
 ReportTemplate ReportTemplate::fromText(const QString& text, const QString& origin)

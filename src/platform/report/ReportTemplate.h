@@ -27,8 +27,9 @@ namespace trelimor::report {
 class ReportTemplate
 {
 public:
-    // Reads a template file (UTF-8). Throws ReportError naming the file when it is missing,
-    // unreadable or not a valid template.
+    // Reads a template file (UTF-8), with the shared parts it names ({{> parts/name}}: the file
+    // parts/name.html in its folder) put in their places. Throws ReportError naming the file when
+    // it or a part is missing or unreadable, or when it is not a valid template.
     static ReportTemplate load(const QString& path);
     // A template from text; `origin` names it in error messages.
     static ReportTemplate fromText(const QString& text, const QString& origin);

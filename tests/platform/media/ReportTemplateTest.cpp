@@ -114,6 +114,28 @@ TEST(ReportTemplate, MissingOrBrokenTemplateIsReportedWithItsName)
     }
 }
 
+TEST(ReportTemplate, SharedPartsAreReadFromTheTemplatesFolderAndAMissingOneIsNamed)
+{
+    QTemporaryDir dir;
+    const QString report = dir.filePath(QStringLiteral("Zestawienie.html"));
+    trelimor::test::writeFile(report, "<p>{{> parts/heading}}</p>{{>parts/heading}}");
+    trelimor::test::writeFile(dir.filePath(QStringLiteral("parts/heading.html")),
+                              "[{{title}}{{> parts/sub}}]");
+    trelimor::test::writeFile(dir.filePath(QStringLiteral("parts/sub.html")), "!");
+    Report opened = Report::open(report);
+    opened.setTexts({}, QStringLiteral("Tytuł"), {});
+    EXPECT_EQ(opened.html(), QStringLiteral("<p>[Tytuł!]</p>[Tytuł!]"));
+
+    trelimor::test::writeFile(dir.filePath(QStringLiteral("parts/sub.html")), "{{> parts/brak}}");
+    try {
+        Report::open(report);
+        FAIL() << "a template whose part is missing must not open";
+    } catch (const ReportError& error) {
+        EXPECT_TRUE(error.message().contains(dir.filePath(QStringLiteral("parts/brak.html"))))
+            << error.message().toStdString();
+    }
+}
+
 TEST(ReportData, SelectionComparesNumbersAsNumbersAndTextsAsTexts)
 {
     EXPECT_TRUE(selectionMatches(qint64(12), QStringLiteral(" 12")));
