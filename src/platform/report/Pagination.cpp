@@ -8,6 +8,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace trelimor::report {
@@ -77,16 +78,19 @@ private:
     }
 
     // Between the rows of a table where no cell spans them. Its top is where the content above it
-    // ends (the layout places a table's box by its first cell) and its end is where the content
-    // below it begins.
+    // ends (the layout places a table's box by its first cell). An empty block just before or
+    // after a table is laid out over the table's edge: no page ends inside the table there.
     void addTable(const QTextTable& table)
     {
         const QTextTableFormat format = table.format();
+        const int rows = table.rows();
+        const qreal edges = 2 * format.border() + format.cellSpacing() + format.padding();
+        while (rows > 0 && !m_breaks.empty() && m_breaks.back().y > rowTop(table, 0, format) - edges)
+            m_breaks.pop_back();
         const qreal top = m_breaks.empty() ? 0 : m_breaks.back().y;
         if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
             add(top, true);
 
-        const int rows = table.rows();
         std::vector<qreal> rowBottom(std::size_t(rows), top);
         std::vector<bool> spanned(std::size_t(rows), false); // a cell goes on below the row
         for (int row = 0; row < rows; ++row) {
@@ -114,13 +118,32 @@ private:
                 if (!spanned[std::size_t(row)])
                     m_breaks.push_back({boundary(row), false, top, headerBottom});
         }
+        m_below = rows > 0 ? boundary(rows - 1) : top;
         m_forceNext = format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter;
     }
 
     void add(qreal y, bool forced = false)
     {
+        if (y < m_below)
+            return;
         m_breaks.push_back({y, forced || m_forceNext});
         m_forceNext = false;
+    }
+
+    // The top of a row's cells: that of the tallest, whose text no vertical alignment moves down.
+    qreal rowTop(const QTextTable& table, int row, const QTextTableFormat& format) const
+    {
+        qreal top = std::numeric_limits<qreal>::max();
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            const QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+            const qreal padding = cellFormat.hasProperty(QTextFormat::TableCellTopPadding)
+                                      ? cellFormat.topPadding()
+                                      : format.cellPadding();
+            top =
+                std::min(top, m_layout.blockBoundingRect(cell.firstCursorPosition().block()).top() - padding);
+        }
+        return top;
     }
 
     qreal cellBottom(const QTextTableCell& cell, const QTextTableFormat& format) const
@@ -136,6 +159,7 @@ private:
     qreal m_pageHeight;
     std::vector<Break> m_breaks;
     bool m_forceNext = false; // the break after a page-break-after
+    qreal m_below = 0;        // the bottom of the last table: what follows begins below it
 };
 
 // Where content taller than a page is cut: the last line top of any block above the limit.

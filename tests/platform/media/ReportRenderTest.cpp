@@ -4,14 +4,17 @@
 
 #include "support/TestFiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
 using namespace trelimor::report;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -251,4 +254,41 @@ TEST(ReportRender, SmallTablesStayTogetherForcedBreaksHoldAndTallCellsLoseNothin
     EXPECT_GT(pageWith(pages, QStringLiteral("linia119")), pageWith(pages, QStringLiteral("linia0")))
         << "and goes on over the next";
     EXPECT_EQ(pageWith(pages, QStringLiteral("koniec")), pages.size() - 1);
+}
+
+TEST(ReportRender, EveryRowOfATableOfAnyLengthLiesWholeOnOnePage)
+{
+    // Tables from under a page to several pages long, so that page ends fall at every place of
+    // a row, the last one included; the empty blocks the layout puts over a table's edges
+    // (before a table that opens the document, after every table) hold no page end.
+    for (int rows = 20; rows <= 140; ++rows) {
+        QString body;
+        for (int i = 0; i < rows; ++i)
+            body +=
+                QStringLiteral("<tr><td>w%1</td><td>%2</td></tr>").arg(i).arg(i % 3 ? u"x"_s : u"x<br>y"_s);
+        const ReportDocument document(
+            QStringLiteral(
+                "<table border=\"1\" cellspacing=\"0\"><thead><tr><th>A</th><th>B</th></tr></thead>"
+                "%1</table><p>koniec</p>")
+                .arg(body));
+        const QTextDocument& text = document.textDocument();
+        const auto* table = qobject_cast<QTextTable*>(text.rootFrame()->childFrames().first());
+        ASSERT_NE(table, nullptr);
+        for (int r = 1; r < table->rows(); ++r) {
+            qreal top = std::numeric_limits<qreal>::max();
+            qreal bottom = std::numeric_limits<qreal>::lowest();
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                const auto* layout = text.documentLayout();
+                top = std::min(top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
+                bottom =
+                    std::max(bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
+            }
+            const auto& pages = document.pages();
+            EXPECT_TRUE(
+                std::any_of(pages.begin(), pages.end(),
+                            [&](const PageBand& page) { return page.top <= top && bottom <= page.bottom; }))
+                << rows << " rows: row " << r << " is cut";
+        }
+    }
 }
