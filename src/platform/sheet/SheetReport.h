@@ -9,9 +9,9 @@ namespace trelimor::sheet::detail {
 
 // What a sheet may hold. The workbooks read are protocols and establishments' sample files: one
 // sample a row of some twenty cells of short text and numbers, a few thousand rows in a large
-// one (a protocol of 2000 samples holds about 45,000 cells and 0.5 MB of text). The limits leave
-// room for twenty times that, and bound what the program keeps of a hostile file: about 60 MB
-// for the cells and at most twice the text limit for their texts.
+// one (a protocol of 2000 samples holds about 46,000 cells and 0.5 MB of text). The limits leave
+// room for twenty times that, and bound what reading a hostile file costs the program: some
+// 75 MB for a sheet of a million numbers, some 140 MB for one of 32 MB of distinct text.
 //
 // Cells holding a value.
 constexpr uint64_t kMaxCells = uint64_t(1) << 20;
