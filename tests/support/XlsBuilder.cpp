@@ -5,7 +5,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <bit>
 
 namespace trelimor::test {
 
@@ -14,7 +13,7 @@ namespace {
 // The largest record body of a BIFF8 stream; a longer table of strings goes on in CONTINUE records.
 constexpr int kMaxRecord = 8224;
 constexpr uint16_t kBof = 0x0809, kEof = 0x000A, kSheet = 0x0085, kSst = 0x00FC, kContinue = 0x003C,
-                   kDimensions = 0x0200, kLabelSst = 0x00FD, kNumber = 0x0203, kMulRk = 0x00BD;
+                   kDimensions = 0x0200, kLabelSst = 0x00FD, kMulRk = 0x00BD;
 
 // The compound file around the stream: 4096-byte sectors, so that one sector of its allocation
 // table maps 4 MiB and no further tables are needed for any workbook a test writes.
@@ -200,15 +199,6 @@ void XlsBuilder::setString(int row, int column, uint32_t index)
     put(m_cells, uint16_t(0));
     put(m_cells, index);
     ++m_references;
-}
-
-void XlsBuilder::setNumber(int row, int column, double value)
-{
-    put(m_cells, kNumber);
-    put(m_cells, uint16_t(14));
-    cellPlace(row, column);
-    put(m_cells, uint16_t(0));
-    put(m_cells, std::bit_cast<uint64_t>(value));
 }
 
 void XlsBuilder::setNumbers(int row, int column, int count, int value)

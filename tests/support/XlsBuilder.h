@@ -7,8 +7,8 @@
 
 namespace trelimor::test {
 
-// An Excel 97-2003 workbook written byte by byte: one sheet of shared strings and numbers in a
-// compound file, as the workbook library reads it. For the workbooks a test needs that no
+// An Excel 97-2003 workbook written byte by byte: one sheet of shared strings and whole numbers
+// in a compound file, as the workbook library reads it. For the workbooks a test needs that no
 // spreadsheet program would save, such as one string shown in tens of thousands of cells.
 // Cells are added in the order they lie in the sheet, row by row; rows and columns count from 1.
 class XlsBuilder
@@ -18,9 +18,8 @@ public:
     uint32_t addString(const QString& text);
     // A cell showing the shared string of the index.
     void setString(int row, int column, uint32_t index);
-    void setNumber(int row, int column, double value);
-    // `count` cells from `column` on holding the same whole number, packed as the workbook
-    // library packs a run of numbers (so that a small file holds a great many cells).
+    // `count` cells from `column` on holding the same whole number, in one record as a
+    // spreadsheet program packs a run of numbers (so that a small file holds a great many cells).
     void setNumbers(int row, int column, int count, int value);
 
     QByteArray bytes() const;

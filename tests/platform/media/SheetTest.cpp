@@ -220,10 +220,10 @@ TEST(WorkbookLimits, ALargeProtocolIsReadWhole)
     const uint32_t owner = protocol.addString(QStringLiteral("Gospodarstwo Rolne Wiśniewski Zdzisław"));
     protocol.setString(1, 1, title);
     for (int row = 2; row <= 10001; ++row) {
-        protocol.setNumber(row, 1, row - 1);
+        protocol.setNumbers(row, 1, 1, row - 1);
         protocol.setString(row, 2,
                            protocol.addString(QStringLiteral("1465%1").arg(row, 4, 10, QLatin1Char('0'))));
-        protocol.setNumber(row, 3, row % 1000);
+        protocol.setNumbers(row, 3, 1, row % 1000);
         protocol.setString(row, 5, country);
         protocol.setString(row, 6,
                            protocol.addString(QStringLiteral("%1").arg(row, 12, 10, QLatin1Char('0'))));
@@ -236,7 +236,7 @@ TEST(WorkbookLimits, ALargeProtocolIsReadWhole)
     EXPECT_EQ(workbook.rowCount(), 10001);
     EXPECT_EQ(workbook.columnCount(), 23);
     EXPECT_EQ(workbook.cell(1, 1), QVariant(QStringLiteral("Protokół pobrania próbek do badań")));
-    EXPECT_EQ(workbook.cell(10001, 1), QVariant(10000.0));
+    EXPECT_EQ(workbook.cell(10001, 1), QVariant::fromValue<qint64>(10000));
     EXPECT_EQ(workbook.cell(10001, 2), QVariant(QStringLiteral("146510001")));
     EXPECT_EQ(workbook.cell(5000, 6), QVariant(QStringLiteral("000000005000")));
     EXPECT_EQ(workbook.cell(10001, 23), QVariant(QStringLiteral("Gospodarstwo Rolne Wiśniewski Zdzisław")));
