@@ -25,8 +25,9 @@ const QString kRemarks = QStringLiteral("Uwagi");
 
 void writeBytes(QIODevice& out, QByteArray& bytes)
 {
-    if (out.write(bytes) != bytes.size())
-        throw PathAccessError(out.errorString());
+    QString error;
+    if (!paths::writeAll(out, bytes, &error))
+        throw PathAccessError(error);
     bytes.clear();
 }
 

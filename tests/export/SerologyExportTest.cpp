@@ -8,6 +8,7 @@
 
 #include "platform/paths/Folders.h"
 #include "platform/zip/Zip.h"
+#include "support/FullDisk.h"
 #include "support/RecordingMailCommand.h"
 #include "support/TestFiles.h"
 #include "support/YearShapes.h"
@@ -228,6 +229,16 @@ TEST_F(SerologyExportTest, AFailureWhileWritingLeavesNoFileUnderTheChosenName)
 {
     seedYear();
     writeFile(proposedFile(), "poprzedni eksport");
+    // A full disk is told in Polish, under the number of a path error.
+    dialogs->answerYes().answerFile(proposedFile());
+    {
+        FullDisk disk(256); // less than the file takes
+        ComZakWIW_Click(host);
+    }
+    EXPECT_EQ(dialogs->last().text,
+              u"Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r75Za mało miejsca na dysku."_s);
+    EXPECT_EQ(readFile(proposedFile()), "poprzedni eksport");
+
     ModLabor().BazaRok.execute(QStringLiteral("DROP TABLE Q"));
     dialogs->answerYes().answerFile(proposedFile());
     ComZakWIW_Click(host);
