@@ -20,71 +20,55 @@ using namespace trelimor::test;
 
 namespace {
 
-// Gives a file or folder the time it was last changed.
 void touch(const QString& path, const QDateTime& when)
 {
     const timespec time{time_t(when.toSecsSinceEpoch()), 0};
     const timespec times[2] = {time, time};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0) << path.toStdString();
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
 }
 
-// A staging folder named as an unpacking names it, holding the given files.
-QString stagingFolder(const QString& in, const QStringList& files)
+// A staging folder named as an unpacking names it, holding the files, all last changed `when`.
+QString stagingFolder(const QString& in, const QStringList& files, const QDateTime& when)
 {
     QDir().mkpath(in);
     QTemporaryDir staging(QDir(in).filePath(QStringLiteral(".unzip-XXXXXX")));
     staging.setAutoRemove(false);
-    for (const QString& file : files)
+    for (const QString& file : files) {
         writeFile(staging.filePath(file), "rozpakowany");
+        touch(staging.filePath(file), when);
+    }
+    touch(staging.path(), when);
     return staging.path();
 }
 
-class LeftoversTest : public TempProgramFolder
+TEST(Leftovers, WhatAKilledRunLeftInTheProgramsFoldersGoesAndNothingElse)
 {
-};
-
-TEST_F(LeftoversTest, WhatAKilledRunLeftInTheProgramsFoldersGoesAndNothingElse)
-{
+    ProgramFolderScope folders;
     const QDateTime started = QDateTime::currentDateTime();
     const QDateTime before = started.addSecs(-3600);
     const QString day = paths::join(paths::exportFolder(), QStringLiteral("20220331"));
-    const QString archive = paths::join(day, QStringLiteral("ZHW-GnieznoBSEMiesiac2022-03.zip"));
-
-    // A killed run's archive in the writing, and the staging folders of killed unpackings.
-    const QString archiveTemporary = paths::temporaryPathBeside(archive);
+    const QString archiveTemporary = paths::temporaryPathBeside(paths::join(day, QStringLiteral("a.zip")));
     writeFile(archiveTemporary, "PK");
-    const QStringList gone{archiveTemporary, stagingFolder(day, {QStringLiteral("0"), QStringLiteral("1")}),
-                           stagingFolder(paths::exportFolder(), {}),
-                           stagingFolder(paths::dataFolder(), {QStringLiteral("0")})};
-
-    // What stays: a staging folder holding a file the unpacking had taken aside (the user's), the
-    // user's own files, a leftover of a run that may still work, and what lies outside the
-    // program's folders.
-    const QString holdsUsersFile =
-        stagingFolder(day, {QStringLiteral("0"), QStringLiteral("poprzedni-0-wyniki.txt")});
-    const QString usersFile = paths::join(day, QStringLiteral("kopia.zip.stara"));
-    const QString usersFolder = paths::join(day, QStringLiteral(".unzip-moje"));
-    writeFile(usersFile, "moje");
-    writeFile(paths::join(usersFolder, QStringLiteral("0")), "moje");
-    const QString elsewhere =
-        stagingFolder(folders.path(QStringLiteral("gdzie indziej")), {QStringLiteral("0")});
-    const QString recent = paths::temporaryPathBeside(paths::join(day, QStringLiteral("nowy.zip")));
-    writeFile(recent, "PK");
-    const QStringList kept{holdsUsersFile, usersFile, usersFolder, elsewhere, recent};
-
-    for (const QString& path : gone + kept) {
-        if (QFileInfo(path).isDir())
-            for (const QString& file : QDir(path).entryList(QDir::Files | QDir::Hidden))
-                touch(QDir(path).filePath(file), before);
-        touch(path, path == recent ? started.addSecs(60) : before);
-    }
+    touch(archiveTemporary, before);
+    const QString recentTemporary = paths::temporaryPathBeside(paths::join(day, QStringLiteral("b.zip")));
+    writeFile(recentTemporary, "PK"); // may be another workstation's, at work now
+    const QStringList gone{archiveTemporary,
+                           stagingFolder(day, {QStringLiteral("0"), QStringLiteral("1")}, before),
+                           stagingFolder(paths::dataFolder(), {}, before)};
+    // A staging folder holding a file it had taken aside is the user's; so is what lies outside
+    // the program's folders.
+    const QStringList kept{
+        recentTemporary,
+        stagingFolder(day, {QStringLiteral("0"), QStringLiteral("poprzedni-0-a.txt")}, before),
+        stagingFolder(day, {QStringLiteral("0")}, started.addSecs(60)),
+        stagingFolder(folders.path(QStringLiteral("inny")), {QStringLiteral("0")}, before)};
 
     removeLeftoversOfKilledRuns(started);
     for (const QString& path : gone)
         EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
     for (const QString& path : kept)
         EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
-    EXPECT_EQ(readFile(paths::join(holdsUsersFile, QStringLiteral("poprzedni-0-wyniki.txt"))), "rozpakowany");
+    EXPECT_EQ(readFile(kept[1] + QStringLiteral("/poprzedni-0-a.txt")), "rozpakowany");
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "platform/paths/Folders.h"
 #include "platform/report/Report.h"
 
-#include "support/FullDisk.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -188,18 +187,6 @@ TEST_F(ListingsTest, ACancelledOrFailedExportLeavesNoFileAndTheFailureIsTold)
             << dialogs->last().text.toStdString();
         EXPECT_FALSE(QFileInfo::exists(target));
         EXPECT_EQ(QDir(readOnly).entryList(QDir::Files | QDir::Hidden).filter(u"lista"_s), QStringList());
-
-        // A full disk is told in Polish, under the number of a path error, and the file stays.
-        const QString full = folders.path(u"pelny.xls"_s);
-        writeFile(full, "stara treść");
-        dialogs->answerFile(full);
-        {
-            FullDisk disk(64); // less than the listing takes
-            w.ComXlsOptGIW1->click();
-        }
-        EXPECT_EQ(dialogs->last().text,
-                  u"Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r75Za mało miejsca na dysku."_s);
-        EXPECT_EQ(readFile(full), "stara treść");
 
         // Only the working date's folder is made: without Eksport the export cannot start.
         QDir(folderDnia()).removeRecursively();

@@ -77,46 +77,22 @@ TEST_F(DurableFiles, AFullDiskIsToldInPolishWhereverTheWritingStops)
 {
     ASSERT_TRUE(ensureFolder(folders.path(QStringLiteral("Trelimor/Eksport"))));
     ASSERT_TRUE(writeFileAtomically(target, "stary"));
-    const QByteArray large(100000, 'x');
-    struct Case
-    {
-        const char* what;
-        std::function<bool(QString*)> write;
+    // A large write cut short, and a small one that fails only when the file is closed.
+    const std::function<bool(QString*)> writes[] = {
+        [&](QString* error) { return writeFileAtomically(target, QByteArray(100000, 'x'), error); },
+        [&](QString* error) {
+            return writeFileAtomically(
+                target, [](QIODevice& out) { return out.write(QByteArray(10000, 'y')) == 10000; }, error);
+        },
     };
-    const Case cases[] = {
-        {"a write cut short", [&](QString* error) { return writeFileAtomically(target, large, error); }},
-        {"a writer of its own",
-         [&](QString* error) {
-             return writeFileAtomically(
-                 target,
-                 [&](QIODevice& out) {
-                     QString reason;
-                     const bool written = writeAll(out, large, &reason);
-                     EXPECT_EQ(reason, written ? QString() : diskFullText());
-                     return written;
-                 },
-                 error);
-         }},
-        {"small writes that fail only when the file is closed",
-         [&](QString* error) {
-             return writeFileAtomically(
-                 target,
-                 [](QIODevice& out) {
-                     for (int i = 0; i < 10; ++i)
-                         out.write(QByteArray(1000, 'y'));
-                     return true;
-                 },
-                 error);
-         }},
-    };
-    for (const Case& c : cases) {
+    for (const auto& write : writes) {
         QString error;
         {
             test::FullDisk disk(4096);
-            EXPECT_FALSE(c.write(&error)) << c.what;
+            EXPECT_FALSE(write(&error));
         }
-        EXPECT_EQ(error, diskFullText()) << c.what;
-        EXPECT_EQ(contents(target), QByteArray("stary")) << c.what;
+        EXPECT_EQ(error, diskFullText());
+        EXPECT_EQ(contents(target), QByteArray("stary"));
         EXPECT_EQ(filesIn(folders.path(QStringLiteral("Trelimor/Eksport"))),
                   QStringList(QStringLiteral("protokol.txt")));
     }

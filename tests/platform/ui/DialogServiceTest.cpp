@@ -97,17 +97,6 @@ TEST(QtMessageBox, QuestionDefaultsToNoUnlessYesIsAsked)
     EXPECT_EQ(eager->defaultButton(), eager->button(QMessageBox::Yes));
 }
 
-TEST(QtTextInput, HidesAPasswordAndCaptionsItsButtonsInPolish)
-{
-    const auto password = buildTextInput(QStringLiteral("Podaj\rhasło"), QStringLiteral("TRELIMOR"), true);
-    EXPECT_EQ(password->labelText(), QStringLiteral("Podaj\nhasło"));
-    EXPECT_EQ(password->windowTitle(), QStringLiteral("TRELIMOR"));
-    EXPECT_EQ(password->textEchoMode(), QLineEdit::Password);
-    EXPECT_EQ(password->okButtonText(), QStringLiteral("OK"));
-    EXPECT_EQ(password->cancelButtonText(), QStringLiteral("Anuluj"));
-    EXPECT_EQ(buildTextInput(QStringLiteral("Nazwa"), QString(), false)->textEchoMode(), QLineEdit::Normal);
-}
-
 // The way every window test talks to the program: click a control, read the recorded box.
 TEST(WindowTest, ButtonClickShowsTheRecordedInformationBox)
 {

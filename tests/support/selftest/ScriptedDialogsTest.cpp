@@ -16,9 +16,7 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryCall)
         .answerCancel()
         .answerOk()
         .answerFile(QStringLiteral("/tmp/a.txt"))
-        .answerPrinterAccepted()
-        .answerText(QStringLiteral("tajne"))
-        .answerCancel();
+        .answerPrinterAccepted();
     QPrinter printer;
 
     ui::dialogs().message(QStringLiteral("linia 1\rlinia 2"), QStringLiteral("INFORMACJA"),
@@ -34,22 +32,15 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryCall)
               QStringLiteral("/tmp/a.txt"));
     EXPECT_TRUE(ui::dialogs().printerSetup(printer));
     ui::dialogs().beep();
-    EXPECT_EQ(ui::dialogs().askText(QStringLiteral("Hasło?"), QStringLiteral("T"), true),
-              QStringLiteral("tajne"));
-    EXPECT_EQ(ui::dialogs().askText(QStringLiteral("Hasło?"), QStringLiteral("T"), false), QString());
 
     const auto& calls = dialogs->calls();
-    ASSERT_EQ(calls.size(), 9u);
+    ASSERT_EQ(calls.size(), 7u);
     EXPECT_EQ(calls[0].text, QStringLiteral("linia 1\rlinia 2"));
     EXPECT_TRUE(calls[1].yesIsDefault);
     EXPECT_EQ(calls[2].kind, DialogCall::Kind::YesNoCancel);
     EXPECT_EQ(calls[3].kind, DialogCall::Kind::OkCancel);
     EXPECT_EQ(calls[5].kind, DialogCall::Kind::PrinterSetup);
     EXPECT_EQ(calls[6].kind, DialogCall::Kind::Beep);
-    EXPECT_EQ(calls[7].kind, DialogCall::Kind::TextInput);
-    EXPECT_TRUE(calls[7].hideTyping);
-    EXPECT_EQ(calls[7].text, QStringLiteral("Hasło?"));
-    EXPECT_FALSE(calls[8].hideTyping);
     EXPECT_EQ(dialogs->pendingAnswers(), 0u);
 }
 
