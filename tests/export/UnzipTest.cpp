@@ -208,6 +208,19 @@ TEST_F(UnzipTest, EncryptedEntriesAskForThePasswordOncePerRun)
     dialogs->answerText(QString::fromUtf8(password));
     EXPECT_EQ(unzip.Unzip(locked, target), 0) << unzip.GetLastMessage().toStdString();
     EXPECT_EQ(dialogs->calls().size(), 4u);
+
+    // An entry encrypted by a method the library cannot read is refused without a question.
+    makeArchive(locked, {{"silny.txt", "silny"}});
+    QByteArray bytes = readFile(locked);
+    bytes[bytes.indexOf("PK\x01\x02") + 8] = 0x41; // central header's flags: encrypted, strong encryption
+    writeFile(locked, bytes);
+    EXPECT_NE(unzip.Unzip(locked, target), 0);
+    EXPECT_TRUE(
+        unzip.GetLastMessage().endsWith(QStringLiteral("silny.txt z archiwum %1: nieobsługiwana metoda "
+                                                       "szyfrowania.")
+                                            .arg(locked)))
+        << unzip.GetLastMessage().toStdString();
+    EXPECT_EQ(dialogs->calls().size(), 4u);
     dialogs->answerText(QStringLiteral("abcdefgh"));
     EXPECT_EQ(UnzipPasswordCallback(typed, 5), 0);
     EXPECT_EQ(typed, QStringLiteral("abcd"));

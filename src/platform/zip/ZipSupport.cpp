@@ -145,6 +145,14 @@ void Archive::readEntry(zip_uint64_t index, const QString& name,
         return ZipError(
             QStringLiteral("Nie można rozpakować pliku %1 z archiwum %2: %3.").arg(name, m_path, reason));
     };
+    // An entry encrypted by a method libzip cannot read is refused before it is opened: nobody
+    // is asked for a password that could not serve, and libzip keeps memory it took for such an
+    // entry once it has a password.
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(m_zip, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        stat.encryption_method != ZIP_EM_NONE && !zip_encryption_method_supported(stat.encryption_method, 0))
+        throw damaged(reasonText(ZIP_ER_ENCRNOTSUPP));
     zip_file_t* file = zip_fopen_index(m_zip, index, 0);
     if (!file && zip_error_code_zip(zip_get_error(m_zip)) == ZIP_ER_NOPASSWD && askPassword(name))
         file = zip_fopen_index(m_zip, index, 0);
