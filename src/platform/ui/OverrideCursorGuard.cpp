@@ -1,6 +1,5 @@
 #include "platform/ui/OverrideCursorGuard.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 
 namespace trelimor::ui {
@@ -21,6 +20,20 @@ void OverrideCursorGuard::restore()
         return;
     m_active = false;
     QGuiApplication::restoreOverrideCursor();
+}
+
+OverrideCursorPause::OverrideCursorPause()
+{
+    while (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+        m_lifted.prepend(*cursor);
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+OverrideCursorPause::~OverrideCursorPause()
+{
+    for (const QCursor& cursor : m_lifted)
+        QGuiApplication::setOverrideCursor(cursor);
 }
 
 } // namespace trelimor::ui

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <Qt>
+#include <QCursor>
+#include <QList>
 
 namespace trelimor::ui {
 
@@ -18,6 +19,21 @@ public:
 
 private:
     bool m_active = true;
+};
+
+// Lifts every override cursor for its scope, so that a window the user works in while long work
+// waits for it (a report shown modally at the end of a summary) shows the normal pointer; puts
+// them back, in their order, when it ends.
+class OverrideCursorPause
+{
+public:
+    OverrideCursorPause();
+    ~OverrideCursorPause();
+    OverrideCursorPause(const OverrideCursorPause&) = delete;
+    OverrideCursorPause& operator=(const OverrideCursorPause&) = delete;
+
+private:
+    QList<QCursor> m_lifted; // the outermost first
 };
 
 } // namespace trelimor::ui

@@ -2,6 +2,7 @@
 
 #include "platform/paths/Folders.h"
 #include "platform/ui/FileFilter.h"
+#include "platform/ui/OverrideCursorGuard.h"
 #include "platform/ui/WindowOpener.h"
 
 #include <QApplication>
@@ -53,6 +54,8 @@ QMessageBox::StandardButton run(const QString& text, const QString& title, Icon 
                                 QMessageBox::StandardButton defaultButton)
 {
     const auto box = buildMessageBox(text, title, icon, buttons, defaultButton);
+    // A box or dialog asks the user: the normal pointer over it, whatever work is waiting for it.
+    const OverrideCursorPause pointer;
     box->exec();
     return box->standardButton(box->clickedButton());
 }
@@ -127,6 +130,7 @@ QString QtDialogService::openFile(const QString& title, const QString& startPath
                                   int filterIndex)
 {
     QtFileFilters filters = toQtFileFilters(filter, filterIndex);
+    const OverrideCursorPause pointer;
     return QFileDialog::getOpenFileName(dialogParent(), title, startPath,
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
@@ -135,6 +139,7 @@ QString QtDialogService::saveFile(const QString& title, const QString& proposedP
                                   int filterIndex)
 {
     QtFileFilters filters = toQtFileFilters(filter, filterIndex);
+    const OverrideCursorPause pointer;
     return QFileDialog::getSaveFileName(dialogParent(), title, proposedPath,
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
@@ -156,6 +161,7 @@ std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer)
 
 bool QtDialogService::printerSetup(QPrinter& printer)
 {
+    const OverrideCursorPause pointer;
     return buildPrintDialog(printer)->exec() == QDialog::Accepted;
 }
 
