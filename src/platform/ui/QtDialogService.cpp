@@ -123,6 +123,7 @@ std::unique_ptr<QInputDialog> buildTextInput(const QString& prompt, const QStrin
 QString QtDialogService::askText(const QString& prompt, const QString& title, bool hideTyping)
 {
     const auto dialog = buildTextInput(prompt, title, hideTyping);
+    const OverrideCursorPause pointer;
     return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
