@@ -15,6 +15,7 @@ public:
         return ui::Answer::Cancel;
     }
     bool askOkCancel(const QString&, const QString&, ui::Icon) override { return false; }
+    QString askText(const QString&, const QString&, bool) override { return {}; }
     QString openFile(const QString&, const QString&, const QString&, int) override { return {}; }
     QString saveFile(const QString&, const QString&, const QString&, int) override { return {}; }
     bool printerSetup(QPrinter&) override { return false; }

@@ -59,6 +59,8 @@ struct CodeModuleValues
     QString printText;
     QString listingText;
     qint32 listingLines = 0;
+    // Set when the user gave no password: no other entry of the call asks again.
+    bool passwordRefused = false;
 };
 
 CodeModuleValues& CodeModule();
@@ -108,6 +110,13 @@ void UnzipPrintCallback(const QString& text);
 void UnzipListingCallback(const QString& name, qint64 size, const QDateTime& modified);
 // Asked before an existing file is replaced: 102 replace, 100 keep it, 104 stop.
 qint32 UnzipReplaceCallback(const QString& name);
+// Asked for the password of an encrypted entry: 0 with the answer in password (cut to
+// bufferSize - 1 characters), or 1 when the user gives none. After an empty answer every later
+// question of the same call answers 1 without asking.
+qint32 UnzipPasswordCallback(QString& password, int bufferSize);
+
+// The password buffer of the unzip library: up to 80 characters and a closing zero.
+inline constexpr int kPasswordBufferSize = 81;
 
 inline constexpr qint32 kReplaceYes = 102;
 inline constexpr qint32 kReplaceNo = 100;

@@ -7,6 +7,7 @@
 #include "documents/ValueText.h"
 
 #include "platform/db/Database.h"
+#include "platform/db/Transaction.h"
 #include "platform/locale/DatePattern.h"
 #include "platform/locale/ShortDateFormat.h"
 #include "platform/paths/DurableFiles.h"
@@ -25,8 +26,9 @@ const QString kRemarks = QStringLiteral("Uwagi");
 
 void writeBytes(QIODevice& out, QByteArray& bytes)
 {
-    if (out.write(bytes) != bytes.size())
-        throw PathAccessError(out.errorString());
+    QString error;
+    if (!paths::writeAll(out, bytes, &error))
+        throw PathAccessError(error);
     bytes.clear();
 }
 
@@ -166,10 +168,16 @@ void writeExportSections(db::Database& yearly, QIODevice& out, ExportProgress& p
 {
     const ExportValueText text;
     QByteArray bytes;
+    // One snapshot of the year: a herd group and its samples saved by another workstation while
+    // the file is written are in it together or not at all. The first read takes the snapshot,
+    // and other workstations' saves wait (the databases keep a rollback journal) until the last
+    // section is read.
+    db::Transaction snapshot(yearly);
     for (const ExportSection& section : exportSections()) {
         progress.tableStarted(section.table);
         writeSection(yearly, section, text, out, bytes, progress);
     }
+    snapshot.commit(); // it read only: ending it releases the others
     writeBytes(out, bytes);
 }
 

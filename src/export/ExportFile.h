@@ -65,9 +65,9 @@ public:
     virtual void rowStarted(qint64 row) = 0;
 };
 
-// Writes the whole yearly database's sections to out: every row of each table in the order the
-// database returns them; a table without rows writes nothing. Throws JetError for a missing table
-// (3078) or column (3265), PathAccessError when out cannot be written.
+// Writes the whole yearly database's sections to out, read as one snapshot: every row of each
+// table in the order the database returns them; a table without rows writes nothing. Throws JetError for a
+// missing table (3078) or column (3265), PathAccessError when out cannot be written.
 void writeExportSections(db::Database& yearly, QIODevice& out, ExportProgress& progress);
 
 // The export file at path, written whole or not at all: an existing file of that name is

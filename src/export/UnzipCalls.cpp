@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace trelimor {
 
 namespace {
@@ -33,6 +35,13 @@ void resetUnzipState()
     m.printText.clear();
     m.listingText.clear();
     m.listingLines = 0;
+    m.passwordRefused = false;
+}
+
+QString askPassword(const QString&)
+{
+    QString password;
+    return UnzipPasswordCallback(password, kPasswordBufferSize) == 0 ? password : QString();
 }
 
 zip::OverwriteAnswer askReplace(const QString& path)
@@ -55,7 +64,7 @@ qint32 unpack(const QString& zipFileName, const QString& extractDir, const Unzip
         return zipresult::Ok;
     }
     if (options.TestZip) {
-        zip::testArchive(zipFileName);
+        zip::testArchive(zipFileName, {}, &askPassword);
         return zipresult::Ok;
     }
     zip::ExtractOptions extract;
@@ -67,6 +76,7 @@ qint32 unpack(const QString& zipFileName, const QString& extractDir, const Unzip
     else
         extract.overwrite = zip::ExtractOptions::Overwrite::Never;
     extract.askOverwrite = &askReplace;
+    extract.askPassword = &askPassword;
     const QString target = extractDir.isEmpty() ? QDir::currentPath() : extractDir;
     const zip::ExtractResult result = zip::extractAll(zipFileName, target, extract);
     return result.cancelled ? zipresult::UnzipCancelled : zipresult::Ok;
@@ -130,6 +140,21 @@ qint32 UnzipReplaceCallback(const QString& name)
         break;
     }
     return kReplaceCancel;
+}
+
+qint32 UnzipPasswordCallback(QString& password, int bufferSize)
+{
+    CodeModuleValues& m = CodeModule();
+    if (m.passwordRefused)
+        return 1;
+    const QString answer =
+        ui::dialogs().askText(QStringLiteral("Please Enter The Password!"), ui::ProgramTitle, true);
+    if (answer.isEmpty()) {
+        m.passwordRefused = true;
+        return 1;
+    }
+    password = answer.left(std::max(bufferSize - 1, 0));
+    return 0;
 }
 
 } // namespace trelimor

@@ -21,4 +21,11 @@ private:
     QString m_message;
 };
 
+// How every writer of the program tells the user that the disk (or the space a file may take)
+// is full: the databases and the files alike.
+inline QString diskFullText()
+{
+    return QStringLiteral("Za mało miejsca na dysku.");
+}
+
 } // namespace trelimor

@@ -67,6 +67,11 @@ public:
         print(title, text);
         return false;
     }
+    QString askText(const QString& prompt, const QString& title, bool) override
+    {
+        print(title, prompt);
+        return {};
+    }
     QString openFile(const QString& title, const QString&, const QString&, int) override
     {
         print(title, {});

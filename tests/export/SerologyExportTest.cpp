@@ -1,13 +1,16 @@
 #include "SerologyFixture.h"
 
+#include "export/ExportFile.h"
 #include "export/SerologyExport.h"
 
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
 #include "documents/SendMail.h"
 
+#include "platform/db/PolishCollation.h"
 #include "platform/paths/Folders.h"
 #include "platform/zip/Zip.h"
+#include "support/FullDisk.h"
 #include "support/RecordingMailCommand.h"
 #include "support/TestFiles.h"
 #include "support/YearShapes.h"
@@ -17,6 +20,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +144,56 @@ TEST_F(SerologyExportTest, WritesTheWholeYearSectionBySectionAndZipsIt)
     EXPECT_FALSE(mail.ran());
 }
 
+// Another workstation saves a herd group and its sample, in one transaction, once the export has
+// written the herd groups; the export goes on when the save has reached its commit.
+class SaveDuringTheExport final : public ExportProgress
+{
+public:
+    void tableStarted(const QString& table) override
+    {
+        if (table != QStringLiteral("Badanie"))
+            return;
+        workstation = std::thread([this, file = QFile::encodeName(ModLabor().BazaRok.name())] {
+            sqlite3* handle = nullptr;
+            sqlite3_open(file.constData(), &handle);
+            db::registerPolishFunctions(handle);
+            sqlite3_busy_timeout(handle, 10000);
+            result = sqlite3_exec(handle,
+                                  "BEGIN; INSERT INTO PartiaG (Partia, PartiaG) VALUES (12, 6); INSERT INTO "
+                                  "Badanie (Partia, PartiaG, NrProbki) VALUES (12, 6, 9);",
+                                  nullptr, nullptr, nullptr);
+            saving = true;
+            result = result ? result : sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(handle);
+        });
+        EXPECT_TRUE(QTest::qWaitFor([this] { return saving.load(); }, 5000));
+        QThread::msleep(200); // without a snapshot the save is done by now
+    }
+    void rowsCounted(qint64) override {}
+    void rowStarted(qint64) override {}
+
+    std::thread workstation;
+    std::atomic<bool> saving = false;
+    int result = -1;
+};
+
+TEST_F(SerologyExportTest, TheFileIsOneSnapshotWhileOtherWorkstationsSave)
+{
+    seedYear();
+    ASSERT_TRUE(QDir().mkpath(todaysFolder()));
+    SaveDuringTheExport other;
+    PlikEksportuWIW(ModLabor().BazaRok, proposedFile(), other);
+    other.workstation.join();
+    EXPECT_EQ(other.result, SQLITE_OK) << "the save waited and went through";
+
+    // The file holds the year as it was before the save: no sample without its herd group.
+    const QString text = decoded(readFile(proposedFile()));
+    EXPECT_FALSE(text.contains(QStringLiteral("\r\n6|"))) << text.toStdString();
+    EXPECT_EQ(
+        ModLabor().BazaRok.scalar(QStringLiteral("SELECT COUNT(*) FROM Badanie WHERE PartiaG = 6")).toInt(),
+        1);
+}
+
 TEST_F(SerologyExportTest, AnEmptyYearGivesAnEmptyFileAndAnotherMonthAndPlaceAnotherName)
 {
     programState().setWorkingDate(QDate(2022, 1, 5));
@@ -228,6 +287,16 @@ TEST_F(SerologyExportTest, AFailureWhileWritingLeavesNoFileUnderTheChosenName)
 {
     seedYear();
     writeFile(proposedFile(), "poprzedni eksport");
+    // A full disk is told in Polish, under the number of a path error.
+    dialogs->answerYes().answerFile(proposedFile());
+    {
+        FullDisk disk(256); // less than the file takes
+        ComZakWIW_Click(host);
+    }
+    EXPECT_EQ(dialogs->last().text,
+              u"Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r75Za mało miejsca na dysku."_s);
+    EXPECT_EQ(readFile(proposedFile()), "poprzedni eksport");
+
     ModLabor().BazaRok.execute(QStringLiteral("DROP TABLE Q"));
     dialogs->answerYes().answerFile(proposedFile());
     ComZakWIW_Click(host);

@@ -23,6 +23,8 @@ struct Entry
     QByteArray name;
     QByteArray bytes;
     QDateTime modified = QDateTime(QDate(2007, 3, 5), QTime(9, 7));
+    zip_uint16_t encryption = ZIP_EM_NONE;
+    const char* password = nullptr;
 };
 
 // An archive holding exactly these entries, names as given (also hostile ones).
@@ -36,7 +38,15 @@ void makeArchive(const QString& path, const std::vector<Entry>& entries)
             zip_source_buffer(archive, entry.bytes.constData(), zip_uint64_t(entry.bytes.size()), 0);
         const zip_int64_t index = zip_file_add(archive, entry.name.constData(), source, ZIP_FL_ENC_UTF_8);
         ASSERT_GE(index, 0) << zip_strerror(archive);
-        zip_file_set_mtime(archive, zip_uint64_t(index), time_t(entry.modified.toSecsSinceEpoch()), 0);
+        // libzip takes the check byte of the traditional encryption from the data's own time, not
+        // from the entry's: an encrypted entry keeps the time it was made.
+        if (entry.encryption == ZIP_EM_NONE) {
+            zip_file_set_mtime(archive, zip_uint64_t(index), time_t(entry.modified.toSecsSinceEpoch()), 0);
+        } else {
+            ASSERT_EQ(zip_file_set_encryption(archive, zip_uint64_t(index), entry.encryption, entry.password),
+                      0)
+                << zip_strerror(archive);
+        }
     }
     ASSERT_EQ(zip_close(archive), 0);
 }
@@ -155,6 +165,65 @@ TEST_F(UnzipTest, ListsAndTestsWithoutUnpacking)
     EXPECT_FALSE(QDir(target).exists());
     EXPECT_NE(unzip.Unzip(dir.filePath(QStringLiteral("nie_ma.zip")), target), 0);
     EXPECT_FALSE(unzip.GetLastMessage().isEmpty());
+}
+
+TEST_F(UnzipTest, EncryptedEntriesAskForThePasswordOncePerRun)
+{
+    const char* password = "hasło123";
+    std::vector<Entry> entries{{"jawny.txt", "jawny"}, {"tajny.txt", "tajny", {}, ZIP_EM_AES_256, password}};
+    if (zip_encryption_method_supported(ZIP_EM_TRAD_PKWARE, 1))
+        entries.push_back({"stary.txt", "stary", {}, ZIP_EM_TRAD_PKWARE, password});
+    const QString locked = dir.filePath(QStringLiteral("zamkniete.zip"));
+    makeArchive(locked, entries);
+    CGUnzipFiles unzip;
+
+    // One question serves every encrypted entry of the run.
+    dialogs->answerText(QString::fromUtf8(password));
+    EXPECT_EQ(unzip.Unzip(locked, target), 0) << unzip.GetLastMessage().toStdString();
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(describe(dialogs->last()), QStringLiteral("text input titled \"TRELIMOR\" with no icon, text "
+                                                        "\"Please Enter The Password!\""));
+    EXPECT_TRUE(dialogs->last().hideTyping);
+    for (const Entry& entry : entries)
+        EXPECT_EQ(readFile(inTarget(QString::fromUtf8(entry.name))), entry.bytes) << entry.name.constData();
+
+    // A wrong password: the library's error for the entry, and nothing is unpacked.
+    QDir(target).removeRecursively();
+    dialogs->answerText(QStringLiteral("zle"));
+    EXPECT_NE(unzip.Unzip(locked, target), 0);
+    EXPECT_EQ(unzip.GetLastMessage(), QStringLiteral("Nie można rozpakować pliku tajny.txt z archiwum %1: "
+                                                     "nieprawidłowe hasło.")
+                                          .arg(locked));
+    EXPECT_FALSE(QDir(target).exists());
+
+    // No answer: nobody is asked again during the run; a test of the archive is a new run and
+    // asks anew. An answer is cut to the library's buffer.
+    dialogs->answerCancel();
+    EXPECT_NE(unzip.Unzip(locked, target), 0);
+    EXPECT_TRUE(unzip.GetLastMessage().endsWith(QStringLiteral("nie podano hasła.")))
+        << unzip.GetLastMessage().toStdString();
+    QString typed;
+    EXPECT_EQ(UnzipPasswordCallback(typed, kPasswordBufferSize), 1);
+    unzip.setTestZip(true);
+    dialogs->answerText(QString::fromUtf8(password));
+    EXPECT_EQ(unzip.Unzip(locked, target), 0) << unzip.GetLastMessage().toStdString();
+    EXPECT_EQ(dialogs->calls().size(), 4u);
+
+    // An entry encrypted by a method the library cannot read is refused without a question.
+    makeArchive(locked, {{"silny.txt", "silny"}});
+    QByteArray bytes = readFile(locked);
+    bytes[bytes.indexOf("PK\x01\x02") + 8] = 0x41; // central header's flags: encrypted, strong encryption
+    writeFile(locked, bytes);
+    EXPECT_NE(unzip.Unzip(locked, target), 0);
+    EXPECT_TRUE(
+        unzip.GetLastMessage().endsWith(QStringLiteral("silny.txt z archiwum %1: nieobsługiwana metoda "
+                                                       "szyfrowania.")
+                                            .arg(locked)))
+        << unzip.GetLastMessage().toStdString();
+    EXPECT_EQ(dialogs->calls().size(), 4u);
+    dialogs->answerText(QStringLiteral("abcdefgh"));
+    EXPECT_EQ(UnzipPasswordCallback(typed, 5), 0);
+    EXPECT_EQ(typed, QStringLiteral("abcd"));
 }
 
 } // namespace

@@ -20,6 +20,8 @@ const char* kindName(DialogCall::Kind kind)
         return "Yes/No/Cancel box";
     case DialogCall::Kind::OkCancel:
         return "OK/Cancel box";
+    case DialogCall::Kind::TextInput:
+        return "text input";
     case DialogCall::Kind::OpenFile:
         return "open-file dialog";
     case DialogCall::Kind::SaveFile:
@@ -121,6 +123,11 @@ ScriptedDialogs& ScriptedDialogs::answerFile(const QString& path)
     return prepare(Reply::File, path);
 }
 
+ScriptedDialogs& ScriptedDialogs::answerText(const QString& text)
+{
+    return prepare(Reply::Text, text);
+}
+
 ScriptedDialogs& ScriptedDialogs::answerPrinterAccepted()
 {
     return prepare(Reply::PrinterAccepted);
@@ -197,6 +204,13 @@ bool ScriptedDialogs::askOkCancel(const QString& text, const QString& title, ui:
     return take(makeCall(DialogCall::Kind::OkCancel, text, title, icon), {Reply::Ok, Reply::Cancel},
                 Reply::Cancel)
                .reply == Reply::Ok;
+}
+
+QString ScriptedDialogs::askText(const QString& prompt, const QString& title, bool hideTyping)
+{
+    DialogCall call = makeCall(DialogCall::Kind::TextInput, prompt, title);
+    call.hideTyping = hideTyping;
+    return take(std::move(call), {Reply::Text, Reply::Cancel}, Reply::Cancel).path;
 }
 
 QString ScriptedDialogs::fileDialog(DialogCall::Kind kind, const QString& title, const QString& path,

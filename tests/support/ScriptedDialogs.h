@@ -15,13 +15,24 @@ namespace trelimor::test {
 // One box or dialog the program asked for.
 struct DialogCall
 {
-    enum class Kind { Message, YesNo, YesNoCancel, OkCancel, OpenFile, SaveFile, PrinterSetup, Beep };
+    enum class Kind {
+        Message,
+        YesNo,
+        YesNoCancel,
+        OkCancel,
+        TextInput,
+        OpenFile,
+        SaveFile,
+        PrinterSetup,
+        Beep
+    };
 
     Kind kind = Kind::Message;
     QString text; // exactly as passed, line breaks included
     QString title;
     ui::Icon icon = ui::Icon::None;
     bool yesIsDefault = false; // Yes/No boxes only
+    bool hideTyping = false;   // text inputs only
     QString path;              // file dialogs: the start folder or proposed file
     QString filter;            // file dialogs
     int filterIndex = 0;       // file dialogs
@@ -43,8 +54,10 @@ public:
     ScriptedDialogs& answerYes();
     ScriptedDialogs& answerNo();
     ScriptedDialogs& answerOk();
-    // Cancel for a Yes/No/Cancel or OK/Cancel box, a file dialog or a printer dialog.
+    // Cancel for a Yes/No/Cancel or OK/Cancel box, a text input, a file dialog or a printer dialog.
     ScriptedDialogs& answerCancel();
+    // The text typed into a text input, then OK.
+    ScriptedDialogs& answerText(const QString& text);
     ScriptedDialogs& answerFile(const QString& path);
     ScriptedDialogs& answerPrinterAccepted();
     // Runs for each box or dialog as it is shown, before it is answered: what a test checks
@@ -60,6 +73,7 @@ public:
     bool askYesNo(const QString& text, const QString& title, ui::Icon icon, bool yesIsDefault) override;
     ui::Answer askYesNoCancel(const QString& text, const QString& title, ui::Icon icon) override;
     bool askOkCancel(const QString& text, const QString& title, ui::Icon icon) override;
+    QString askText(const QString& prompt, const QString& title, bool hideTyping) override;
     QString openFile(const QString& title, const QString& startPath, const QString& filter,
                      int filterIndex) override;
     QString saveFile(const QString& title, const QString& proposedPath, const QString& filter,
@@ -68,11 +82,11 @@ public:
     void beep() override;
 
 private:
-    enum class Reply { Yes, No, Ok, Cancel, File, PrinterAccepted };
+    enum class Reply { Yes, No, Ok, Cancel, File, Text, PrinterAccepted };
     struct Prepared
     {
         Reply reply;
-        QString path;
+        QString path; // the file chosen, or the text typed
     };
 
     const DialogCall& record(DialogCall call);

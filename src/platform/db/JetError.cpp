@@ -1,5 +1,7 @@
 #include "JetError.h"
 
+#include "platform/PlatformError.h"
+
 #include <sqlite3.h>
 
 #include <QRegularExpression>
@@ -29,7 +31,7 @@ QString templateFor(int number)
     case jet::FileNotFound:
         return QStringLiteral("Nie można odnaleźć pliku '%1'.");
     case jet::DiskFull:
-        return QStringLiteral("Za mało miejsca na dysku.");
+        return diskFullText();
     case jet::ReadOnly:
         return QStringLiteral("Nie można zaktualizować. Baza danych lub obiekt jest tylko do odczytu.");
     case jet::DiskOrNetworkError:

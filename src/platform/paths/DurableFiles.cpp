@@ -1,5 +1,7 @@
 #include "platform/paths/DurableFiles.h"
 
+#include "platform/PlatformError.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,6 +37,38 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
+constexpr int kDiskFullErrors[] = {ENOSPC, EDQUOT, EFBIG};
+
+bool isDiskFull(int errorNumber)
+{
+    return std::find(std::begin(kDiskFullErrors), std::end(kDiskFullErrors), errorNumber) !=
+           std::end(kDiskFullErrors);
+}
+
+// Qt keeps the system's text of a failed call, not its number.
+bool saysDiskFull(const QString& systemText)
+{
+    return std::any_of(std::begin(kDiskFullErrors), std::end(kDiskFullErrors), [&](int errorNumber) {
+        return systemText == QString::fromLocal8Bit(std::strerror(errorNumber));
+    });
+}
+
+// Why writing to file failed: errorNumber is errno as the failed call left it (only a full disk is
+// read from it: a writer may have made other calls since). Qt reports a write that stopped part
+// way as no error at all, and a full disk in English.
+QString writeFailure(const QFileDevice& file, int errorNumber, const QString& otherwise)
+{
+    if (isDiskFull(errorNumber) || file.error() == QFileDevice::ResourceError ||
+        (file.error() != QFileDevice::NoError && saysDiskFull(file.errorString())))
+        return diskFullText();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return otherwise;
+}
+
+// A writer that stopped without a reason of the file's own.
+const QString kAbandoned = QStringLiteral("Zapis pliku został przerwany.");
+
 } // namespace
 
 bool ensureFolder(const QString& path)
@@ -48,10 +86,26 @@ bool syncFolder(const QString& path)
     return syncPath(path, O_DIRECTORY);
 }
 
+bool writeAll(QIODevice& out, const QByteArray& bytes, QString* error)
+{
+    errno = 0;
+    if (out.write(bytes) == bytes.size())
+        return true;
+    const int errorNumber = errno;
+    if (const auto* file = qobject_cast<const QFileDevice*>(&out))
+        return fail(error, writeFailure(*file, errorNumber, kAbandoned));
+    return fail(error, isDiskFull(errorNumber) ? diskFullText() : out.errorString());
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString* error)
 {
-    return writeFileAtomically(
-        path, [&data](QIODevice& out) { return out.write(data) == data.size(); }, error);
+    QString reason;
+    if (writeFileAtomically(
+            path, [&](QIODevice& out) { return writeAll(out, data, &reason); }, error))
+        return true;
+    if (error && !reason.isEmpty())
+        *error = reason;
+    return false;
 }
 
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write, QString* error)
@@ -59,15 +113,22 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, file.errorString());
+    errno = 0;
     if (!write(file)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                    : QStringLiteral("Writing was abandoned");
+        const QString reason = writeFailure(file, errno, kAbandoned);
         file.cancelWriting(); // the temporary file goes away with the object
         return fail(error, reason);
     }
-    // commit() flushes the temporary file to the disk before renaming it over the target.
+    // commit() would rename a file whose last bytes could not be written (it ignores a failure of
+    // its own flush) and ignores a failure to bring it to the disk: both are checked here first.
+    errno = 0;
+    if (!file.flush() || ::fsync(file.handle()) != 0) {
+        const QString reason = writeFailure(file, errno, kAbandoned);
+        file.cancelWriting();
+        return fail(error, reason);
+    }
     if (!file.commit())
-        return fail(error, file.errorString());
+        return fail(error, writeFailure(file, errno, file.errorString()));
     if (!syncFolder(QFileInfo(path).absolutePath()))
         return fail(error, QStringLiteral("Cannot flush the folder of %1 to the disk").arg(path));
     return true;

@@ -18,6 +18,11 @@ bool ensureFolder(const QString& path);
 bool syncFile(const QString& path);
 bool syncFolder(const QString& path);
 
+// Writes the whole of bytes to out; false when it could not, with error (when given) saying why.
+// A full disk, or a file grown past the size a file may take, is said as diskFullText(): the
+// system's own texts for these are English, and a short write leaves none at all.
+bool writeAll(QIODevice& out, const QByteArray& bytes, QString* error = nullptr);
+
 // Writes a file so that it is either complete or not changed: the data goes into a temporary
 // file beside the target, which is flushed to the disk and then renamed over the target. On
 // failure the target is untouched and error (when given) says why.

@@ -30,6 +30,9 @@ public:
     virtual Answer askYesNoCancel(const QString& text, const QString& title, Icon icon) = 0;
     // OK and Cancel buttons, OK the default; true on OK.
     virtual bool askOkCancel(const QString& text, const QString& title, Icon icon) = 0;
+    // A line of text to type, with OK and Cancel; the text typed, or an empty text when the user
+    // cancels. hideTyping shows the letters as dots (a password).
+    virtual QString askText(const QString& prompt, const QString& title, bool hideTyping) = 0;
 
     // The chosen file's path, or an empty text when the user cancels. startPath is a folder or a file.
     virtual QString openFile(const QString& title, const QString& startPath, const QString& filter,

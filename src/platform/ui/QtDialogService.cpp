@@ -108,6 +108,25 @@ bool QtDialogService::askOkCancel(const QString& text, const QString& title, Ico
     return run(text, title, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
+std::unique_ptr<QInputDialog> buildTextInput(const QString& prompt, const QString& title, bool hideTyping)
+{
+    auto dialog = std::make_unique<QInputDialog>(dialogParent());
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(displayText(prompt));
+    dialog->setTextEchoMode(hideTyping ? QLineEdit::Password : QLineEdit::Normal);
+    dialog->setOkButtonText(u"OK"_s);
+    dialog->setCancelButtonText(u"Anuluj"_s);
+    return dialog;
+}
+
+QString QtDialogService::askText(const QString& prompt, const QString& title, bool hideTyping)
+{
+    const auto dialog = buildTextInput(prompt, title, hideTyping);
+    const OverrideCursorPause pointer;
+    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
+}
+
 QString QtDialogService::openFile(const QString& title, const QString& startPath, const QString& filter,
                                   int filterIndex)
 {

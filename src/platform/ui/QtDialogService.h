@@ -2,6 +2,7 @@
 
 #include "platform/ui/DialogService.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -17,6 +18,7 @@ public:
     bool askYesNo(const QString& text, const QString& title, Icon icon, bool yesIsDefault) override;
     Answer askYesNoCancel(const QString& text, const QString& title, Icon icon) override;
     bool askOkCancel(const QString& text, const QString& title, Icon icon) override;
+    QString askText(const QString& prompt, const QString& title, bool hideTyping) override;
     QString openFile(const QString& title, const QString& startPath, const QString& filter,
                      int filterIndex) override;
     QString saveFile(const QString& title, const QString& proposedPath, const QString& filter,
@@ -30,6 +32,10 @@ public:
 std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString& title, Icon icon,
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton);
+
+// Builds, without showing it, the text input of the service: the prompt with real line breaks,
+// the typing hidden when asked, the buttons captioned in Polish.
+std::unique_ptr<QInputDialog> buildTextInput(const QString& prompt, const QString& title, bool hideTyping);
 
 // Builds, without showing it, the print dialog of the service: printing to a PDF file proposes
 // the program's Eksport folder, under the document's name.

@@ -49,8 +49,15 @@ struct ZipEntry
 // The entries of an archive in their stored order. Throws ZipError when it is missing or no zip.
 QList<ZipEntry> listEntries(const QString& archivePath);
 
-// Reads every entry and checks its checksum. Throws ZipError naming the first damaged entry.
-void testArchive(const QString& archivePath, const QString& password = {});
+// Asked for the password when an encrypted entry is read and no password is known: the answer
+// serves that entry and every later one of the same call. An empty answer gives none, and the
+// question is not asked again in that call (each encrypted entry then fails for want of it).
+using PasswordQuestion = std::function<QString(const QString& entryName)>;
+
+// Reads every entry and checks its checksum. Throws ZipError naming the first damaged entry, or
+// the first encrypted one that cannot be read with the password given (or answered).
+void testArchive(const QString& archivePath, const QString& password = {},
+                 const PasswordQuestion& askPassword = {});
 
 enum class OverwriteAnswer { Yes, No, Cancel };
 
@@ -64,11 +71,13 @@ struct ExtractOptions
     // Asked for every file that exists already when overwrite is Ask; Cancel stops before
     // anything is written. Without it, Ask behaves as Never.
     std::function<OverwriteAnswer(const QString& path)> askOverwrite;
-    QString password; // for encrypted entries
+    QString password;             // for encrypted entries
+    PasswordQuestion askPassword; // when none was given
     // An archive that would unpack to more bytes than this is refused before anything is written.
     qint64 maxTotalSize = qint64(2) << 30;
-    // So is one with an entry of more than a mebibyte packed beyond this many bytes per stored byte:
-    // no file the program exchanges compresses so far, a zip bomb does.
+    // So is one with an entry of more than a mebibyte packed beyond this many bytes per stored byte,
+    // or whose entries together are: no file the program exchanges compresses so far, a zip bomb
+    // does.
     int maxCompressionRatio = 500;
 };
 
@@ -91,5 +100,12 @@ ExtractResult extractAll(const QString& archivePath, const QString& targetFolder
 // The same for the one entry of that stored name.
 ExtractResult extractEntry(const QString& archivePath, const QString& entryName, const QString& targetFolder,
                            const ExtractOptions& options = {});
+
+// Removes from folder the staging folders of unpackings that were killed part way, with the
+// unpacked files in them: those whose every file was last changed before `before` (a newer one
+// may be another program's work in progress). A staging folder that holds anything but unpacked
+// files (a file it had taken aside while replacing it) is the user's and stays. The number of
+// staging folders removed.
+int removeLeftoverStaging(const QString& folder, const QDateTime& before);
 
 } // namespace trelimor::zip

@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace trelimor::zip {
 
@@ -106,22 +108,39 @@ QString sizeText(qint64 bytes)
     return QStringLiteral("%1 MB").arg(bytes >> 20);
 }
 
-// Refuses an archive that would fill the disk: too much in all, or an entry packed beyond reason.
+// How many bytes unpacked come of one packed byte, when there are enough of them to judge by.
+std::optional<qint64> ratioOf(qint64 size, qint64 compressedSize, const ExtractOptions& options)
+{
+    const qint64 ratio = size / std::max<qint64>(compressedSize, 1);
+    if (size > kRatioCheckedFrom && ratio > options.maxCompressionRatio)
+        return ratio;
+    return std::nullopt;
+}
+
+// Refuses an archive that would fill the disk: too much in all, or an entry or the whole archive
+// packed beyond reason (many entries, none large, can make a bomb as well as one can).
 void checkSizes(const QString& archivePath, const Plan& plan, const ExtractOptions& options)
 {
     qint64 total = 0;
+    qint64 packed = 0;
     for (const Planned& item : plan.files) {
-        const qint64 packed = std::max<qint64>(item.entry.compressedSize, 1);
-        if (item.entry.size > kRatioCheckedFrom && item.entry.size / packed > options.maxCompressionRatio)
+        if (const auto ratio = ratioOf(item.entry.size, item.entry.compressedSize, options))
             throw ZipError(QStringLiteral("Archiwum %1 zawiera plik %2 o nieprawdopodobnym stopniu kompresji "
                                           "(%3:1); archiwum nie zostanie rozpakowane.")
                                .arg(archivePath, item.entry.name)
-                               .arg(item.entry.size / packed));
+                               .arg(*ratio));
         total += item.entry.size;
+        packed += item.entry.compressedSize;
     }
     if (total > options.maxTotalSize)
         throw ZipError(QStringLiteral("Archiwum %1 po rozpakowaniu zajęłoby %2, więcej niż dopuszczalne %3.")
                            .arg(archivePath, sizeText(total), sizeText(options.maxTotalSize)));
+    if (const auto ratio = ratioOf(total, packed, options))
+        throw ZipError(
+            QStringLiteral("Archiwum %1 ma nieprawdopodobny stopień kompresji (%2:1); archiwum nie "
+                           "zostanie rozpakowane.")
+                .arg(archivePath)
+                .arg(*ratio));
 }
 
 // Refuses a name that would be a file and a folder at once, in the archive or against what stands
@@ -172,7 +191,7 @@ bool mayReplace(const QString& path, const ExtractOptions& options, bool& cancel
 
 // Unpacks one file into its staging place. Its data may not outgrow what the archive's list says
 // of it: the size limits were judged by that.
-void stage(const detail::Archive& archive, const Planned& item)
+void stage(detail::Archive& archive, const Planned& item)
 {
     QFile out(item.staged);
     if (!out.open(QIODevice::WriteOnly))
@@ -196,12 +215,16 @@ void stage(const detail::Archive& archive, const Planned& item)
         throw ZipError(QStringLiteral("Nie można zapisać pliku %1: %2.").arg(item.target, out.errorString()));
     if (item.entry.modified.isValid())
         out.setFileTime(item.entry.modified, QFileDevice::FileModificationTime);
+    // On the disk before it takes its place, as every file the program writes.
+    if (::fsync(out.handle()) != 0)
+        throw ZipError(QStringLiteral("Nie można zapisać pliku %1 na dysku.").arg(item.target));
 }
 
 ExtractResult extract(const QString& archivePath, const QString& targetFolder, const ExtractOptions& options,
                       const QString& entryName)
 {
-    const detail::Archive archive = detail::Archive::openForReading(archivePath, options.password);
+    detail::Archive archive = detail::Archive::openForReading(archivePath, options.password);
+    archive.setPasswordQuestion(options.askPassword);
     const Plan plan = planOf(archive, targetFolder, options, entryName);
     checkSizes(archivePath, plan, options);
     checkShape(archivePath, targetFolder, plan);
@@ -226,7 +249,7 @@ ExtractResult extract(const QString& archivePath, const QString& targetFolder, c
         throw ZipError(QStringLiteral("Nie można utworzyć folderu %1.").arg(targetFolder));
     try {
         const QString canonicalTarget = QFileInfo(targetFolder).canonicalFilePath();
-        QTemporaryDir staging(QDir(targetFolder).filePath(QStringLiteral(".unzip-XXXXXX")));
+        QTemporaryDir staging(QDir(targetFolder).filePath(detail::kStagingTemplate));
         if (!staging.isValid())
             throw ZipError(QStringLiteral("Nie można zapisać plików w folderze %1.").arg(targetFolder));
         for (qsizetype i = 0; i < toWrite.size(); ++i) {
@@ -235,13 +258,21 @@ ExtractResult extract(const QString& archivePath, const QString& targetFolder, c
         }
         // Every file is read whole: now they take their places, all of them or none.
         detail::Placement placement(canonicalTarget, staging.path());
-        for (const QString& folder : plan.folders)
-            placement.makeFolder(QDir(targetFolder).filePath(folder));
-        for (const Planned& item : std::as_const(toWrite))
-            placement.place(item.staged, item.target);
+        try {
+            for (const QString& folder : plan.folders)
+                placement.makeFolder(QDir(targetFolder).filePath(folder));
+            for (const Planned& item : std::as_const(toWrite))
+                placement.place(item.staged, item.target);
+        } catch (const ZipError& e) {
+            const QString stranded = placement.undo();
+            if (stranded.isEmpty())
+                throw;
+            staging.setAutoRemove(false); // it holds what the user had
+            throw ZipError(e.message() + QLatin1Char(' ') + stranded);
+        }
         placement.finish();
     } catch (...) {
-        if (!targetExisted) // a folder made for nothing is not left behind
+        if (!targetExisted) // a folder made for nothing is not left behind (nothing was replaced)
             QDir(targetFolder).removeRecursively();
         throw;
     }

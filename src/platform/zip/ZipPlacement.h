@@ -2,11 +2,16 @@
 
 // Internal to the extractor: moving unpacked files into place as one step.
 
+#include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 namespace trelimor::zip::detail {
+
+// The staging folder an unpacking makes in its target folder: ".unzip-" and six letters or digits.
+inline const QString kStagingTemplate = QStringLiteral(".unzip-XXXXXX");
 
 // Whether path, with its links resolved, lies in (or is) the canonical folder.
 bool insideFolder(const QString& path, const QString& canonicalFolder);
@@ -18,7 +23,10 @@ bool insideFolder(const QString& path, const QString& canonicalFolder);
 class Placement
 {
 public:
-    Placement(QString canonicalTarget, QString stagingFolder);
+    // How a file is moved; the rename of the file system unless a test needs it to fail.
+    using Move = bool (*)(const QString& from, const QString& to);
+
+    Placement(QString canonicalTarget, QString stagingFolder, Move move = nullptr);
     ~Placement();
     Placement(const Placement&) = delete;
     Placement& operator=(const Placement&) = delete;
@@ -27,22 +35,27 @@ public:
     void makeFolder(const QString& folder);
     // Moves the staged file to target, replacing a file there.
     void place(const QString& staged, const QString& target);
-    // Keeps what was placed.
-    void finish() { m_finished = true; }
+    // Keeps what was placed, and flushes the folders that changed to the disk.
+    void finish();
+    // Takes back what was placed. Empty when everything is as it was; otherwise the sentence that
+    // names the replaced files that could not be put back: they are still in the staging folder,
+    // which must then be kept.
+    QString undo();
 
 private:
-    void undo();
-
     struct Placed
     {
         QString target;
-        QString previous; // where the replaced file waits; empty when there was none
+        QString previous;  // where the replaced file waits; empty when there was none
+        bool ours = false; // whether the unpacked file took its place
     };
     QString m_target;
     QString m_staging;
+    Move m_move;
     QList<Placed> m_placed;
     QStringList m_madeFolders; // in the order they were made
-    bool m_finished = false;
+    QSet<QString> m_changedFolders;
+    bool m_done = false;
 };
 
 } // namespace trelimor::zip::detail

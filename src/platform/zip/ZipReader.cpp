@@ -7,9 +7,10 @@ QList<ZipEntry> listEntries(const QString& archivePath)
     return detail::entriesOf(detail::Archive::openForReading(archivePath));
 }
 
-void testArchive(const QString& archivePath, const QString& password)
+void testArchive(const QString& archivePath, const QString& password, const PasswordQuestion& askPassword)
 {
-    const detail::Archive archive = detail::Archive::openForReading(archivePath, password);
+    detail::Archive archive = detail::Archive::openForReading(archivePath, password);
+    archive.setPasswordQuestion(askPassword);
     const QList<ZipEntry> entries = detail::entriesOf(archive);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!entries.at(i).isFolder)

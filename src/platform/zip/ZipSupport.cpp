@@ -1,5 +1,7 @@
 #include "ZipSupport.h"
 
+#include "ZipFileSource.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -68,6 +70,8 @@ Archive::Archive(zip_t* zip, QString path)
 Archive::Archive(Archive&& other) noexcept
     : m_zip(std::exchange(other.m_zip, nullptr))
     , m_path(std::move(other.m_path))
+    , m_askPassword(std::move(other.m_askPassword))
+    , m_passwordAsked(other.m_passwordAsked)
 {}
 
 Archive::~Archive()
@@ -88,17 +92,25 @@ Archive Archive::openForReading(const QString& path, const QString& password)
         throw ZipError(QStringLiteral("Nie można otworzyć archiwum %1: %2.").arg(path, reasonText(code)));
     }
     Archive archive(zip, path);
-    if (!password.isEmpty())
+    if (!password.isEmpty()) {
         zip_set_default_password(zip, password.toUtf8().constData());
+        archive.m_passwordAsked = true; // given: nobody is asked for another
+    }
     return archive;
 }
 
 Archive Archive::openForWriting(const QString& path, bool replace)
 {
-    int code = ZIP_ER_OK;
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = archiveFileSource(path, &error);
     zip_t* zip =
-        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | (replace ? ZIP_TRUNCATE : 0), &code);
+        source ? zip_open_from_source(source, ZIP_CREATE | (replace ? ZIP_TRUNCATE : 0), &error) : nullptr;
+    const int code = zip_error_code_zip(&error);
+    zip_error_fini(&error);
     if (!zip) {
+        if (source)
+            zip_source_free(source);
         if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
             throw ZipError(QStringLiteral("Plik %1 nie jest prawidłowym archiwum zip.").arg(path));
         throw ZipError(QStringLiteral("Nie można utworzyć archiwum %1: %2.").arg(path, reasonText(code)));
@@ -114,14 +126,36 @@ void Archive::commit()
     m_zip = nullptr;
 }
 
+bool Archive::askPassword(const QString& entryName)
+{
+    if (m_passwordAsked || !m_askPassword)
+        return false;
+    m_passwordAsked = true;
+    const QString password = m_askPassword(entryName);
+    if (password.isEmpty())
+        return false;
+    zip_set_default_password(m_zip, password.toUtf8().constData());
+    return true;
+}
+
 void Archive::readEntry(zip_uint64_t index, const QString& name,
-                        const std::function<bool(const char* data, qint64 size)>& sink) const
+                        const std::function<bool(const char* data, qint64 size)>& sink)
 {
     auto damaged = [this, &name](const QString& reason) {
         return ZipError(
             QStringLiteral("Nie można rozpakować pliku %1 z archiwum %2: %3.").arg(name, m_path, reason));
     };
+    // An entry encrypted by a method libzip cannot read is refused before it is opened: nobody
+    // is asked for a password that could not serve, and libzip keeps memory it took for such an
+    // entry once it has a password.
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(m_zip, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        stat.encryption_method != ZIP_EM_NONE && !zip_encryption_method_supported(stat.encryption_method, 0))
+        throw damaged(reasonText(ZIP_ER_ENCRNOTSUPP));
     zip_file_t* file = zip_fopen_index(m_zip, index, 0);
+    if (!file && zip_error_code_zip(zip_get_error(m_zip)) == ZIP_ER_NOPASSWD && askPassword(name))
+        file = zip_fopen_index(m_zip, index, 0);
     if (!file)
         throw damaged(reasonText(zip_get_error(m_zip)));
     char buffer[64 * 1024];

@@ -35,16 +35,24 @@ public:
     // Writes the changes and closes; throws ZipError (the old archive stays) when that fails.
     void commit();
 
+    // Who is asked for the password when an encrypted entry is read and none is known yet.
+    void setPasswordQuestion(PasswordQuestion ask) { m_askPassword = std::move(ask); }
+
     // Reads one entry whole, handing its bytes to `sink` (which may be empty to only check it).
-    // Throws ZipError naming the entry when its data are damaged or the password is wrong.
+    // Throws ZipError naming the entry when its data are damaged or the password is wrong or
+    // missing.
     void readEntry(zip_uint64_t index, const QString& name,
-                   const std::function<bool(const char* data, qint64 size)>& sink) const;
+                   const std::function<bool(const char* data, qint64 size)>& sink);
 
 private:
     Archive(zip_t* zip, QString path);
+    // Asks for the password, once; true when an answer became the password of the archive.
+    bool askPassword(const QString& entryName);
 
     zip_t* m_zip;
     QString m_path;
+    PasswordQuestion m_askPassword;
+    bool m_passwordAsked = false;
 };
 
 // The entries of an open archive in their stored order; throws ZipError when one cannot be read.

@@ -1,4 +1,5 @@
 #include "platform/zip/Zip.h"
+#include "platform/zip/ZipPlacement.h"
 
 #include "support/TestFiles.h"
 
@@ -167,6 +168,29 @@ TEST_F(ZipTest, FailedPackingLeavesTheOldArchive)
     EXPECT_EQ(readFile(archive), before);
 }
 
+TEST_F(ZipTest, AReplacedFileThatCannotBePutBackStaysInTheStagingFolderAndIsNamed)
+{
+    const QString target = path(QStringLiteral("cel"));
+    const QString staging = target + QStringLiteral("/.unzip-Ab12Cd");
+    writeFile(target + QStringLiteral("/a.txt"), "mój");
+    writeFile(staging + QStringLiteral("/0"), "nowy");
+    // Moving the second file fails, and so does putting the replaced one back.
+    detail::Placement placement(
+        QFileInfo(target).canonicalFilePath(), staging, [](const QString& from, const QString& to) {
+            return !to.endsWith(QLatin1String("/b.txt")) && !from.contains(QLatin1String("/poprzedni-")) &&
+                   QFile::rename(from, to);
+        });
+    placement.place(staging + QStringLiteral("/0"), target + QStringLiteral("/a.txt"));
+    EXPECT_THROW(placement.place(staging + QStringLiteral("/1"), target + QStringLiteral("/b.txt")),
+                 ZipError);
+    EXPECT_EQ(
+        placement.undo(),
+        QStringLiteral("Nie udało się przywrócić poprzedniej zawartości plików: %1/a.txt; zachowano ją w "
+                       "folderze %2.")
+            .arg(target, staging));
+    EXPECT_EQ(readFile(staging + QStringLiteral("/poprzedni-0-a.txt")), "mój");
+}
+
 TEST_F(ZipTest, EntriesThatClimbOutOfTheTargetAreRefusedBeforeAnythingIsWritten)
 {
     const QString target = path(QStringLiteral("cel"));
@@ -220,6 +244,18 @@ TEST_F(ZipTest, ArchivesTooLargeOrCompressedBeyondReasonAreRefused)
     EXPECT_TRUE(error.contains(QStringLiteral("zera.bin")) &&
                 error.contains(QStringLiteral("stopniu kompresji")))
         << error.toStdString();
+
+    // Entries of a mebibyte each are not judged alone; together they make a bomb all the same.
+    const QString many = path(QStringLiteral("wiele.zip"));
+    QList<RawEntry> mebibytes;
+    for (int i = 0; i < 8; ++i)
+        mebibytes.append({"zera" + QByteArray::number(i) + ".bin", QByteArray(1 << 20, '\0'), 0, true});
+    writeRawArchive(many, mebibytes);
+    const QString together = errorOf([&] { extractAll(many, target); });
+    EXPECT_TRUE(
+        together.startsWith(QStringLiteral("Archiwum %1 ma nieprawdopodobny stopień kompresji").arg(many)))
+        << together.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(target));
 
     const QString big = path(QStringLiteral("duze.zip"));
     writeRawArchive(big, {{"a.txt", QByteArray(600, 'a')}, {"b.txt", QByteArray(600, 'b')}});

@@ -1,10 +1,14 @@
 #include "platform/paths/DurableFiles.h"
+#include "platform/PlatformError.h"
+#include "support/FullDisk.h"
 #include "support/QtPrinters.h"
 #include "support/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +71,31 @@ TEST_F(DurableFiles, AbandonedWriteLeavesTheOldFileAlone)
     EXPECT_EQ(contents(target), QByteArray("stary"));
     EXPECT_EQ(filesIn(folders.path(QStringLiteral("Trelimor/Eksport"))),
               QStringList(QStringLiteral("protokol.txt")));
+}
+
+TEST_F(DurableFiles, AFullDiskIsToldInPolishWhereverTheWritingStops)
+{
+    ASSERT_TRUE(ensureFolder(folders.path(QStringLiteral("Trelimor/Eksport"))));
+    ASSERT_TRUE(writeFileAtomically(target, "stary"));
+    // A large write cut short, and a small one that fails only when the file is closed.
+    const std::function<bool(QString*)> writes[] = {
+        [&](QString* error) { return writeFileAtomically(target, QByteArray(100000, 'x'), error); },
+        [&](QString* error) {
+            return writeFileAtomically(
+                target, [](QIODevice& out) { return out.write(QByteArray(10000, 'y')) == 10000; }, error);
+        },
+    };
+    for (const auto& write : writes) {
+        QString error;
+        {
+            test::FullDisk disk(4096);
+            EXPECT_FALSE(write(&error));
+        }
+        EXPECT_EQ(error, diskFullText());
+        EXPECT_EQ(contents(target), QByteArray("stary"));
+        EXPECT_EQ(filesIn(folders.path(QStringLiteral("Trelimor/Eksport"))),
+                  QStringList(QStringLiteral("protokol.txt")));
+    }
 }
 
 TEST_F(DurableFiles, WriteIntoAMissingFolderFailsWithAReason)
