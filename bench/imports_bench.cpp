@@ -3,6 +3,7 @@
 // every sample code looked up in the year, all samples stored in one transaction, the sample
 // list shown with the last one selected.
 
+#include "batch/BatchWindowImports.h"
 #include "batch/FormPartia.h"
 #include "common/ModLabor.h"
 #include "imports/BatchImports.h"
@@ -26,10 +27,11 @@ void BM_WczytajProbkiProtokolu(benchmark::State& state)
         QStringLiteral("INSERT INTO Partia (Partia, KodZakladu, Powiat) VALUES (?, '14650011', '1465')"),
         {partia});
     okno.WczytajPartie(); // the new batch, the newest, is the current one
+    BatchWindowImportHost host(okno);
     int zapisane = 0;
     for (auto _ : state) {
         okno.LabelWczytajPlik->setText(plik);
-        ComWczyt_Click(okno);
+        ComWczyt_Click(host);
         state.PauseTiming();
         zapisane = okno.DataProbka->recordCount();
         rok.execute(QStringLiteral("DELETE FROM Badanie WHERE Partia = ?"), {partia});

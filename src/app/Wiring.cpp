@@ -1,5 +1,6 @@
 #include "Wiring.h"
 
+#include "batch/BatchWindowImports.h"
 #include "batch/DokumentyOknaPartii.h"
 #include "batch/FormPartia.h"
 #include "batch/OtwarcieOknaPartii.h"
@@ -14,7 +15,6 @@
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "export/SerologyExport.h"
-#include "imports/BatchImports.h"
 #include "registers/FormPodpAll.h"
 #include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
@@ -102,7 +102,7 @@ void wireBatchWindow()
     // whenever the hints are edited.
     shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
     polaczDokumentyOknaPartii();
-    polaczImportyOknaPartii();
+    connectBatchWindowImports();
 }
 
 void wireStatistics()

@@ -2,6 +2,7 @@
 
 #include "BatchFields.h"
 
+#include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/TextHelpers.h"
 
@@ -34,7 +35,7 @@ std::optional<OdmowaPartii> odmowaDaty(const QString& tekst, const QString& kont
 {
     if (tekst.isEmpty())
         return pusta.isEmpty() ? std::nullopt : std::optional(informacja(pusta, kontrolka));
-    if (!dataZTekstu(tekst))
+    if (!dateFromText(tekst))
         return informacja(QStringLiteral("Popraw datę ") + nazwa + QStringLiteral(" do formatu dd.mm.rrrr"),
                           kontrolka);
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "BatchFields.h"
 
+#include "common/Dates.h"
 #include "common/MaskedEdit.h"
 #include "common/Messages.h"
 #include "common/RecordsetModel.h"
@@ -20,13 +21,6 @@ namespace {
 PoleRamkiPartii pole(const char* kontrolka, const char* nazwa, ZapisPola zapis = ZapisPola::Tekst)
 {
     return {QString::fromLatin1(kontrolka), QString::fromLatin1(nazwa), zapis};
-}
-
-std::optional<double> liczba(const QString& tekst)
-{
-    if (!isNumeric(tekst))
-        return std::nullopt;
-    return tekst.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
 }
 
 } // namespace
@@ -113,23 +107,6 @@ FrameValues odczytajRamkePartii(const QWidget& okno, bool nowaPartia)
     return wartosci;
 }
 
-std::optional<QDate> dataZTekstu(const QString& tekst)
-{
-    static const QRegularExpression ksztalt(QStringLiteral(R"(^(\d{1,2})[./-](\d{1,2})[./-](\d{4})$)"));
-    const QRegularExpressionMatch m = ksztalt.match(tekst.trimmed());
-    if (!m.hasMatch())
-        return std::nullopt;
-    const QDate data(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-    if (!data.isValid())
-        return std::nullopt;
-    return data;
-}
-
-QString tekstDaty(const QDate& data)
-{
-    return data.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 QString tekstPola(const QVariant& wartosc)
 {
     return RecordsetModel::displayText(BezNull(wartosc, QString()));
@@ -144,13 +121,13 @@ QVariant wartoscPola(const PoleRamkiPartii& pole, const QString& tekst)
         return tekst.trimmed();
     case ZapisPola::NumerPartii:
         // Halves go to the even number, as every whole-number field takes a fraction.
-        return qint64(std::nearbyint(liczba(tekst).value_or(0.0)));
+        return qint64(std::nearbyint(decimalNumber(tekst).value_or(0.0)));
     case ZapisPola::LiczbaLubNull: {
-        const std::optional<double> n = liczba(tekst);
+        const std::optional<double> n = decimalNumber(tekst);
         return n ? QVariant(*n) : QVariant();
     }
     case ZapisPola::Data: {
-        const std::optional<QDate> data = dataZTekstu(tekst);
+        const std::optional<QDate> data = dateFromText(tekst);
         return data ? QVariant(*data) : QVariant();
     }
     case ZapisPola::GodzinaMaski:

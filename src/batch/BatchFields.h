@@ -47,12 +47,6 @@ void ustawPoleRamki(QWidget& okno, const PoleRamkiPartii& pole, const QString& t
 // What the batch frame of the window holds, by control name, for the checks and the save.
 FrameValues odczytajRamkePartii(const QWidget& okno, bool nowaPartia);
 
-// A date as the batch frame takes one: day, month and four-digit year in this order, separated
-// by ".", "-" or "/" (15.03.2021, 1.3.2021); nothing for any other text, 31.02.2021 included.
-std::optional<QDate> dataZTekstu(const QString& tekst);
-// A date as the frame shows it, "dd.MM.yyyy".
-QString tekstDaty(const QDate& data);
-
 // What a field of the stored batch shows in its control: an empty text for null, a date as
 // "dd.MM.yyyy", a number without a fraction as a whole number.
 QString tekstPola(const QVariant& wartosc);

@@ -2,6 +2,7 @@
 
 #include "BatchFields.h"
 
+#include "common/Dates.h"
 #include "common/FormKalendarz1.h"
 #include "common/FormZegar.h"
 #include "common/Messages.h"
@@ -18,7 +19,7 @@ namespace {
 
 QString rok(const QString& tekst)
 {
-    const std::optional<QDate> data = dataZTekstu(tekst);
+    const std::optional<QDate> data = dateFromText(tekst);
     return data ? QString::number(data->year()) : tekst.trimmed();
 }
 
@@ -45,7 +46,7 @@ void wybierzDatePola(QWidget& okno, QLineEdit* pole, const QWidget* przycisk,
     const QPoint miejsce(wOknie(okno, pole).x(), wOknie(okno, przycisk).y() + 2 * przycisk->height());
     FormKalendarz1::instance().move(okno.mapToGlobal(miejsce));
     QString tekst = pole->text();
-    pole->setText(tekstDaty(WybierzDate1(tekst, QString())));
+    pole->setText(dateText(WybierzDate1(tekst, QString())));
     if (dataRobocza) {
         if (const std::optional<QString> odmowa = odmowaRokuDaty(pole->text(), *dataRobocza)) {
             PokazInfo(*odmowa, QStringLiteral("INFORMACJA"));

@@ -3,9 +3,6 @@
 
 #include "FormPartia.h"
 
-#include "common/FormKalendarz1.h"
-#include "common/Pickers.h"
-
 #include "BatchChecks.h"
 #include "BatchCommands.h"
 #include "BatchDelete.h"
@@ -13,10 +10,13 @@
 #include "BatchPickers.h"
 #include "BatchProposals.h"
 #include "BatchSave.h"
-#include "common/CodeLists.h"
 
+#include "common/CodeLists.h"
+#include "common/Dates.h"
+#include "common/FormKalendarz1.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
+#include "common/Pickers.h"
 #include "common/ProgramState.h"
 #include "common/TableHelpers.h"
 #include "common/YearlyDatabase.h"
@@ -76,7 +76,7 @@ void FormPartia::ComDataPobrFrS_Click()
     kalendarz.move(
         mapToGlobal(QPoint(width() / 2 - kalendarz.width() / 2, height() / 2 - kalendarz.height() / 2)));
     QString tekst = LabelDataPobrFrS->text().isEmpty() ? LabData->text() : LabelDataPobrFrS->text();
-    LabelDataPobrFrS->setText(tekstDaty(WybierzDate1(tekst, QString())));
+    LabelDataPobrFrS->setText(dateText(WybierzDate1(tekst, QString())));
 }
 
 void FormPartia::ComDodajPr_Click()

@@ -109,7 +109,7 @@ std::optional<Refusal> sprawdzZwierze(const WartosciProbki& v)
     const QString wiekPole = QStringLiteral("ComboWiek");
     if (v.ComboWiek.isEmpty())
         return zwykly(QStringLiteral("Wybierz wiek (w miesiącach)!"), wiekPole);
-    const std::optional<double> wiek = liczba(v.ComboWiek);
+    const std::optional<double> wiek = decimalNumber(v.ComboWiek);
     if (!wiek)
         return zwykly(QStringLiteral("Wiek należy podać jako wartość numeryczną!"), wiekPole);
     const bool jelen = jestJeleniowaty(v.ComboGatunek);
@@ -131,7 +131,7 @@ std::optional<Refusal> sprawdzZwierze(const WartosciProbki& v)
         return zwykly(QStringLiteral("Wybierz użytkowość z listy!"), QStringLiteral("ComboUzytkowosc"));
     if (!jelen && v.TextNrGospod.isEmpty())
         return zwykly(QStringLiteral("Wprowadź identyfikator stada!"), QStringLiteral("TextNrGospod"));
-    if (!v.TextLiczebnoscStada.trimmed().isEmpty() && !liczba(v.TextLiczebnoscStada))
+    if (!v.TextLiczebnoscStada.trimmed().isEmpty() && !decimalNumber(v.TextLiczebnoscStada))
         return zwykly(QStringLiteral("Liczebność stada należy podać jako wartość numeryczną!"),
                       QStringLiteral("TextLiczebnoscStada"));
     return std::nullopt;
@@ -164,23 +164,6 @@ std::optional<Refusal> sprawdzWlasciciela(const WartosciProbki& v)
 
 } // namespace
 
-std::optional<double> liczba(const QString& text)
-{
-    if (!isNumeric(text))
-        return std::nullopt;
-    QString normalised = text.trimmed();
-    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = normalised.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
-
-bool jestData(const QString& text)
-{
-    QString copy = text;
-    return !text.trimmed().isEmpty() && NaDate(copy) != zeroDate();
-}
-
 std::optional<Refusal> sprawdzProbke(const WartosciProbki& v)
 {
     if (auto odmowa = sprawdzKodPIW(v))
@@ -192,7 +175,7 @@ std::optional<Refusal> sprawdzProbke(const WartosciProbki& v)
     if (auto odmowa = sprawdzWlasciciela(v))
         return odmowa;
     // A birth date that is no date would be lost on storing: it is refused instead.
-    if (!v.TextDataUrodzenia.trimmed().isEmpty() && !jestData(v.TextDataUrodzenia))
+    if (!v.TextDataUrodzenia.trimmed().isEmpty() && !isShortDate(v.TextDataUrodzenia))
         return zwykly(QStringLiteral("Nieprawidłowa data urodzenia! Wprowadź datę w formacie dd.mm.rrrr "
                                      "lub pozostaw pole puste."),
                       QStringLiteral("TextDataUrodzenia"));

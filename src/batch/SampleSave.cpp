@@ -1,5 +1,6 @@
 #include "SampleSave.h"
 
+#include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/TextHelpers.h"
 #include "common/YearlyIndexes.h"
@@ -70,14 +71,14 @@ void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
     pole("IDProbkiData", v.TextIDProbkiData);
     pole("Uwagi", v.TextUwagiG);
     pole("NrKolczyka", v.TextNrKolczyka.trimmed());
-    pole("Wiek", liczba(v.ComboWiek).value_or(0));
+    pole("Wiek", decimalNumber(v.ComboWiek).value_or(0));
     pole("Gatunek", v.ComboGatunek);
     pole("Gatunek2", v.ComboGatunek2);
     pole("Plec", v.ComboPlec);
     pole("RodzajUboju", v.ComboRodzajUboju.trimmed());
     pole("ObjawyChorobowe", v.ComboObjawyChorobowe);
     pole("Uzytkowosc", v.ComboUzytkowosc);
-    const std::optional<double> stado = liczba(v.TextLiczebnoscStada);
+    const std::optional<double> stado = decimalNumber(v.TextLiczebnoscStada);
     pole("LiczebnoscStada", stado ? QVariant(*stado) : QVariant());
     pole("NrGospod", v.TextNrGospod);
     pole("WlascicielNazwisko", v.TextWlascicielNazwisko);
@@ -93,7 +94,7 @@ void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
     pole("RodzajMaterialu", v.ComboRodzajMaterialu.trimmed());
     pole("WarunkiPrzechowywania", v.ComboWarunkiPrzechowywania.trimmed());
     // The checks let through only a date or nothing.
-    pole("DataUrodzenia", jestData(v.TextDataUrodzenia) ? v.TextDataUrodzenia : QString());
+    pole("DataUrodzenia", isShortDate(v.TextDataUrodzenia) ? v.TextDataUrodzenia : QString());
 }
 
 } // namespace

@@ -81,6 +81,17 @@ bool isNumeric(const QString& text)
     return number.match(text.trimmed()).hasMatch();
 }
 
+std::optional<double> decimalNumber(const QString& text)
+{
+    if (!isNumeric(text))
+        return std::nullopt;
+    QString normalised = text.trimmed();
+    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = normalised.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 QString UzupelnijZerami(const QString& text, bool padLeft, int width)
 {
     QString digits;

@@ -26,6 +26,10 @@ QString ZamienZnak(const QString& text, const QString& character, const QString&
 // comma or point and an exponent, blanks around it allowed ("  12 ", "-1,5", "1e3").
 bool isNumeric(const QString& text);
 
+// A number as the user's settings write one (a decimal comma or point, blanks around it
+// allowed); nothing for any other text.
+std::optional<double> decimalNumber(const QString& text);
+
 // The number a numeric text holds when it is a whole number of the type's size (blanks
 // around it allowed); nothing for a fraction, an exponent or a number out of range.
 template <class Number>

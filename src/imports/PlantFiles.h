@@ -9,8 +9,7 @@
 #include "ImportSheet.h"
 #include "SampleImport.h"
 
-#include "batch/SampleChecks.h"
-#include "batch/SampleProposals.h"
+#include "common/SampleValues.h"
 
 #include "platform/db/Database.h"
 

@@ -1,10 +1,10 @@
 #include "ResultsImport.h"
 
+#include "BatchImportHost.h"
 #include "ImportErrors.h"
 #include "ResultWrites.h"
 #include "ResultsFile.h"
 
-#include "batch/FormPartia.h"
 #include "common/DataControl.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
@@ -29,7 +29,7 @@ constexpr qsizetype kTagsShown = 10;
 class Lock
 {
 public:
-    explicit Lock(FormPartia& window)
+    explicit Lock(BatchImportHost& window)
         : m_window(window)
     {
         m_window.Klawisze(false, false);
@@ -40,23 +40,22 @@ public:
 
     void showWaitNotice()
     {
-        m_window.FrameCzekaj->show();
-        m_window.FrameCzekaj->raise();
+        m_window.setWaitNoticeVisible(true);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        m_window.setCursor(Qt::WaitCursor);
+        m_window.setWaitCursor(true);
     }
     void unlock()
     {
         if (m_unlocked)
             return;
         m_unlocked = true;
-        m_window.FrameCzekaj->hide();
-        m_window.unsetCursor();
+        m_window.setWaitNoticeVisible(false);
+        m_window.setWaitCursor(false);
         m_window.Klawisze(true, false);
     }
 
 private:
-    FormPartia& m_window;
+    BatchImportHost& m_window;
     bool m_unlocked = false;
 };
 
@@ -89,9 +88,9 @@ QString summary(const QString& path, const ResultPlan& plan)
 
 } // namespace
 
-void ComWczytWynik_Click(FormPartia& okno)
+void ComWczytWynik_Click(BatchImportHost& okno)
 {
-    if (okno.DataPartia->recordCount() == 0)
+    if (!okno.hasBatch())
         return;
     Lock lock(okno);
     const QString folder = QDir::currentPath();
@@ -99,7 +98,7 @@ void ComWczytWynik_Click(FormPartia& okno)
         const QString path = ui::dialogs().openFile(QStringLiteral("Otwórz"), QString(), kFilter, 2);
         if (path.isEmpty()) {
             // Cancelled: silently, as every error trap ends.
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             QDir::setCurrent(folder);
             return;
@@ -117,14 +116,14 @@ void ComWczytWynik_Click(FormPartia& okno)
                 QStringLiteral("WCZYTYWANIE"));
             return;
         case ResultsFile::Outcome::OtherCounty:
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki przeznaczone dla powiatu: ") +
                            file.county + QStringLiteral("\rPrzerywam wczytywanie pliku!"),
                        kInformacja);
             return;
         case ResultsFile::Outcome::OtherMonth:
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki z miesiąca: ") + file.month +
                            QStringLiteral("\rZmień datę i czytaj ponownie!"),
@@ -136,7 +135,7 @@ void ComWczytWynik_Click(FormPartia& okno)
 
         const ResultPlan plan = planResults(ModLabor().BazaRok, file.lines);
         if (plan.herdMismatch) {
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazInfo(QStringLiteral("Wczytywany wynik dla numeru kolczyka: ") + plan.herdMismatch->earTag +
                           QStringLiteral(", nie pasuje do siedziby stada o numerze: ") +
@@ -149,7 +148,7 @@ void ComWczytWynik_Click(FormPartia& okno)
         lock.unlock();
         PokazInfo(summary(path, plan), kInformacja);
     } catch (const std::exception& e) {
-        okno.TrybWczytywania.clear();
+        okno.setTrybWczytywania(QString());
         lock.unlock();
         QDir::setCurrent(folder);
         showLoadFailure(failureOf(e));

@@ -1,8 +1,8 @@
 #include "SampleImport.h"
 
+#include "BatchImportHost.h"
 #include "ImportSession.h"
 
-#include "batch/FormPartia.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/TextHelpers.h"
@@ -78,7 +78,7 @@ std::optional<ReadProblem> setSampleNumber(ImportedSample& sample, const QString
     return std::nullopt;
 }
 
-void runSampleImport(FormPartia& okno, const SampleImportKind& kind,
+void runSampleImport(BatchImportHost& okno, const SampleImportKind& kind,
                      const std::function<ImportRead(const QString& path)>& read, bool waitNotice)
 {
     ImportSession session(okno);
@@ -104,12 +104,12 @@ void runSampleImport(FormPartia& okno, const SampleImportKind& kind,
             return;
         }
         const StoreResult stored =
-            storeSamples(ModLabor().BazaRok, okno.biezacaPartia().trimmed().toLongLong(), file.samples,
+            storeSamples(ModLabor().BazaRok, okno.currentBatch().trimmed().toLongLong(), file.samples,
                          kind.checkNumbers, !problem);
         if (stored.kind == StoreResult::Kind::Stored && !problem) {
             if (stored.last >= 0)
-                okno.DataProbka->refreshAt(stored.last);
-            okno.PokazNaglowekProbek();
+                okno.selectSample(stored.last);
+            okno.refreshSampleCaption();
             session.end();
             if (file.missingDistrictCode)
                 PokazUwage(QStringLiteral("Uzupełnij brakujące 4-cyfrowe kody PIW!"),

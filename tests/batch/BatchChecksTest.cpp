@@ -1,6 +1,7 @@
 #include "batch/BatchChecks.h"
 #include "batch/BatchFields.h"
 #include "batch/BatchPickers.h"
+#include "common/Dates.h"
 
 #include <gtest/gtest.h>
 
@@ -167,10 +168,10 @@ TEST(BatchChecksTest, FieldsAreWrittenByTheirRules)
 
 TEST(BatchChecksTest, DatesAreDayMonthYear)
 {
-    EXPECT_EQ(dataZTekstu(QStringLiteral(" 15.03.2021 ")), QDate(2021, 3, 15));
-    EXPECT_EQ(dataZTekstu(QStringLiteral("1/3/2021")), QDate(2021, 3, 1));
+    EXPECT_EQ(dateFromText(QStringLiteral(" 15.03.2021 ")), QDate(2021, 3, 15));
+    EXPECT_EQ(dateFromText(QStringLiteral("1/3/2021")), QDate(2021, 3, 1));
     for (const char* nie : {"31.02.2021", "2021-03-15", "15.03.21", "15.03.2021 10:00", "", "data"})
-        EXPECT_EQ(dataZTekstu(QString::fromLatin1(nie)), std::nullopt) << nie;
+        EXPECT_EQ(dateFromText(QString::fromLatin1(nie)), std::nullopt) << nie;
 }
 
 TEST(BatchChecksTest, SamplingAndDispatchDatesKeepToTheWorkingYear)
