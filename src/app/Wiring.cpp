@@ -12,6 +12,7 @@
 #include "common/ReportWork.h"
 #include "common/Restore.h"
 #include "common/ResultCleaning.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "export/SerologyExport.h"
@@ -23,7 +24,6 @@
 #include "shell/FormUzytkownik.h"
 #include "shell/MainWindowExportHost.h"
 #include "shell/ShellHooks.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 #include "statistics/FormZestawienieBSE.h"
 
@@ -50,7 +50,6 @@ ResultCommandHooks resultCommandHooks()
 void wireShellServices()
 {
     ShellHooks& hooks = shellHooks();
-    hooks.otworzBazeRoku = &ComTworzBazy_Click;
     hooks.wybierzDate = [](const QDate& preselected, const QString& caption) -> std::optional<QDate> {
         QString text = preselected.toString(QStringLiteral("dd.MM.yyyy"));
         const QDate chosen = WybierzDate(text, caption);

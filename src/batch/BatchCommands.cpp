@@ -1,6 +1,6 @@
 #include "BatchCommands.h"
 
-#include "shell/WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include <QString>
 

@@ -8,7 +8,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 
-#include "shell/WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Keystrokes.h"

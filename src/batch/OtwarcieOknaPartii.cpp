@@ -7,8 +7,8 @@
 #include "common/ProgramState.h"
 #include "common/YearlyDatabase.h"
 
+#include "common/WindowCommands.h"
 #include "registers/Openers.h"
-#include "shell/WindowCommands.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/ui/OverrideCursorGuard.h"

@@ -1,7 +1,5 @@
 #include "FormUzytkownik.h"
 
-#include "ShellHooks.h"
-
 #include "ui_FormUzytkownik.h"
 
 #include "UserRecord.h"
@@ -9,6 +7,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/YearlyDatabase.h"
 
 #include <QFocusEvent>
 
@@ -159,7 +158,7 @@ void FormUzytkownik::ComZapisz_Click()
         state.setCountyCode(state.userField(QStringLiteral("KodPIW")));
         // Another county keeps its samples in a yearly database of its own.
         if (state.countyCode() != previousCode)
-            shellHooks().otworzBazeRoku();
+            ComTworzBazy_Click();
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Błąd zapisu danych użytkownika!"), e);
         return;

@@ -6,7 +6,7 @@
 
 #include "FrmInfLMrec.h"
 #include "ShellHooks.h"
-#include "WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include "common/Messages.h"
 #include "common/ModLabor.h"

@@ -8,6 +8,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/Pickers.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "registers/FormChoroba.h"
@@ -17,7 +18,6 @@
 #include "registers/FormZliczBr.h"
 #include "registers/Openers.h"
 #include "registers/RegisterWindow.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 #include "shell/frmLoginLab.h"
 

@@ -6,8 +6,8 @@
 #include "batch/OtwarcieOknaPartii.h"
 
 #include "common/ModLabor.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 
 #include "platform/db/Recordset.h"

@@ -1,6 +1,6 @@
 #include "WindowCommands.h"
 
-#include "common/Messages.h"
+#include "Messages.h"
 
 namespace trelimor {
 
