@@ -17,8 +17,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
 OdmowaPartii zwykla(const QString& tekst, const QString& fokus)
 {
     return {OdmowaPartii::Okno::Zwykle, QString(ui::ProgramTitle), tekst, fokus};
@@ -26,7 +24,7 @@ OdmowaPartii zwykla(const QString& tekst, const QString& fokus)
 
 OdmowaPartii informacja(const QString& tekst, const QString& fokus)
 {
-    return {OdmowaPartii::Okno::Informacja, kInformacja, tekst, fokus};
+    return {OdmowaPartii::Okno::Informacja, kInformationTitle, tekst, fokus};
 }
 
 // The date checks: an empty box (when the date is required) and a text that is no date.

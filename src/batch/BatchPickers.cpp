@@ -49,7 +49,7 @@ void wybierzDatePola(QWidget& okno, QLineEdit* pole, const QWidget* przycisk,
     pole->setText(dateText(WybierzDate1(tekst, QString())));
     if (dataRobocza) {
         if (const std::optional<QString> odmowa = odmowaRokuDaty(pole->text(), *dataRobocza)) {
-            PokazInfo(*odmowa, QStringLiteral("INFORMACJA"));
+            PokazInfo(*odmowa, kInformationTitle);
             pole->clear();
         }
     }

@@ -146,14 +146,6 @@ void BatchWindowImportHost::setWaitNoticeVisible(bool visible)
     m_window.FrameCzekaj->repaint();
 }
 
-void BatchWindowImportHost::setWaitCursor(bool waiting)
-{
-    if (waiting)
-        m_window.setCursor(Qt::WaitCursor);
-    else
-        m_window.unsetCursor();
-}
-
 void BatchWindowImportHost::repaintNow()
 {
     m_window.repaint();

@@ -42,7 +42,6 @@ public:
 
     void Klawisze(bool Funk, bool Funk1) override;
     void setWaitNoticeVisible(bool visible) override;
-    void setWaitCursor(bool waiting) override;
     void repaintNow() override;
 
 private:

@@ -48,14 +48,6 @@ void DokumentyOknaPartii::setComDrukujEnabled(bool enabled)
     m_okno.ComDrukuj->setEnabled(enabled);
 }
 
-void DokumentyOknaPartii::setWaitCursor(bool waiting)
-{
-    if (waiting)
-        m_okno.setCursor(Qt::WaitCursor);
-    else
-        m_okno.unsetCursor();
-}
-
 namespace {
 
 // Each press works on the window as it is at that moment.

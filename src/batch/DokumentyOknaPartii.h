@@ -22,7 +22,6 @@ public:
     void setFrameWynikVisible(bool visible) override;
     void setComDrukujEnabled(bool enabled) override;
     ReportControl& CRdzien() override { return m_crdzien; }
-    void setWaitCursor(bool waiting) override;
 
 private:
     FormPartia& m_okno;

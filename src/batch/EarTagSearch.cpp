@@ -24,7 +24,7 @@ void FormPartia::SzukajKolczyk()
 {
     const QString kolczyk = TextNrKolczyka->text();
     if (kolczyk.isEmpty()) {
-        PokazInfo(QStringLiteral("Wpisz numer kolczyka!"), QStringLiteral("INFORMACJA"));
+        PokazInfo(QStringLiteral("Wpisz numer kolczyka!"), kInformationTitle);
         TextNrKolczyka->setFocus();
         return;
     }

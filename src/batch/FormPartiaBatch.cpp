@@ -36,7 +36,7 @@ bool zglosSeparator(const QList<std::pair<QString, QString>>& pola)
     if (pole)
         PokazUwage(QStringLiteral("W polu ") + *pole +
                        QStringLiteral(", znajduje się niedozwolony znak: |\rUsuń znak | i zapisz ponownie!"),
-                   QStringLiteral("INFORMACJA"));
+                   kInformationTitle);
     return pole.has_value();
 }
 
@@ -194,7 +194,7 @@ void FormPartia::ComUsun_Click()
     if (!maPartie())
         return;
     if (!ui::dialogs().askYesNo(QStringLiteral("Czy na pewno usunąć zaznaczoną partię próbek?"),
-                                QStringLiteral("USUWANIE!"), ui::Icon::Question, false))
+                                kDeletionTitle, ui::Icon::Question, false))
         return;
     try {
         const db::Recordset& partie = DataPartia->recordset();

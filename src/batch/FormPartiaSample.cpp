@@ -226,13 +226,13 @@ void FormPartia::ComUsunG_Click()
                             BezNullText(probki.value(QStringLiteral("NrProbki"))) +
                             QStringLiteral(" z partii: ") +
                             BezNullText(DataPartia->recordset().value(QStringLiteral("Partia")));
-    if (!ui::dialogs().askYesNo(pytanie, QStringLiteral("USUWANIE!"), ui::Icon::Question, false))
+    if (!ui::dialogs().askYesNo(pytanie, kDeletionTitle, ui::Icon::Question, false))
         return;
     try {
         probki.deleteRecord();
     } catch (const std::exception& e) {
         // A row another installation holds locked stays; the list shows what the file holds.
-        PokazBlad(QStringLiteral("USUWANIE!"), e);
+        PokazBlad(kDeletionTitle, e);
     }
     DataProbka->refresh();
     // The caption counts what the list now holds.

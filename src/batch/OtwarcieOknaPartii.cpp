@@ -18,7 +18,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kWbudowanyAdministrator = QStringLiteral("Administrator systemu");
 const QString kTylkoDoUstawien =
     QStringLiteral("'Admin' służy wyłącznie do pierwszego logowania oraz ustawiania parametrów systemu!");
@@ -36,12 +35,12 @@ bool sprawdzOperatora()
             kTylkoDoUstawien +
                 QStringLiteral("\rAby wprowadzać próbki dodaj i zaloguj się na innego użytkownika!\r"
                                "Dodaj nowego operatora wprowadzając nazwisko, imię oraz unikalny login!"),
-            kInformacja);
+            kInformationTitle);
         windowCommands().run(WindowCommand::OperatorsWindow);
     } else {
         PokazInfo(kTylkoDoUstawien +
                       QStringLiteral("\rAby wprowadzać próbki zaloguj się na innego użytkownika!"),
-                  kInformacja);
+                  kInformationTitle);
     }
     return false;
 }
@@ -53,7 +52,7 @@ bool sprawdzDaneUzytkownika()
         return true;
     PokazInfo(QStringLiteral("Aby prawidłowo definiować próbki wprowadź 4-cyfrowy kod powiatu oraz e-mail "
                              "laboratorium!\rUzupełnij dane użytkownika!"),
-              kInformacja);
+              kInformationTitle);
     windowCommands().run(WindowCommand::UserRecordWindow);
     return false;
 }

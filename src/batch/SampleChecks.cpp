@@ -3,6 +3,7 @@
 #include "common/CodeLists.h"
 
 #include "common/Dates.h"
+#include "common/Messages.h"
 #include "common/TextHelpers.h"
 
 #include "platform/ui/DialogService.h"
@@ -14,8 +15,6 @@
 namespace trelimor {
 
 namespace {
-
-const QString kInformacja = QStringLiteral("INFORMACJA");
 
 // The uses a sample may carry: those the list offers, and "nieśna", which the list does not
 // offer but a client's stored use may bring.
@@ -35,7 +34,7 @@ Refusal zwykly(const QString& text, const QString& focus)
 
 Refusal uwaga(const QString& text, const QString& focus)
 {
-    return {ui::Icon::Warning, kInformacja, text, focus};
+    return {ui::Icon::Warning, kInformationTitle, text, focus};
 }
 
 // The digits of the text with zeros in front up to three: what the code's number part should

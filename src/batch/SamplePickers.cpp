@@ -9,7 +9,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 
-#include "registers/ClientPicker.h"
+#include "registers/FormKlient.h"
 
 #include "platform/db/Recordset.h"
 

@@ -14,7 +14,7 @@ namespace {
 
 Refusal zajetyNumer(const QString& nr, const QString& focus)
 {
-    return {ui::Icon::Warning, QStringLiteral("KONTROLA POPRAWNOŚCI"),
+    return {ui::Icon::Warning, kCheckTitle,
             QStringLiteral("Próbka o numerze: ") + nr + QStringLiteral(" już istnieje.\r\nPopraw nr próbki!"),
             focus};
 }
@@ -28,7 +28,7 @@ std::optional<Refusal> sprawdzKolczyk(db::Database& rok, const WartosciProbki& v
     const db::Recordset inna = probkiOKolczyku(rok, kolczyk, edytowany);
     if (inna.recordCount() == 0)
         return std::nullopt;
-    return Refusal{ui::Icon::Warning, QStringLiteral("INFORMACJA"),
+    return Refusal{ui::Icon::Warning, kInformationTitle,
                    QStringLiteral("Nr kolczyka: ") + v.TextNrKolczyka +
                        QStringLiteral(" już istnieje w\rpartii nr :") +
                        BezNullText(inna.value(QStringLiteral("Partia"))) + QStringLiteral("\rpróbka nr: ") +

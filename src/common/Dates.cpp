@@ -105,7 +105,7 @@ QString NazwaMiesiaca(const QString& month)
     const double number = month.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     const int whole = ok ? int(std::floor(number)) : 0;
     if (whole < 1 || whole > 12) {
-        PokazInfo(QStringLiteral("Nieprawidłowa data!"), QStringLiteral("INFORMACJA"));
+        PokazInfo(QStringLiteral("Nieprawidłowa data!"), kInformationTitle);
         return {};
     }
     return QString::fromUtf16(names[whole - 1]);

@@ -1,6 +1,7 @@
 #include "PresenceFile.h"
 
 #include "Cp1250.h"
+#include "TextHelpers.h"
 
 #include "platform/paths/DurableFiles.h"
 #include "platform/paths/Folders.h"
@@ -62,17 +63,6 @@ QStringList pieces(const QString& text)
             result.append(line.mid(at, PresenceFile::RecordLength));
     }
     return result;
-}
-
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
 }
 
 void dropRecord(QStringList& records, const QString& record)

@@ -81,6 +81,17 @@ bool isNumeric(const QString& text)
     return number.match(text.trimmed()).hasMatch();
 }
 
+QString trimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
 std::optional<double> decimalNumber(const QString& text)
 {
     if (!isNumeric(text))

@@ -19,6 +19,10 @@ void PodzielNaCzesci(QString& line, QString& tail, QString& separator, int maxLe
 QVariant PobierzPole(const QString& text, int n, const QString& separator);
 QVariant PobierzPole2(const QString& text, int n, const QString& separator);
 
+// The text without the blanks (spaces) at its ends, as the original's Trim removed them: a tab
+// or a line break belongs to the text.
+QString trimBlanks(const QString& text);
+
 // Every occurrence of the one-character text replaced by the replacement.
 QString ZamienZnak(const QString& text, const QString& character, const QString& replacement);
 

@@ -68,8 +68,6 @@ public:
     virtual void Klawisze(bool Funk, bool Funk1) = 0;
     // The wait notice FrameCzekaj over the window, painted at once when shown.
     virtual void setWaitNoticeVisible(bool visible) = 0;
-    // The window's mouse pointer: the hourglass while true, the default otherwise.
-    virtual void setWaitCursor(bool waiting) = 0;
     // Paints the window at once (before a long read).
     virtual void repaintNow() = 0;
 };

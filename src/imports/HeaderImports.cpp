@@ -14,12 +14,11 @@
 #include "common/ProgramState.h"
 #include "common/TextLines.h"
 
+#include "platform/ui/OverrideCursorGuard.h"
+
 namespace trelimor {
 
 namespace {
-
-const QString kInformacja = QStringLiteral("INFORMACJA");
-const QString kWczytywanie = QStringLiteral("WCZYTYWANIE");
 
 void fillBatchFrame(BatchImportHost& w, const ProtocolHeader& h)
 {
@@ -56,12 +55,11 @@ void fillFromEstablishment(BatchImportHost& w)
 
 void refuseProtocol(BatchImportHost& w)
 {
-    w.setWaitCursor(false);
     w.Klawisze(true, true);
     PokazUwage(QStringLiteral("Wczytywany plik jest niezgodny z formatem protokołu!\r"
                               "Prawdopodobnie miała miejsce ręczna ingerencja w strukturę pliku!\r"
                               "Przerywam wczytywanie!"),
-               kWczytywanie);
+               kLoadingTitle);
 }
 
 QString monthMessage(const QDate& date, bool otherYear)
@@ -88,29 +86,28 @@ void ComWczytPart_Click(BatchImportHost& okno)
         okno.Klawisze(true, true);
         return;
     }
-    okno.setWaitCursor(true);
+    ui::OverrideCursorGuard cursor;
     okno.repaintNow();
     try {
         const ProtocolHeader header = readProtocolHeader(ImportSheet(path));
         if (!header.isProtocol) {
+            cursor.restore();
             refuseProtocol(okno);
             return;
         }
-        if (!okno.startNewBatch()) { // no yearly file to add a batch to: the user was told
-            okno.setWaitCursor(false);
+        if (!okno.startNewBatch()) // no yearly file to add a batch to: the user was told
             return;
-        }
         fillBatchFrame(okno, header);
         if (header.refused) {
+            cursor.restore();
             refuseProtocol(okno);
             return;
         }
         fillFromEstablishment(okno);
         okno.setTrybWczytywania(QStringLiteral("WczytAuto"));
         okno.setLabelWczytajPlik(path);
-        okno.setWaitCursor(false);
     } catch (const std::exception& e) {
-        okno.setWaitCursor(false);
+        cursor.restore();
         okno.Klawisze(true, true);
         showLoadFailure(importErrorOf(e));
     }
@@ -128,7 +125,7 @@ void ComWczytKolektor_Click(BatchImportHost& okno)
         if (!date) {
             PokazUwage(
                 QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"),
-                kWczytywanie);
+                kLoadingTitle);
             return;
         }
         if (!okno.startNewBatch())
@@ -143,9 +140,9 @@ void ComWczytKolektor_Click(BatchImportHost& okno)
         if (otherCounty)
             PokazInfo(QStringLiteral("Wczytywany plik zawiera dane z kodem powiatu ") + county +
                           QStringLiteral(".\rZmień kod powiatu z którym aktualnie chcesz pracować!"),
-                      kInformacja);
+                      kInformationTitle);
         if (date->year() != working.year() || date->month() != working.month()) {
-            PokazInfo(monthMessage(*date, date->year() != working.year()), kInformacja);
+            PokazInfo(monthMessage(*date, date->year() != working.year()), kInformationTitle);
             okno.cancelBatchFrame();
             return;
         }
@@ -155,7 +152,7 @@ void ComWczytKolektor_Click(BatchImportHost& okno)
                            county +
                            QStringLiteral("\rZmień kod powiatu z którym aktualnie chcesz pracować"
                                           "\rlub Anuluj proces zapisywania!"),
-                       kInformacja);
+                       kInformationTitle);
             okno.focus(QStringLiteral("ComAnulujFr"));
         }
     } catch (const std::exception& e) {

@@ -20,7 +20,7 @@ ImportSession::~ImportSession()
 void ImportSession::showWaitNotice()
 {
     m_window.setWaitNoticeVisible(true);
-    m_window.setWaitCursor(true);
+    m_cursor.emplace();
 }
 
 void ImportSession::end()
@@ -30,7 +30,7 @@ void ImportSession::end()
     m_ended = true;
     m_window.setLabelWczytajPlik(QString());
     m_window.setWaitNoticeVisible(false);
-    m_window.setWaitCursor(false);
+    m_cursor.reset();
     m_window.Klawisze(true, true);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/OverrideCursorGuard.h"
+
 #include <QString>
 
 #include <optional>
@@ -26,6 +28,7 @@ public:
 
 private:
     BatchImportHost& m_window;
+    std::optional<ui::OverrideCursorGuard> m_cursor;
     bool m_ended = false;
 };
 

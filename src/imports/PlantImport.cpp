@@ -20,8 +20,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
 QString kodZakladu(const BatchImportHost& okno)
 {
     return okno.currentBatchCode().zaklad;
@@ -87,7 +85,7 @@ void wzorFormatuA(BatchImportHost& okno, const ImportSheet& sheet)
                              "objawy chorobowe, użytkowość, identyfikator stada, liczebność stada\r"
                              "oraz inoformacje z ramki: Dane właściciela / miejsce pochodzenia  zwierzęcia\r"
                              "będą zapisane do wszystkich wczytywanych próbek."),
-              kInformacja);
+              kInformationTitle);
     okno.focus(QStringLiteral("ComboRodzajUboju"));
 }
 
@@ -133,12 +131,12 @@ void wzorFormatuB(BatchImportHost& okno, const ImportSheet& sheet)
     if (const std::optional<QString> p = plecFormatuB(plec))
         okno.setSampleField(QStringLiteral("ComboPlec"), *p);
     else
-        PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr 5: ") + plec, kInformacja);
+        PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr 5: ") + plec, kInformationTitle);
     const QString gatunek = sheet.Text(5, 14);
     if (const std::optional<QString> g = gatunekFormatuB(gatunek))
         okno.setSampleField(QStringLiteral("ComboGatunek"), *g);
     else
-        PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr 5: ") + gatunek, kInformacja);
+        PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr 5: ") + gatunek, kInformationTitle);
     okno.setSampleField(QStringLiteral("TextNrGospod"), sheet.Text(5, 20));
     wlascicielFormatuB(okno);
     okno.setSampleField(QStringLiteral("TextDataUrodzenia"), sheet.Text(5, 11));
@@ -157,7 +155,7 @@ void ComWczytaj_Click(BatchImportHost& okno)
     if (okno.sampleCount() > 0) {
         PokazInfo(QStringLiteral("Dane można wczytać do partii, która nie ma przypisanych próbek!\r"
                                  "Załóż nową partię i wczytaj ponownie!"),
-                  kInformacja);
+                  kInformationTitle);
         return;
     }
     okno.setLabelWczytajPlik(QString());
@@ -190,7 +188,7 @@ void ComWczytaj_Click(BatchImportHost& okno)
             QStringLiteral("Istnieje możliwość wczytywania plików z numerami kolczyków przygotowanych np. "
                            "w Excelu lub wygenerowanych z innych systemów!\r"
                            "Aby ustalić układ pliku Twojego zakładu, skontaktuj się z dostawcą programu."),
-            kInformacja);
+            kInformationTitle);
     } catch (const std::exception& e) {
         okno.setLabelWczytajPlik(QString());
         okno.setCzekaNaPierwszaProbke(false);

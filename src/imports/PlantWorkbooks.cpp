@@ -11,8 +11,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
 // The animal of a row of format A or B: what the file gives of it. Its row of the first sample
 // keeps what the pane shows, which the user may have corrected.
 struct Zwierze
@@ -190,10 +188,11 @@ ImportRead readPlantFormatB(const ImportSheet& sheet, const WartosciProbki& pane
             // An unknown code is told and left empty: no animal takes another's sex or species.
             const std::optional<QString> plec = plecFormatuB(sheet.Text(row, 13));
             if (!plec)
-                PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr %1").arg(row), kInformacja);
+                PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr %1").arg(row), kInformationTitle);
             const std::optional<QString> gatunek = gatunekFormatuB(sheet.Text(row, 14));
             if (!gatunek)
-                PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr %1").arg(row), kInformacja);
+                PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr %1").arg(row),
+                          kInformationTitle);
             return Zwierze{sheet.Text(row, 3), sheet.Text(row, 19), plec.value_or(QString()),
                            gatunek.value_or(QString()), sheet.Text(row, 11)};
         });
@@ -233,7 +232,7 @@ ImportRead readPlantFormatE(const ImportSheet& sheet, const CzesciKoduProbki& pa
         if (!w.powiat.KodPIW.isEmpty() && w.powiat.KodPIW.size() != 4) {
             PokazInfo(QStringLiteral("Kod PIW powinien składać się z 4 cyfr!\rBłędna wartość nie zostanie "
                                      "wprowadzona!\rSprawdź po zakończeniu wczytywania!"),
-                      kInformacja);
+                      kInformationTitle);
             w.powiat.KodPIW.clear();
         }
         w.powiat.Powiat =

@@ -1,5 +1,7 @@
 #include "ResultsFile.h"
 
+#include "common/TextHelpers.h"
+
 #include "platform/db/Field.h"
 
 #include <QLocale>
@@ -20,18 +22,6 @@ constexpr qsizetype kResultFields = 44;
 
 constexpr int kTypeMismatch = 13;
 constexpr int kOverflow = 6;
-
-// The line without the blanks at its ends (only blanks: a tab belongs to the text).
-QString trimBlanks(const QString& line)
-{
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && line.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return line.mid(start, end - start);
-}
 
 QStringList fieldsOf(const QString& line)
 {

@@ -12,6 +12,7 @@
 #include "common/TextLines.h"
 
 #include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +21,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kFilter = QStringLiteral("All Files (*.*)|*.*|Tekst (*.txt)|*.txt");
 // The summary names at most this many of the skipped lines' ear tags.
 constexpr qsizetype kTagsShown = 10;
@@ -42,7 +42,7 @@ public:
     {
         m_window.setWaitNoticeVisible(true);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        m_window.setWaitCursor(true);
+        m_cursor.emplace();
     }
     void unlock()
     {
@@ -50,12 +50,13 @@ public:
             return;
         m_unlocked = true;
         m_window.setWaitNoticeVisible(false);
-        m_window.setWaitCursor(false);
+        m_cursor.reset();
         m_window.Klawisze(true, false);
     }
 
 private:
     BatchImportHost& m_window;
+    std::optional<ui::OverrideCursorGuard> m_cursor;
     bool m_unlocked = false;
 };
 
@@ -113,21 +114,21 @@ void ComWczytWynik_Click(BatchImportHost& okno)
             lock.unlock();
             PokazUwage(
                 QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"),
-                QStringLiteral("WCZYTYWANIE"));
+                kLoadingTitle);
             return;
         case ResultsFile::Outcome::OtherCounty:
             okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki przeznaczone dla powiatu: ") +
                            file.county + QStringLiteral("\rPrzerywam wczytywanie pliku!"),
-                       kInformacja);
+                       kInformationTitle);
             return;
         case ResultsFile::Outcome::OtherMonth:
             okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki z miesiąca: ") + file.month +
                            QStringLiteral("\rZmień datę i czytaj ponownie!"),
-                       kInformacja);
+                       kInformationTitle);
             return;
         case ResultsFile::Outcome::Read:
             break;
@@ -140,13 +141,13 @@ void ComWczytWynik_Click(BatchImportHost& okno)
             PokazInfo(QStringLiteral("Wczytywany wynik dla numeru kolczyka: ") + plan.herdMismatch->earTag +
                           QStringLiteral(", nie pasuje do siedziby stada o numerze: ") +
                           plan.herdMismatch->holdingHerd + QStringLiteral("\rPrzerywam wczytywanie wyników!"),
-                      kInformacja);
+                      kInformationTitle);
             return;
         }
         writeResults(ModLabor().BazaRok, plan);
         QDir::setCurrent(folder);
         lock.unlock();
-        PokazInfo(summary(path, plan), kInformacja);
+        PokazInfo(summary(path, plan), kInformationTitle);
     } catch (const std::exception& e) {
         okno.setTrybWczytywania(QString());
         lock.unlock();

@@ -145,7 +145,7 @@ void FormUzytkownik::ComZapisz_Click()
             PokazInfo(QStringLiteral("Tabela PODATNIK powinna zawierać jeden wiersz, a zawiera %1.\r"
                                      "Dane zleceniodawcy nie zostały zapisane.")
                           .arg(stored.count),
-                      QStringLiteral("INFORMACJA"));
+                      kInformationTitle);
             return;
         }
         // Only the row as stored enters the program state; the county code goes last, so whoever

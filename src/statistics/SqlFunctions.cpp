@@ -22,18 +22,6 @@ namespace trelimor {
 
 namespace {
 
-// The text without the blanks around it (only blanks, as the original's Trim removed).
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 // A number typed with either decimal separator; nothing for any other text.
 std::optional<double> numberFromText(const QString& text)
 {

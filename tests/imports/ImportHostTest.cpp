@@ -9,6 +9,8 @@
 
 #include "platform/db/Recordset.h"
 
+#include <QGuiApplication>
+
 #include <map>
 #include <stdexcept>
 #include <utility>
@@ -40,10 +42,9 @@ public:
     QString collectorFile;
     qint64 selectedRow = -1;
     int captionRefreshes = 0;
-    // Every lock and unlock (Funk, Funk1), every change of the wait notice and the pointer.
+    // Every lock and unlock (Funk, Funk1), every change of the wait notice.
     std::vector<std::pair<bool, bool>> locks;
     std::vector<bool> waitNotice;
-    std::vector<bool> waitCursor;
 
     bool hasBatch() const override { return !batch.isEmpty(); }
     QString currentBatch() const override { return batch; }
@@ -113,7 +114,6 @@ public:
 
     void Klawisze(bool Funk, bool Funk1) override { locks.emplace_back(Funk, Funk1); }
     void setWaitNoticeVisible(bool visible) override { waitNotice.push_back(visible); }
-    void setWaitCursor(bool waiting) override { waitCursor.push_back(waiting); }
     void repaintNow() override {}
 
 private:
@@ -207,7 +207,7 @@ TEST_F(ImportHostTest, AProtocolHeaderArmsTheLoadOfItsSamplesIntoTheSavedBatch)
         EXPECT_EQ(window.batchFields[control], text) << control.toStdString();
     EXPECT_EQ(window.mode, QStringLiteral("WczytAuto"));
     EXPECT_EQ(window.file, path);
-    EXPECT_EQ(window.waitCursor, (std::vector<bool>{true, false}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone";
     EXPECT_TRUE(window.locks.empty()) << "the new batch's frame keeps the window locked";
     ASSERT_EQ(boxes(), 1u); // the Open dialog only
 
@@ -220,7 +220,7 @@ TEST_F(ImportHostTest, AProtocolHeaderArmsTheLoadOfItsSamplesIntoTheSavedBatch)
     EXPECT_TRUE(window.file.isEmpty()) << "the file is forgotten once loaded";
     EXPECT_EQ(window.locks, (std::vector<std::pair<bool, bool>>{{false, true}, {true, true}}));
     EXPECT_EQ(window.waitNotice, (std::vector<bool>{true, false}));
-    EXPECT_EQ(window.waitCursor.back(), false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // A second automatic load without a file to read does nothing at all.
     ComWczyt_Click(window);

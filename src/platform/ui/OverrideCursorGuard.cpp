@@ -23,4 +23,17 @@ void OverrideCursorGuard::restore()
     QGuiApplication::restoreOverrideCursor();
 }
 
+AnswerCursor::AnswerCursor()
+    : m_pushed(QGuiApplication::overrideCursor() != nullptr)
+{
+    if (m_pushed)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+}
+
+AnswerCursor::~AnswerCursor()
+{
+    if (m_pushed)
+        QGuiApplication::restoreOverrideCursor();
+}
+
 } // namespace trelimor::ui

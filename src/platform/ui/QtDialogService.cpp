@@ -2,6 +2,7 @@
 
 #include "platform/paths/Folders.h"
 #include "platform/ui/FileFilter.h"
+#include "platform/ui/OverrideCursorGuard.h"
 #include "platform/ui/WindowOpener.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ QMessageBox::StandardButton run(const QString& text, const QString& title, Icon 
                                 QMessageBox::StandardButton defaultButton)
 {
     const auto box = buildMessageBox(text, title, icon, buttons, defaultButton);
+    const AnswerCursor arrow;
     box->exec();
     return box->standardButton(box->clickedButton());
 }
@@ -109,6 +111,7 @@ QString QtDialogService::openFile(const QString& title, const QString& startPath
                                   int filterIndex)
 {
     QtFileFilters filters = toQtFileFilters(filter, filterIndex);
+    const AnswerCursor arrow;
     return QFileDialog::getOpenFileName(dialogParent(), title, startPath,
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
@@ -117,6 +120,7 @@ QString QtDialogService::saveFile(const QString& title, const QString& proposedP
                                   int filterIndex)
 {
     QtFileFilters filters = toQtFileFilters(filter, filterIndex);
+    const AnswerCursor arrow;
     return QFileDialog::getSaveFileName(dialogParent(), title, proposedPath,
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
@@ -138,7 +142,9 @@ std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer)
 
 bool QtDialogService::printerSetup(QPrinter& printer)
 {
-    return buildPrintDialog(printer)->exec() == QDialog::Accepted;
+    const auto dialog = buildPrintDialog(printer);
+    const AnswerCursor arrow;
+    return dialog->exec() == QDialog::Accepted;
 }
 
 void QtDialogService::beep()

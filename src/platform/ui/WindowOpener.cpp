@@ -1,5 +1,6 @@
 #include "platform/ui/WindowOpener.h"
 
+#include "platform/ui/OverrideCursorGuard.h"
 #include "platform/ui/Replaceable.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ public:
                 window.activateWindow();
             },
             Qt::QueuedConnection);
+        const AnswerCursor arrow;
         return window.exec();
     }
 };
