@@ -1,23 +1,37 @@
-# Thin wrapper over CMake: `make run` to use the program, `make test` to check it.
+# Thin wrapper over CMake: `make run` to use the program, `make test` to check it,
+# `make install` and `make package` to install it like a Debian program.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 TRELIMOR_HOME ?= $(HOME)/Trelimor
+PREFIX ?= /usr/local
 WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
 
 FUZZ_SECONDS ?= 60
 FUZZ_DIR ?= $(BUILD_DIR)-fuzz
 
-.PHONY: all deps configure build test test-sanitize fuzz run bench clean format
+# The program alone needs neither GoogleTest nor Google Benchmark: a new build folder is
+# configured without the tests and benchmarks for it; one that `make test` configured keeps them.
+PROGRAM_ONLY = $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DTRELIMOR_BUILD_TESTS=OFF -DTRELIMOR_BUILD_BENCH=OFF)
+CMAKE_CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+    -DTRELIMOR_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+.PHONY: all deps configure configure-program build test test-sanitize fuzz run install package bench \
+        clean format
 
 all: build
 
+# The packages the program needs to build and run; the tests' own come with `make test`.
 deps:
 	@./scripts/install-deps.sh
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-	    -DTRELIMOR_WERROR=$(WERROR) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+# The tests and benchmarks need GoogleTest, Google Benchmark and the PDF tools besides.
+configure:
+	@./scripts/install-deps.sh test
+	@$(CMAKE_CONFIGURE) -DTRELIMOR_BUILD_TESTS=ON -DTRELIMOR_BUILD_BENCH=ON >/dev/null
+
+configure-program: deps
+	@$(CMAKE_CONFIGURE) $(PROGRAM_ONLY) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -27,7 +41,8 @@ test: build
 
 # The suite built with the address and undefined-behaviour sanitizers (leaks are not checked:
 # Qt keeps some objects until the process ends).
-test-sanitize: deps
+test-sanitize:
+	@./scripts/install-deps.sh test
 	@cmake -S . -B $(BUILD_DIR)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELIMOR_SANITIZE=ON \
 	    -DTRELIMOR_BUILD_BENCH=OFF -DTRELIMOR_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
@@ -55,11 +70,25 @@ fuzz:
 	done
 
 # Builds only what it runs: the program and the installation tool, not the tests or benchmarks.
-run: configure
+# The program lays out a missing program folder on its start, with the source tree's templates.
+run: configure-program
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target trelimor trelimor-setup
-	@if [ ! -f "$(TRELIMOR_HOME)/Trelimor.ini" ]; then \
-	    $(BUILD_DIR)/install/trelimor-setup "$(TRELIMOR_HOME)"; fi
 	@TRELIMOR_HOME="$(TRELIMOR_HOME)" $(BUILD_DIR)/src/app/trelimor
+
+# The program, trelimor-setup, the report templates, the desktop entry and the icon under
+# PREFIX (default /usr/local), through sudo when PREFIX is not writable.
+install: configure-program
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target trelimor trelimor-setup
+	@dir="$(PREFIX)"; while [ ! -e "$$dir" ]; do dir=$$(dirname "$$dir"); done; \
+	    sudo=""; [ -w "$$dir" ] || sudo=sudo; \
+	    $$sudo cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# The Debian package $(BUILD_DIR)/trelimor_<version>_<architecture>.deb (CPack), from the same
+# build tree as the tests.
+package: configure-program
+	@./scripts/install-deps.sh package
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done

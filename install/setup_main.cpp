@@ -2,15 +2,15 @@
 //
 //   trelimor-setup [FOLDER] [--reports DIR]
 //
-// FOLDER defaults to $TRELIMOR_HOME, else ~/Trelimor; DIR to the report templates of the
-// source tree this tool was built from.
+// FOLDER defaults to $TRELIMOR_HOME, else ~/Trelimor; DIR to the report templates shipped with
+// the program (installed beside it, or the source tree's for a tool run from its build tree).
 
 #include "install/Installer.h"
 #include "install/SeedData.h"
+#include "install/ShippedReports.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <optional>
@@ -56,7 +56,7 @@ std::optional<Arguments> parseArguments(const QStringList& args)
         parsed.programFolder = home.isEmpty() ? QDir::homePath() + QStringLiteral("/Trelimor") : home;
     }
     if (!parsed.reportsGiven)
-        parsed.reportsSource = QStringLiteral(TRELIMOR_REPORTS_SOURCE);
+        parsed.reportsSource = shippedReportsFolder();
     return parsed;
 }
 
@@ -86,14 +86,8 @@ int main(int argc, char** argv)
         err << usage();
         return 2;
     }
-    QString reports = args->reportsSource;
-    if (!args->reportsGiven && !QFileInfo(reports).isDir()) {
-        // The source tree has no templates yet: the installation is made without them.
-        err << "Uwaga: brak folderu szablonów raportów " << reports << "; folder Raporty pozostanie pusty.\n";
-        reports.clear();
-    }
     try {
-        printSummary(out, createInstallation(args->programFolder, reports));
+        printSummary(out, createInstallation(args->programFolder, args->reportsSource));
     } catch (const InstallError& e) {
         err << e.message() << "\n";
         return 1;

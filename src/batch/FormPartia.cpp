@@ -137,12 +137,14 @@ void FormPartia::PokazProbkiPartii()
 {
     db::Database& rok = ModLabor().BazaRok;
     try {
-        if (!rok.isOpen()) {
-            DataProbka->setRecordset({});
-            return;
-        }
-        if (!maPartie()) {
-            wiazProbkiPartii(*DataProbka, rok, 0);
+        if (!rok.isOpen() || !maPartie()) {
+            if (rok.isOpen())
+                wiazProbkiPartii(*DataProbka, rok, 0);
+            else
+                DataProbka->setRecordset({});
+            // No batch is current (another working year, say): the caption of the batch shown
+            // last goes with its list.
+            LabNaglowekProbek->setText(trelimor::naglowekProbek(QString(), DataProbka->recordCount()));
             return;
         }
         const QVariant partia = DataPartia->recordset().value(QStringLiteral("Partia"));

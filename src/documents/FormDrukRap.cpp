@@ -64,9 +64,15 @@ FormDrukRap::~FormDrukRap()
 
 void FormDrukRap::pokazRaport(std::shared_ptr<report::Report> raport, const QString& caption)
 {
-    CRViewer->setDocument(raport->render());
+    {
+        // A long report takes seconds to lay out and to preview.
+        ui::OverrideCursorGuard wait;
+        CRViewer->setDocument(raport->render());
+    }
     m_report = std::move(raport);
     setWindowTitle(caption);
+    // The report is read here: the hourglass of the work that prepared it stays off this window.
+    const ui::OverrideCursorPause pointer;
     ui::openModal(*this);
 }
 
@@ -86,13 +92,21 @@ void FormDrukRap::changeEvent(QEvent* event)
         CRViewer->setZoomPercent(kZoomPercent);
 }
 
+QString FormDrukRap::reportName() const
+{
+    QString name = m_report ? m_report->documentName() : QString();
+    for (QChar& c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    name = name.simplified();
+    while (!name.isEmpty() && !name.front().isLetterOrNumber())
+        name.remove(0, 1);
+    return name.isEmpty() ? QStringLiteral("Raport") : name;
+}
+
 QString FormDrukRap::defaultPdfName() const
 {
-    const auto document = CRViewer->document();
-    QString title = document ? document->title() : QString();
-    // The title names a file: a "/" in it would name a folder.
-    title.replace(QLatin1Char('/'), QLatin1Char('-'));
-    return title + QLatin1Char(' ') + workingDate().toString(QStringLiteral("yyyyMMdd"));
+    return reportName() + QLatin1Char(' ') + workingDate().toString(QStringLiteral("yyyyMMdd"));
 }
 
 QString FormDrukRap::exportFolder()
@@ -148,7 +162,7 @@ void FormDrukRap::ComWyslij_Click()
                 QStringLiteral("Wysyłanie!"), ui::Icon::Question, false))
             return;
         // The subject names the report as the file does.
-        Send_Mail(kPlaceholderRecipient, CRViewer->document()->title(), QStringLiteral(" "), path);
+        Send_Mail(kPlaceholderRecipient, reportName(), QStringLiteral(" "), path);
     } catch (const std::exception& e) {
         cursor.restore();
         showExportError(e);

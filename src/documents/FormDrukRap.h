@@ -40,8 +40,12 @@ public:
     const std::shared_ptr<report::Report>& report() const { return m_report; }
     // The printer "Drukarka" sets up and prints on; its settings last for the run.
     QPrinter& printer() { return *m_printer; }
-    // The name the PDF export proposes: the report's title (its name when it has none), a space
-    // and the working date as yyyymmdd.
+    // The text naming the shown report, in its PDF's name and as the mail subject: the report's
+    // own name with its batch number where it prints one, fit to name a file (no folder
+    // separators, beginning with a letter or a digit, never a blank or a dash).
+    QString reportName() const;
+    // The name the PDF export and the print dialog propose: reportName(), a space and the
+    // working date as yyyymmdd.
     QString defaultPdfName() const;
     // Eksport/<yyyymmdd of the working date> below the program folder.
     static QString exportFolder();

@@ -207,6 +207,29 @@ TEST_F(BatchWindowTest, ChoosingABatchShowsItsSamplesAndTheirCount)
     EXPECT_TRUE(okno().naglowekProbek().endsWith(QStringLiteral("NR: 1               ILOŚĆ POZYCJI: 3")));
 }
 
+TEST_F(BatchWindowTest, AnotherWorkingYearRefreshesTheSampleCaptionWithTheLists)
+{
+    startJakoOperator();
+    dodajPartie(rok(), 5, 3);
+    ewidencjaDanych();
+    EXPECT_EQ(okno().naglowekProbek(),
+              QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR: 5               ILOŚĆ POZYCJI: 3"));
+    okno().ComZamk->click();
+
+    programState().setWorkingDate(QDate(2023, 1, 2)); // a year without batches
+    ewidencjaDanych();
+    EXPECT_EQ(okno().DataPartia->recordCount(), 0);
+    EXPECT_EQ(okno().DataProbka->recordCount(), 0);
+    EXPECT_EQ(okno().naglowekProbek(),
+              QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR:                ILOŚĆ POZYCJI: 0"));
+    okno().ComZamk->click();
+
+    programState().setWorkingDate(QDate(2022, 3, 31));
+    ewidencjaDanych();
+    EXPECT_EQ(okno().naglowekProbek(),
+              QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR: 5               ILOŚĆ POZYCJI: 3"));
+}
+
 TEST_F(BatchWindowTest, ThePrintButtonsRunTheBatchDocuments)
 {
     polaczDokumentyOknaPartii();

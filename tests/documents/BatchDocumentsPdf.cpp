@@ -1,6 +1,6 @@
 // Renders the three printouts of a batch window (protocol, combined protocol, covering letter)
-// for a sample batch of 30 samples into PDF files, to look at their layout:
-//     batch_documents_pdf <output folder>
+// for a sample batch (30 samples unless a count is given) into PDF files, to look at their layout:
+//     batch_documents_pdf <output folder> [samples]
 // then, for instance: pdftoppm -png -r 60 <output folder>/Protokol.pdf Protokol
 
 #include "BatchSetup.h"
@@ -8,6 +8,9 @@
 #include "documents/BatchDocuments.h"
 #include "documents/FormDrukRap.h"
 
+#include "common/ModLabor.h"
+
+#include "platform/db/Transaction.h"
 #include "platform/report/Report.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/WindowOpener.h"
@@ -18,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -83,19 +87,33 @@ private:
     }
 };
 
-void addSampleBatch()
+// Owners of every length, so that some rows of a long protocol take two or three lines.
+QVariantMap owner(int nr)
+{
+    static const QStringList surnames = {QStringLiteral("Wiśniewski"),
+                                         QStringLiteral("Kowalczyk-Brzęczyszczykiewicz"),
+                                         QStringLiteral("Nowak"), QStringLiteral("Zawadzka-Łęczycka")};
+    static const QStringList towns = {QStringLiteral("Łomianki"), QStringLiteral("Grodzisk Mazowiecki"),
+                                      QStringLiteral("Nowa Wieś Królewska Kolonia"),
+                                      QStringLiteral("Ożarów")};
+    return {{QStringLiteral("WlascicielNazwisko"), surnames.at(nr % surnames.size())},
+            {QStringLiteral("WlascicielMiejscowosc"), towns.at((nr / 3) % towns.size())}};
+}
+
+void addSampleBatch(int samples)
 {
     using test::addSample;
+    db::Transaction transaction(ModLabor().BazaRok);
     test::addBatch(
-        {{QStringLiteral("IlProbek"), 30},
+        {{QStringLiteral("IlProbek"), samples},
          {QStringLiteral("NumerSprawy"), QStringLiteral("PIW.WZ.5250.12.2022")},
          {QStringLiteral("Miejscowosc"), QStringLiteral("Warszawa")},
          {QStringLiteral("Dnia"), QStringLiteral("31.03.2022")},
          {QStringLiteral("PobranoOd"), QStringLiteral("Zakład Mięsny „Grochów”")},
          {QStringLiteral("WywiadLekarski"), QStringLiteral("Bez objawów klinicznych przed ubojem.")},
          {QStringLiteral("RodzajBadania"), QStringLiteral("urzędowe")}});
-    for (int nr = 1; nr <= 30; ++nr) {
-        QVariantMap fields;
+    for (int nr = 1; nr <= samples; ++nr) {
+        QVariantMap fields = owner(nr);
         if (nr % 7 == 3) {
             fields.insert(QStringLiteral("RodzajUboju"), QStringLiteral("P"));
             fields.insert(QStringLiteral("Uwagi"),
@@ -106,6 +124,7 @@ void addSampleBatch()
             fields.insert(QStringLiteral("Plec"), QStringLiteral("XY"));
         addSample(nr, fields);
     }
+    transaction.commit();
 }
 
 } // namespace
@@ -115,8 +134,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: batch_documents_pdf <output folder>\n", stderr);
+    const int samples = argc == 3 ? std::atoi(argv[2]) : 30;
+    if (argc < 2 || argc > 3 || samples < 1) {
+        std::fputs("usage: batch_documents_pdf <output folder> [samples]\n", stderr);
         return 2;
     }
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -130,7 +150,7 @@ int main(int argc, char* argv[])
     ui::setOpener(std::make_unique<PdfOpener>(output));
 
     test::prepareDocuments();
-    addSampleBatch();
+    addSampleBatch(samples);
     test::TestBatchWindow okno;
     okno.select(12);
     ComProtokol_Click(okno);

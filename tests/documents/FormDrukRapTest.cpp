@@ -7,6 +7,7 @@
 
 #include "platform/report/Report.h"
 #include "platform/report/ReportPreview.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 #include "support/FullDisk.h"
 #include "support/RecordingMailCommand.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -79,7 +81,7 @@ TEST_F(FormDrukRapTest, ShowsTheReportFillingTheWindowAtZoom87AndZamknijHidesIt)
 
 TEST_F(FormDrukRapTest, WyslijWynikWritesThePdfInTheDatedExportFolder)
 {
-    const QString proposed = exportFolder() + QStringLiteral("/Zakłady powiatu łódzkiego 20220331.pdf");
+    const QString proposed = exportFolder() + QStringLiteral("/Wykaz zakładów 20220331.pdf");
     dialogs->answerFile(proposed).answerNo();
     showList(QStringLiteral("Zakłady powiatu łódzkiego"), [](FormDrukRap& form) {
         QTest::mouseClick(form.ComWyslij, Qt::LeftButton);
@@ -116,10 +118,45 @@ TEST_F(FormDrukRapTest, WyslijWynikMailsThePdfWhenAsked)
     showList(QString(), [](FormDrukRap& form) { QTest::mouseClick(form.ComWyslij, Qt::LeftButton); });
     ASSERT_TRUE(QTest::qWaitFor([&command] { return command.ran(); }, 10000));
     EXPECT_EQ(command.arguments(),
-              (QStringList{QStringLiteral("--subject"), QStringLiteral("zlewnia"), QStringLiteral("--body"),
-                           QStringLiteral(" "), QStringLiteral("--attach"), chosen + QStringLiteral(".pdf"),
-                           QStringLiteral("adresat@example.com")}));
+              (QStringList{QStringLiteral("--subject"), QStringLiteral("Wykaz zakładów"),
+                           QStringLiteral("--body"), QStringLiteral(" "), QStringLiteral("--attach"),
+                           chosen + QStringLiteral(".pdf"), QStringLiteral("adresat@example.com")}));
     EXPECT_TRUE(QFileInfo::exists(chosen + QStringLiteral(".pdf")));
+}
+
+TEST_F(FormDrukRapTest, ProposesTheReportsOwnNameWithItsBatchAndShowsThePointerWhileShown)
+{
+    // The caller's hourglass (a summary that ends in its report) is lifted while the report is read.
+    ui::OverrideCursorGuard wait;
+    QStringList proposed;
+    opener->onOpen(QStringLiteral("FormDrukRap"), [this, &proposed](QDialog& window) {
+        auto& form = static_cast<FormDrukRap&>(window);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        dialogs->answerCancel();
+        QTest::mouseClick(form.ComDrukarka, Qt::LeftButton);
+        EXPECT_EQ(form.printer().docName(), form.defaultPdfName()) << "the print dialog proposes it too";
+        proposed << form.defaultPdfName();
+    });
+    auto show = [](const QString& file) {
+        PokazRaport(ModLabor().KatalogRaportow + file, reportWindow(), QStringLiteral("Drukowanie"),
+                    QString(), QStringLiteral(" - badania w kierunku BSE"), QString());
+    };
+    show(QStringLiteral("zlewnia.rpt"));
+    writeTemplate(QStringLiteral("Dziwny.html"), "<title> - /Wykaz\\\r\nprób </title>{{#Partia}}{{/Partia}}");
+    show(QStringLiteral("Dziwny.rpt"));
+    ModLabor().BazaRobot.execute(QStringLiteral("INSERT INTO Partia (Partia) VALUES (5)"));
+    show(QStringLiteral("Dziwny.rpt"));
+    ModLabor().BazaRobot.execute(QStringLiteral("INSERT INTO Partia (Partia) VALUES (6)"));
+    show(QStringLiteral("Dziwny.rpt"));
+    writeTemplate(QStringLiteral("Bez.html"), "<p>bez tytułu</p>");
+    show(QStringLiteral("Bez.rpt"));
+
+    EXPECT_EQ(proposed,
+              (QStringList{QStringLiteral("Wykaz zakładów 20220331"), QStringLiteral("Wykaz prób 20220331"),
+                           QStringLiteral("Wykaz prób partia 5 20220331"),
+                           QStringLiteral("Wykaz prób 20220331"), QStringLiteral("Bez 20220331")}));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor) << "and put back afterwards";
 }
 
 TEST_F(FormDrukRapTest, CancellingTheSaveDialogEndsQuietly)

@@ -115,6 +115,9 @@ TEST_F(PrintoutsTest, ProtocolFillsItsWorkRowAndShowsTheReportForTheSelectedSamp
                              "Wiśniewski", "Warszawa, dn. 31 marzec 2022 r."})
         EXPECT_TRUE(reports[0].contains(QString::fromUtf8(text))) << text;
     EXPECT_FALSE(FormDrukRap::instance().ComWyslij->isEnabled());
+    // Its PDF is proposed under the report's own name, never under the title's " - badania".
+    EXPECT_EQ(FormDrukRap::instance().defaultPdfName(),
+              QStringLiteral("Protokół pobrania próbek partia 12 20220331"));
     expectUnlocked();
     EXPECT_TRUE(dialogs->calls().empty());
 
@@ -142,6 +145,8 @@ TEST_F(PrintoutsTest, CombinedProtocolRunsOnTheReportControlForTheSelectedBatch)
     EXPECT_EQ(okno.raport.windowState(), 2);
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(QStringLiteral("Nr 12/2022")));
+    EXPECT_EQ(FormDrukRap::instance().defaultPdfName(),
+              QStringLiteral("Protokół zbiorczy pobrania próbek partia 12 20220331"));
     EXPECT_TRUE(reports[0].contains(QStringLiteral("Zakład Mięsny „Grochów” Sp. z o.o., 04-123 Warszawa")));
 }
 

@@ -1,7 +1,10 @@
 #include "Report.h"
 
+#include "ReportError.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 
 namespace trelimor::report {
 
@@ -17,6 +20,44 @@ Report Report::open(const QString& templatePath)
 QString Report::name() const
 {
     return QFileInfo(path()).completeBaseName();
+}
+
+QString Report::ownName() const
+{
+    static const QRegularExpression title(QStringLiteral("<title[^>]*>(.*?)</title>"),
+                                          QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = title.match(templateText());
+    const QString text = match.hasMatch()
+                             ? QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified()
+                             : QString();
+    return text.isEmpty() ? name() : text;
+}
+
+QString Report::batchNumber() const
+{
+    ReportData printed = m_data;
+    try {
+        if (m_selection)
+            printed.select(*m_selection);
+    } catch (const ReportError&) {
+        return {}; // a selection that cannot be made prints nothing
+    }
+    for (const QString& table : printed.tableNames()) {
+        if (table.compare(QLatin1String("Partia"), Qt::CaseInsensitive) != 0 ||
+            printed.rows(table).size() != 1)
+            continue;
+        for (const auto& [field, value] : printed.rows(table).first())
+            if (field.compare(QLatin1String("Partia"), Qt::CaseInsensitive) == 0)
+                return formatReportValue(value).trimmed();
+    }
+    return {};
+}
+
+QString Report::documentName() const
+{
+    const QString batch = batchNumber();
+    return batch.isEmpty() ? ownName() : ownName() + QStringLiteral(" partia ") + batch;
 }
 
 void Report::setTexts(const QString& textA, const QString& title, const QString& textC)
@@ -45,8 +86,7 @@ QPageLayout::Orientation Report::orientation() const
 
 std::shared_ptr<ReportDocument> Report::render() const
 {
-    const QString title = m_data.title.trimmed();
-    return std::make_shared<ReportDocument>(html(), title.isEmpty() ? name() : title, orientation());
+    return std::make_shared<ReportDocument>(html(), documentName(), orientation());
 }
 
 } // namespace trelimor::report

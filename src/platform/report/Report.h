@@ -22,8 +22,17 @@ public:
     const QString& path() const { return m_template.path(); }
     // The template's text, for callers that gather only the tables it prints.
     const QString& templateText() const { return m_template.text(); }
-    // The file's base name ("Protokol"), which names the report in the default PDF file name.
+    // The file's base name ("Protokol").
     QString name() const;
+    // The report's own name: the text of its template's <title> ("Protokół pobrania próbek"), or
+    // the file's base name when it has none.
+    QString ownName() const;
+    // The number of the one batch the report prints (field Partia of its table Partia, after the
+    // selection); empty when it prints none or several.
+    QString batchNumber() const;
+    // The own name, followed by " partia " and the batch number where there is one: what names
+    // the report's PDF and print job.
+    QString documentName() const;
 
     void setTexts(const QString& textA, const QString& title, const QString& textC);
     void setData(ReportData data) { m_data = std::move(data); }

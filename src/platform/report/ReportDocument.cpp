@@ -49,8 +49,13 @@ ReportDocument::ReportDocument(const QString& html, QString title, QPageLayout::
     m_document->documentLayout()->setPaintDevice(&m_layoutDevice);
     m_document->setDefaultFont(defaultReportFont());
     m_document->setDocumentMargin(0);
+    QTextOption wrap = m_document->defaultTextOption();
+    wrap.setWrapMode(QTextOption::WordWrap);
+    m_document->setDefaultTextOption(wrap);
     m_document->setHtml(html);
-    m_document->setPageSize(bodySize());
+    // Laid out as one long page and cut into pages here, where rows are kept whole.
+    m_document->setTextWidth(bodySize().width());
+    m_pages = paginate(*m_document, bodySize().height());
 }
 
 ReportDocument::~ReportDocument() = default;
@@ -69,24 +74,22 @@ QSizeF ReportDocument::bodySize() const
 
 int ReportDocument::pageCount() const
 {
-    return m_document->pageCount();
+    return int(m_pages.size());
 }
 
 void ReportDocument::paintPage(QPainter& painter, int page) const
 {
     const QSizeF body = bodySize();
+    const PageBand& band = m_pages.at(page);
     painter.save();
     painter.translate(mmToLayout(marginMm), mmToLayout(marginMm));
 
-    painter.save();
-    const QRectF pageRect(0, page * body.height(), body.width(), body.height());
-    painter.translate(0, -pageRect.top());
-    painter.setClipRect(pageRect);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = pageRect;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    m_document->documentLayout()->draw(&painter, context);
-    painter.restore();
+    qreal y = 0;
+    if (band.headerHeight() > 0) {
+        paintBand(painter, band.headerTop, band.headerBottom, y);
+        y += band.headerHeight();
+    }
+    paintBand(painter, band.top, band.bottom, y);
 
     // A pixel size, unlike a point size, is not converted again for the printer's resolution: the
     // painter's scale alone takes it there, as it does the body text.
@@ -97,6 +100,22 @@ void ReportDocument::paintPage(QPainter& painter, int page) const
     const QRectF footer(0, body.height() + mmToLayout(footerGapMm), body.width(), mmToLayout(footerHeightMm));
     painter.drawText(footer, Qt::AlignHCenter | Qt::AlignTop,
                      QStringLiteral("Strona %1 z %2").arg(page + 1).arg(pageCount()));
+    painter.restore();
+}
+
+void ReportDocument::paintBand(QPainter& painter, qreal top, qreal bottom, qreal at) const
+{
+    painter.save();
+    painter.translate(0, at - top);
+    // A table wider than the body still shows whole, over the side margins.
+    const qreal margin = mmToLayout(marginMm);
+    const QRectF band(-margin, top, bodySize().width() + 2 * margin, bottom - top);
+    painter.setClipRect(band);
+    QAbstractTextDocumentLayout::PaintContext context;
+    // Lines that only touch the band, above or below, are left out even as clipped text.
+    context.clip = band.adjusted(0, 0.5, 0, -0.5);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    m_document->documentLayout()->draw(&painter, context);
     painter.restore();
 }
 

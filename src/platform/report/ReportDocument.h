@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pagination.h"
+
 #include <QImage>
 #include <QPageLayout>
 #include <QString>
@@ -14,8 +16,10 @@ class QTextDocument;
 namespace trelimor::report {
 
 // An expanded report laid out on A4 pages (portrait, or landscape for wide listings) with a
-// "Strona N z M" footer. The same pages go to the preview, to a printer and to a PDF file. Tables
-// whose header rows stand in <thead> repeat them at the top of every page they run onto.
+// "Strona N z M" footer. The same pages go to the preview, to a printer and to a PDF file. A word
+// never breaks inside a cell: a column is at least as wide as its longest word. A table row is
+// never cut by a page break, and tables whose header rows stand in <thead> repeat them at the top
+// of every page they run onto (see paginate()).
 class ReportDocument
 {
 public:
@@ -28,6 +32,8 @@ public:
     int pageCount() const;
     const QString& title() const { return m_title; }
     const QTextDocument& textDocument() const { return *m_document; }
+    // The band of the text document that each page shows.
+    const QList<PageBand>& pages() const { return m_pages; }
 
     // A4 in the orientation with the report's margins.
     static QPageLayout pageLayout(QPageLayout::Orientation orientation = QPageLayout::Portrait);
@@ -47,6 +53,8 @@ public:
 private:
     void writePdf(const QString& path, int first, int last) const;
     void paintPage(QPainter& painter, int page) const;
+    // Paints the band top..bottom of the document at the height `at` of the page body.
+    void paintBand(QPainter& painter, qreal top, qreal bottom, qreal at) const;
     QSizeF bodySize() const;
 
     // The device the text is laid out for: a fixed resolution keeps the pagination the same on
@@ -54,6 +62,7 @@ private:
     QImage m_layoutDevice;
     QPageLayout::Orientation m_orientation;
     std::unique_ptr<QTextDocument> m_document;
+    QList<PageBand> m_pages;
     QString m_title;
 };
 

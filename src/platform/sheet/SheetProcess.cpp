@@ -1,5 +1,8 @@
 #include "SheetProcess.h"
 
+#include "ReaderChild.h"
+#include "SheetReport.h"
+
 #include <freexl.h>
 
 #include <QDate>
@@ -22,129 +25,7 @@ namespace trelimor::sheet::detail {
 
 namespace {
 
-// Large workbooks take a few seconds; a reader caught in a loop is stopped.
-constexpr int kTimeLimitMs = 60000;
-// More than the largest sheet a .xls holds can say (65536 rows of 256 columns of text).
-constexpr qsizetype kMaxReport = qsizetype(1) << 30;
-
-// The report the reading process writes: a header (outcome, rows, columns), then each cell that
-// holds a value (row, column, FreeXL's cell type, and an int64, a double or a text with its
-// length), ended by a row of 0xFFFFFFFF. Numbers in the machine's own order: both ends are this
-// program.
-enum ChildOutcome : uint8_t { Read, CannotOpen, NoWorkbook, Protected, NoSheet };
-constexpr uint32_t kEnd = 0xFFFFFFFF;
-
-// Writes through a buffer to the pipe; only system calls, as suits a child of a forked process.
-class PipeWriter
-{
-public:
-    explicit PipeWriter(int fd)
-        : m_fd(fd)
-    {}
-    void put(const void* data, size_t size)
-    {
-        const auto* bytes = static_cast<const char*>(data);
-        while (size > 0) {
-            if (m_used == sizeof m_buffer)
-                flush();
-            const size_t part = std::min(size, sizeof m_buffer - m_used);
-            std::memcpy(m_buffer + m_used, bytes, part);
-            m_used += part;
-            bytes += part;
-            size -= part;
-        }
-    }
-    template <typename T>
-    void put(T value)
-    {
-        put(&value, sizeof value);
-    }
-    void flush()
-    {
-        size_t done = 0;
-        while (done < m_used) {
-            const ssize_t written = ::write(m_fd, m_buffer + done, m_used - done);
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0)
-                ::_exit(2); // the reading program went away
-            done += size_t(written);
-        }
-        m_used = 0;
-    }
-
-private:
-    int m_fd;
-    char m_buffer[64 * 1024];
-    size_t m_used = 0;
-};
-
-[[noreturn]] void readInChild(const char* path, int fd)
-{
-    // Whatever the library or a checker says of a file that breaks it, the user learns from the
-    // program's own message: the child speaks only through its report.
-    if (const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC); null >= 0)
-        ::dup2(null, STDERR_FILENO);
-    PipeWriter out(fd);
-    const void* handle = nullptr;
-    const int opened = freexl_open(path, &handle);
-    uint8_t outcome = Read;
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    unsigned int value = 0;
-    if (opened != FREEXL_OK)
-        outcome =
-            opened == FREEXL_FILE_NOT_FOUND || opened == FREEXL_INSUFFICIENT_MEMORY ? CannotOpen : NoWorkbook;
-    else if (freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &value) == FREEXL_OK &&
-             value == FREEXL_BIFF_OBFUSCATED)
-        outcome = Protected;
-    else if (freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &value) != FREEXL_OK || value == 0 ||
-             freexl_select_active_worksheet(handle, 0) != FREEXL_OK ||
-             freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK)
-        outcome = NoSheet;
-    if (outcome != Read)
-        rows = columns = 0;
-    out.put(outcome);
-    out.put(uint32_t(rows));
-    out.put(uint16_t(columns));
-    for (unsigned int row = 0; row < rows; ++row) {
-        for (unsigned short column = 0; column < columns; ++column) {
-            FreeXL_CellValue cell{};
-            if (freexl_get_cell_value(handle, row, column, &cell) != FREEXL_OK)
-                continue;
-            switch (cell.type) {
-            case FREEXL_CELL_INT:
-            case FREEXL_CELL_DOUBLE:
-            case FREEXL_CELL_TEXT:
-            case FREEXL_CELL_SST_TEXT:
-            case FREEXL_CELL_DATE:
-            case FREEXL_CELL_DATETIME:
-            case FREEXL_CELL_TIME:
-                break;
-            default:
-                continue; // empty
-            }
-            out.put(uint32_t(row));
-            out.put(uint16_t(column));
-            out.put(uint8_t(cell.type));
-            if (cell.type == FREEXL_CELL_INT) {
-                out.put(int64_t(cell.value.int_value));
-            } else if (cell.type == FREEXL_CELL_DOUBLE) {
-                out.put(cell.value.double_value);
-            } else {
-                const char* text = cell.value.text_value ? cell.value.text_value : "";
-                const uint32_t length = uint32_t(std::strlen(text));
-                out.put(length);
-                out.put(text, length);
-            }
-        }
-    }
-    out.put(kEnd);
-    out.flush();
-    if (handle)
-        freexl_close(handle);
-    ::_exit(0);
-}
+constexpr int kTimeLimitMs = kTimeLimitSeconds * 1000;
 
 // Reads the child's whole report, or stops at the time limit; false when it ran out of time or
 // said too much.
@@ -169,7 +50,7 @@ bool readReport(int fd, QByteArray& report)
         if (got <= 0)
             return true; // the child closed its end
         report.append(buffer, got);
-        if (report.size() > kMaxReport)
+        if (uint64_t(report.size()) > kMaxReport)
             return false;
     }
 }
@@ -223,16 +104,79 @@ QVariant valueOf(uint8_t type, const QByteArray& text)
     }
 }
 
+// One cell's value as the report gives it; false when the report does not hold together.
+class CellDecoder
+{
+public:
+    bool next(ReportReader& in, uint8_t type, QVariant& value, uint64_t& textBytes)
+    {
+        if (type == FREEXL_CELL_INT) {
+            int64_t number = 0;
+            if (!in.get(number))
+                return false;
+            value = QVariant::fromValue<qint64>(number);
+            return true;
+        }
+        if (type == FREEXL_CELL_DOUBLE) {
+            double number = 0;
+            if (!in.get(number))
+                return false;
+            value = number;
+            return true;
+        }
+        if (type == FREEXL_CELL_SST_TEXT)
+            return nextShared(in, value, textBytes);
+        QByteArray text;
+        if (!in.getText(text))
+            return false;
+        textBytes += uint64_t(text.size());
+        value = valueOf(type, text);
+        return true;
+    }
+
+private:
+    // A shared string is decoded once, where it is first used; every cell showing it holds the
+    // same QString.
+    bool nextShared(ReportReader& in, QVariant& value, uint64_t& textBytes)
+    {
+        uint32_t index = 0;
+        if (!in.get(index) || index > uint32_t(m_shared.size()))
+            return false;
+        if (index == uint32_t(m_shared.size())) {
+            QByteArray text;
+            if (!in.getText(text))
+                return false;
+            m_shared.append({QString::fromUtf8(text), uint64_t(text.size())});
+        }
+        const Shared& shared = m_shared.at(index);
+        textBytes += shared.bytes;
+        value = shared.text;
+        return true;
+    }
+
+    struct Shared
+    {
+        QString text;
+        uint64_t bytes = 0;
+    };
+    QList<Shared> m_shared;
+};
+
+// Takes the report apart, holding the reader to the limits it was to keep; false when it does
+// not hold together or goes beyond them.
 bool decode(const QByteArray& report, SheetContents& contents)
 {
     ReportReader in(report);
     uint8_t outcome = 0;
     uint32_t rows = 0;
     uint16_t columns = 0;
-    if (!in.get(outcome) || !in.get(rows) || !in.get(columns) || outcome > NoSheet || rows > 0x7FFFFFFE)
+    if (!in.get(outcome) || !in.get(rows) || !in.get(columns) || outcome > TooLarge || rows > 0x7FFFFFFE)
         return false;
     contents.rows = int(rows);
     contents.columns = int(columns);
+    CellDecoder cells;
+    uint64_t cellCount = 0;
+    uint64_t textBytes = 0;
     for (;;) {
         uint32_t row = 0;
         if (!in.get(row))
@@ -241,33 +185,19 @@ bool decode(const QByteArray& report, SheetContents& contents)
             break;
         uint16_t column = 0;
         uint8_t type = 0;
-        if (!in.get(column) || !in.get(type) || row >= rows || column >= columns)
-            return false;
         QVariant value;
-        if (type == FREEXL_CELL_INT) {
-            int64_t number = 0;
-            if (!in.get(number))
-                return false;
-            value = QVariant::fromValue<qint64>(number);
-        } else if (type == FREEXL_CELL_DOUBLE) {
-            double number = 0;
-            if (!in.get(number))
-                return false;
-            value = number;
-        } else {
-            QByteArray text;
-            if (!in.getText(text))
-                return false;
-            value = valueOf(type, text);
-        }
+        if (!in.get(column) || !in.get(type) || row >= rows || column >= columns || ++cellCount > kMaxCells ||
+            !cells.next(in, type, value, textBytes) || textBytes > kMaxText)
+            return false;
         if (!value.isNull())
             contents.cells.insert(cellKey(int(row) + 1, int(column) + 1), value);
     }
     if (!in.atEnd())
         return false;
     static constexpr SheetContents::Outcome outcomes[] = {
-        SheetContents::Outcome::Read, SheetContents::Outcome::CannotOpen, SheetContents::Outcome::NoWorkbook,
-        SheetContents::Outcome::Protected, SheetContents::Outcome::NoSheet};
+        SheetContents::Outcome::Read,       SheetContents::Outcome::CannotOpen,
+        SheetContents::Outcome::NoWorkbook, SheetContents::Outcome::Protected,
+        SheetContents::Outcome::NoSheet,    SheetContents::Outcome::TooLarge};
     contents.outcome = outcomes[outcome];
     return true;
 }
@@ -283,10 +213,11 @@ SheetContents readFirstSheet(const QString& path)
         contents.outcome = SheetContents::Outcome::CannotOpen;
         return contents;
     }
+    const pid_t program = ::getpid();
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(ends[0]);
-        readInChild(encodedPath.constData(), ends[1]);
+        readInChild(encodedPath.constData(), ends[1], program);
     }
     ::close(ends[1]);
     if (child < 0) {
@@ -302,9 +233,10 @@ SheetContents readFirstSheet(const QString& path)
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!complete) {
-        contents.outcome =
-            report.size() > kMaxReport ? SheetContents::Outcome::Damaged : SheetContents::Outcome::TooSlow;
+    if (!complete || (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU)) {
+        // A report longer than any sheet within the limits gives is no report of this reader.
+        contents.outcome = uint64_t(report.size()) > kMaxReport ? SheetContents::Outcome::Damaged
+                                                                : SheetContents::Outcome::TooSlow;
         return contents;
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !decode(report, contents)) {

@@ -19,6 +19,7 @@ struct SheetContents
         NoSheet,    // no sheet to read
         Damaged,    // the reader failed on it (crashed, or gave what cannot be so)
         TooSlow,    // the reader did not finish in time
+        TooLarge,   // more cells or text than a workbook the program reads holds (SheetReport.h)
     };
     Outcome outcome = Outcome::Damaged;
     int rows = 0;
@@ -33,8 +34,9 @@ inline quint64 cellKey(int row, int column)
 }
 
 // Reads every cell of the first sheet of the workbook at path with FreeXL in a child process:
-// whatever a hostile file does to the library (reading past its buffers, looping) stays in that
-// process, which is ended after a time limit.
+// whatever a hostile file does to the library (reading past its buffers, looping, asking for
+// memory) stays in that process, which runs under limits of time and memory and ends with the
+// program. A sheet beyond the limits of SheetReport.h is refused before its cells are sent.
 SheetContents readFirstSheet(const QString& path);
 
 } // namespace trelimor::sheet::detail

@@ -44,6 +44,11 @@ Workbook::Workbook(const QString& path)
         throw SheetError(QStringLiteral("Skoroszyt %1 nie zawiera żadnego arkusza.").arg(path));
     case Outcome::Damaged:
         throw SheetError(QStringLiteral("Plik %1 jest uszkodzony i nie może zostać odczytany.").arg(path));
+    case Outcome::TooLarge:
+        throw SheetError(
+            QStringLiteral("Skoroszyt %1 zawiera więcej danych, niż program może wczytać z jednego pliku; "
+                           "plik nie został wczytany.")
+                .arg(path));
     case Outcome::TooSlow:
         throw SheetError(
             QStringLiteral("Odczyt pliku %1 trwał zbyt długo i został przerwany; plik może być uszkodzony.")

@@ -33,7 +33,8 @@ public:
     // Reads the workbook's first sheet whole. The workbook library runs in a process of its own,
     // so a damaged or hostile file cannot take the program down with it. Throws SheetError for a
     // missing or unreadable file, a file that is no .xls workbook, a protected workbook, one
-    // without sheets, and one the reader fails on or takes too long over.
+    // without sheets, one holding far more cells or text than a protocol or sample file, and one
+    // the reader fails on or takes too long over.
     explicit Workbook(const QString& path);
     // A sheet made in memory of the given cells, as if read from the file at path: values of the
     // kinds cell() gives, a null one leaving its cell empty. The used area ends at the last cell

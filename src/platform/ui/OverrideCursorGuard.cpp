@@ -1,6 +1,5 @@
 #include "platform/ui/OverrideCursorGuard.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 
 namespace trelimor::ui {
@@ -23,17 +22,18 @@ void OverrideCursorGuard::restore()
     QGuiApplication::restoreOverrideCursor();
 }
 
-AnswerCursor::AnswerCursor()
-    : m_pushed(QGuiApplication::overrideCursor() != nullptr)
+OverrideCursorPause::OverrideCursorPause()
 {
-    if (m_pushed)
-        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    while (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+        m_lifted.prepend(*cursor);
+        QGuiApplication::restoreOverrideCursor();
+    }
 }
 
-AnswerCursor::~AnswerCursor()
+OverrideCursorPause::~OverrideCursorPause()
 {
-    if (m_pushed)
-        QGuiApplication::restoreOverrideCursor();
+    for (const QCursor& cursor : m_lifted)
+        QGuiApplication::setOverrideCursor(cursor);
 }
 
 } // namespace trelimor::ui

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <Qt>
+#include <QCursor>
+#include <QList>
 
 namespace trelimor::ui {
 
@@ -20,19 +21,19 @@ private:
     bool m_active = true;
 };
 
-// While a box or a window waits for the user's answer the pointer is the arrow, also when long
-// work has put the wait cursor over the program; the work's cursor comes back afterwards. The
-// dialog service and the window opener hold one around every box and modal window.
-class AnswerCursor
+// Lifts every override cursor for its scope, so that a window the user works in while long work
+// waits for it (a report shown modally at the end of a summary) shows the normal pointer; puts
+// them back, in their order, when it ends.
+class OverrideCursorPause
 {
 public:
-    AnswerCursor();
-    ~AnswerCursor();
-    AnswerCursor(const AnswerCursor&) = delete;
-    AnswerCursor& operator=(const AnswerCursor&) = delete;
+    OverrideCursorPause();
+    ~OverrideCursorPause();
+    OverrideCursorPause(const OverrideCursorPause&) = delete;
+    OverrideCursorPause& operator=(const OverrideCursorPause&) = delete;
 
 private:
-    bool m_pushed = false;
+    QList<QCursor> m_lifted; // the outermost first
 };
 
 } // namespace trelimor::ui

@@ -54,7 +54,8 @@ QMessageBox::StandardButton run(const QString& text, const QString& title, Icon 
                                 QMessageBox::StandardButton defaultButton)
 {
     const auto box = buildMessageBox(text, title, icon, buttons, defaultButton);
-    const AnswerCursor arrow;
+    // A box or dialog asks the user: the normal pointer over it, whatever work is waiting for it.
+    const OverrideCursorPause pointer;
     box->exec();
     return box->standardButton(box->clickedButton());
 }
@@ -111,7 +112,7 @@ QString QtDialogService::openFile(const QString& title, const QString& startPath
                                   int filterIndex)
 {
     QtFileFilters filters = toQtFileFilters(filter, filterIndex);
-    const AnswerCursor arrow;
+    const OverrideCursorPause pointer;
     return QFileDialog::getOpenFileName(dialogParent(), title, startPath,
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
@@ -120,7 +121,7 @@ QString QtDialogService::saveFile(const QString& title, const QString& proposedP
                                   int filterIndex)
 {
     QtFileFilters filters = toQtFileFilters(filter, filterIndex);
-    const AnswerCursor arrow;
+    const OverrideCursorPause pointer;
     return QFileDialog::getSaveFileName(dialogParent(), title, proposedPath,
                                         filters.filters.join(QLatin1String(";;")), &filters.selected);
 }
@@ -142,9 +143,8 @@ std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer)
 
 bool QtDialogService::printerSetup(QPrinter& printer)
 {
-    const auto dialog = buildPrintDialog(printer);
-    const AnswerCursor arrow;
-    return dialog->exec() == QDialog::Accepted;
+    const OverrideCursorPause pointer;
+    return buildPrintDialog(printer)->exec() == QDialog::Accepted;
 }
 
 void QtDialogService::beep()

@@ -24,7 +24,8 @@ public:
                 window.activateWindow();
             },
             Qt::QueuedConnection);
-        const AnswerCursor arrow;
+        // A window the user works in shows the normal pointer, whatever work waits for it.
+        const OverrideCursorPause pointer;
         return window.exec();
     }
 };

@@ -1,12 +1,15 @@
 #include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
 #include "platform/ui/QtDialogService.h"
 #include "support/Installed.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -95,6 +98,31 @@ TEST(QtMessageBox, QuestionDefaultsToNoUnlessYesIsAsked)
     const auto eager = buildMessageBox(QStringLiteral("Dalej?"), QStringLiteral("Kontrola poprawności!"),
                                        Icon::Question, buttons, QMessageBox::Yes);
     EXPECT_EQ(eager->defaultButton(), eager->button(QMessageBox::Yes));
+}
+
+TEST(QtDialogService, BoxesAndFileDialogsShowThePointerOverLongWork)
+{
+    const OverrideCursorGuard wait;
+    QtDialogService service;
+    QList<const QCursor*> seen;
+    // Notes the cursor over the next window the service shows, then closes it.
+    auto closeNext = [&seen] {
+        QTimer::singleShot(0, [&seen] {
+            seen << QGuiApplication::overrideCursor();
+            if (QWidget* shown = QApplication::activeModalWidget())
+                shown->close();
+        });
+    };
+    closeNext();
+    service.message(QStringLiteral("Gotowe"), QStringLiteral("INFORMACJA"), Icon::Information);
+    closeNext();
+    EXPECT_TRUE(
+        service
+            .saveFile(QStringLiteral("Zapisz jako"), QString(), QStringLiteral("Plik PDF (*.pdf)|*.pdf"), 1)
+            .isEmpty());
+    EXPECT_EQ(seen, (QList<const QCursor*>{nullptr, nullptr}));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor) << "the work goes on under it";
 }
 
 // The way every window test talks to the program: click a control, read the recorded box.

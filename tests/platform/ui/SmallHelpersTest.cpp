@@ -38,21 +38,5 @@ TEST(OverrideCursorGuard, RestoresOnceEvenWhenRestoredEarly)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(AnswerCursor, TheArrowOverLongWorkOnlyWhileTheUserAnswers)
-{
-    {
-        const AnswerCursor nothingToLift;
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "no work, no cursor of the program's";
-    }
-    OverrideCursorGuard work;
-    {
-        const AnswerCursor arrow;
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
-    }
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-}
-
 } // namespace
 } // namespace trelimor::ui
