@@ -26,7 +26,7 @@ void BM_WczytajProbkiProtokolu(benchmark::State& state)
     rok.execute(
         QStringLiteral("INSERT INTO Partia (Partia, KodZakladu, Powiat) VALUES (?, '14650011', '1465')"),
         {partia});
-    okno.WczytajPartie(); // the new batch, the newest, is the current one
+    okno.loadBatches(); // the new batch, the newest, is the current one
     BatchWindowImportHost host(okno);
     int zapisane = 0;
     for (auto _ : state) {

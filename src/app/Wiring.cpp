@@ -1,14 +1,14 @@
 #include "Wiring.h"
 
+#include "batch/BatchWindowDocuments.h"
 #include "batch/BatchWindowImports.h"
-#include "batch/DokumentyOknaPartii.h"
+#include "batch/BatchWindowOpening.h"
 #include "batch/FormPartia.h"
-#include "batch/OtwarcieOknaPartii.h"
 #include "common/Archive.h"
 #include "common/FormPracuja.h"
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
 #include "common/Pickers.h"
+#include "common/ReportWindow.h"
 #include "common/ReportWork.h"
 #include "common/Restore.h"
 #include "common/ResultCleaning.h"
@@ -38,7 +38,7 @@ namespace {
 ResultCommandHooks resultCommandHooks()
 {
     ResultCommandHooks hooks;
-    hooks.openYearlyDatabase = &ComTworzBazy_Click;
+    hooks.openYearlyDatabase = &openYearlyDatabase;
     hooks.showWaitFrame = [](bool visible) {
         QFrame* frame = aMain::instance().FrameCzekaj;
         frame->setVisible(visible);
@@ -99,8 +99,8 @@ void wireBatchWindow()
     windowCommands().setOpener(WindowCommand::BatchWindow, &EwidencjaDanych);
     // The start-up makes the batch window and fills its remark hints; it refills them itself
     // whenever the hints are edited.
-    shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
-    polaczDokumentyOknaPartii();
+    shellHooks().przygotujOknoPartii = [] { FormPartia::instance().fillRemarkHints(); };
+    connectBatchWindowDocuments();
     connectBatchWindowImports();
 }
 

@@ -26,17 +26,17 @@ QWidget& BatchWindowImportHost::control(const QString& name) const
 
 bool BatchWindowImportHost::hasBatch() const
 {
-    return m_window.maPartie();
+    return m_window.hasBatches();
 }
 
 QString BatchWindowImportHost::currentBatch() const
 {
-    return m_window.biezacaPartia();
+    return m_window.currentBatch();
 }
 
-CzesciKoduProbki BatchWindowImportHost::currentBatchCode() const
+SampleCodeParts BatchWindowImportHost::currentBatchCode() const
 {
-    return kodProbkiPartii(m_window.DataPartia->recordset());
+    return sampleCodeOfBatch(m_window.DataPartia->recordset());
 }
 
 int BatchWindowImportHost::sampleCount() const
@@ -51,7 +51,7 @@ void BatchWindowImportHost::selectSample(qint64 row)
 
 void BatchWindowImportHost::refreshSampleCaption()
 {
-    m_window.PokazNaglowekProbek();
+    m_window.refreshSampleCaption();
 }
 
 bool BatchWindowImportHost::startNewBatch()
@@ -67,12 +67,12 @@ void BatchWindowImportHost::cancelBatchFrame()
 
 QString BatchWindowImportHost::batchField(const QString& name) const
 {
-    return tekstKontrolki(&control(name));
+    return controlText(&control(name));
 }
 
 void BatchWindowImportHost::setBatchField(const QString& name, const QString& text)
 {
-    ustawTekstKontrolki(&control(name), text);
+    setControlText(&control(name), text);
 }
 
 void BatchWindowImportHost::startNewSample()
@@ -80,14 +80,14 @@ void BatchWindowImportHost::startNewSample()
     m_window.ComDodajG_Click();
 }
 
-WartosciProbki BatchWindowImportHost::sampleFrame() const
+SampleFrameValues BatchWindowImportHost::sampleFrame() const
 {
-    return m_window.wartosciProbki();
+    return m_window.sampleValues();
 }
 
 void BatchWindowImportHost::setSampleField(const QString& name, const QString& text)
 {
-    ustawTekstKontrolki(&control(name), text);
+    setControlText(&control(name), text);
 }
 
 void BatchWindowImportHost::hideSampleFrame()
@@ -167,7 +167,7 @@ std::function<void()> onWindow()
 
 void connectBatchWindowImports()
 {
-    PoleceniaOknaPartii& commands = poleceniaOknaPartii();
+    BatchWindowCommands& commands = batchWindowCommands();
     commands.ComWczyt_Click = onWindow<&ComWczyt_Click>();
     commands.ComWczytPart_Click = onWindow<&ComWczytPart_Click>();
     commands.ComWczytKolektor_Click = onWindow<&ComWczytKolektor_Click>();

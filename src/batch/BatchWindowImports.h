@@ -17,7 +17,7 @@ public:
 
     bool hasBatch() const override;
     QString currentBatch() const override;
-    CzesciKoduProbki currentBatchCode() const override;
+    SampleCodeParts currentBatchCode() const override;
     int sampleCount() const override;
     void selectSample(qint64 row) override;
     void refreshSampleCaption() override;
@@ -28,7 +28,7 @@ public:
     void setBatchField(const QString& control, const QString& text) override;
 
     void startNewSample() override;
-    WartosciProbki sampleFrame() const override;
+    SampleFrameValues sampleFrame() const override;
     void setSampleField(const QString& control, const QString& text) override;
     void hideSampleFrame() override;
     void focus(const QString& control) override;

@@ -31,7 +31,7 @@ void FormPartia::SzukajKolczyk()
     db::Database& rok = ModLabor().BazaRok;
     if (!rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie)")).toBool())
         return;
-    const db::Recordset probka = probkiOKolczyku(rok, kolczyk);
+    const db::Recordset probka = samplesWithEarTag(rok, kolczyk);
     if (probka.recordCount() == 0) {
         // Said of the month, though the whole year was searched.
         ui::dialogs().message(QStringLiteral("W bieżącym miesiącu brak próbki o numerze kolczyka: ") +

@@ -7,7 +7,7 @@ namespace trelimor {
 // What the batch window's sample frame holds, each value named as the control it comes from
 // (combos by their text, labels by their caption), exactly as shown: what its save checks and
 // stores, and the first sample an establishment-file import copies to every sample.
-struct WartosciProbki
+struct SampleFrameValues
 {
     QString TextNrProbki;
     QString TextIDProbkiWNI;
@@ -40,7 +40,7 @@ struct WartosciProbki
 };
 
 // The parts of a sample's code that come from its batch.
-struct CzesciKoduProbki
+struct SampleCodeParts
 {
     QString zaklad; // the batch's establishment code
     QString data;   // the batch's sampling date as "ddmmyyyy"

@@ -111,7 +111,7 @@ QString yearlyDatabasePath()
                               programState().workingDate());
 }
 
-bool ComTworzBazy_Click()
+bool openYearlyDatabase()
 {
     const QString code = programState().countyCode();
     if (!isCountyCode(code)) {

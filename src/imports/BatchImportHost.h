@@ -20,7 +20,7 @@ public:
     // The number of the current batch (the caption of LabPartia).
     virtual QString currentBatch() const = 0;
     // The establishment code and the sampling date of the current batch.
-    virtual CzesciKoduProbki currentBatchCode() const = 0;
+    virtual SampleCodeParts currentBatchCode() const = 0;
     // How many samples the current batch's sample list holds.
     virtual int sampleCount() const = 0;
     // The sample list read again with the sample of the row (rowid) current.
@@ -42,7 +42,7 @@ public:
     // "&Dodaj" of the sample frame.
     virtual void startNewSample() = 0;
     // What the sample frame holds, as its save reads it.
-    virtual WartosciProbki sampleFrame() const = 0;
+    virtual SampleFrameValues sampleFrame() const = 0;
     virtual void setSampleField(const QString& control, const QString& text) = 0;
     // Closes the sample frame without a save (an import that failed to start).
     virtual void hideSampleFrame() = 0;

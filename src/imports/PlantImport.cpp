@@ -31,7 +31,7 @@ const SampleImportKind kFormatD{kFiltrTxt, ConversionText::CheckFile, SourceUnit
 
 void WczytajFormatA(BatchImportHost& okno)
 {
-    const WartosciProbki wzor = okno.sampleFrame();
+    const SampleFrameValues wzor = okno.sampleFrame();
     runSampleImport(
         okno, kFormatAB, [&](const QString& path) { return readPlantFormatA(ImportSheet(path), wzor); },
         false);
@@ -39,7 +39,7 @@ void WczytajFormatA(BatchImportHost& okno)
 
 void WczytajFormatB(BatchImportHost& okno)
 {
-    const WartosciProbki wzor = okno.sampleFrame();
+    const SampleFrameValues wzor = okno.sampleFrame();
     runSampleImport(
         okno, kFormatAB, [&](const QString& path) { return readPlantFormatB(ImportSheet(path), wzor); },
         false);
@@ -47,7 +47,7 @@ void WczytajFormatB(BatchImportHost& okno)
 
 void WczytajFormatC(BatchImportHost& okno)
 {
-    const CzesciKoduProbki partia = okno.currentBatchCode();
+    const SampleCodeParts partia = okno.currentBatchCode();
     runSampleImport(
         okno, kFormatCE,
         [&](const QString& path) {
@@ -58,8 +58,8 @@ void WczytajFormatC(BatchImportHost& okno)
 
 void WczytajFormatE(BatchImportHost& okno)
 {
-    const CzesciKoduProbki partia = okno.currentBatchCode();
-    const WartosciProbki panel = okno.sampleFrame();
+    const SampleCodeParts partia = okno.currentBatchCode();
+    const SampleFrameValues panel = okno.sampleFrame();
     runSampleImport(
         okno, kFormatCE,
         [&](const QString& path) {

@@ -158,7 +158,7 @@ void FormUzytkownik::ComZapisz_Click()
         state.setCountyCode(state.userField(QStringLiteral("KodPIW")));
         // Another county keeps its samples in a yearly database of its own.
         if (state.countyCode() != previousCode)
-            ComTworzBazy_Click();
+            openYearlyDatabase();
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Błąd zapisu danych użytkownika!"), e);
         return;

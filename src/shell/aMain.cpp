@@ -132,7 +132,7 @@ void aMain::pokazAdresy()
 
 bool aMain::ComTworzBazy_Click()
 {
-    if (trelimor::ComTworzBazy_Click())
+    if (openYearlyDatabase())
         return true;
     // Without a county code no yearly file can be named (the opening has said so): the user
     // record is where the code is entered.

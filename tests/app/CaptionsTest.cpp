@@ -185,7 +185,7 @@ TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsControl)
     test::addOperator(u"002"_s, u"Nowak Jan"_s, u"Operator"_s, u"jnowak"_s, u"Tajne1"_s);
     ASSERT_EQ(start(u"jnowak"_s, u"Tajne1"_s), std::nullopt);
     test::dodajLekarzaIZaklad(ModLabor().BazaStale);
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     test::dodajPartie(ModLabor().BazaRok, 1, 2);
 
     test::Installed<CaptionCheckingOpener> windows;

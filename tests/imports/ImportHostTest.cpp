@@ -27,7 +27,7 @@ class RecordedWindow : public BatchImportHost
 public:
     // The current batch, as the window's lists would hold it.
     QString batch;
-    CzesciKoduProbki batchCode;
+    SampleCodeParts batchCode;
     int samples = 0;
 
     std::map<QString, QString> batchFields;
@@ -48,7 +48,7 @@ public:
 
     bool hasBatch() const override { return !batch.isEmpty(); }
     QString currentBatch() const override { return batch; }
-    CzesciKoduProbki currentBatchCode() const override { return batchCode; }
+    SampleCodeParts currentBatchCode() const override { return batchCode; }
     int sampleCount() const override { return samples; }
     void selectSample(qint64 row) override { selectedRow = row; }
     void refreshSampleCaption() override { ++captionRefreshes; }
@@ -82,9 +82,9 @@ public:
                         {QStringLiteral("ComboRodzajUboju"), QString()},
                         {QStringLiteral("TextNrGospod"), QString()}};
     }
-    WartosciProbki sampleFrame() const override
+    SampleFrameValues sampleFrame() const override
     {
-        WartosciProbki v;
+        SampleFrameValues v;
         v.TextNrProbki = known(sampleFields, QStringLiteral("TextNrProbki"));
         v.TextIDProbkiWNI = known(sampleFields, QStringLiteral("TextIDProbkiWNI"));
         v.TextIDProbkiNr = known(sampleFields, QStringLiteral("TextIDProbkiNr"));

@@ -1,4 +1,4 @@
-#include "OtwarcieOknaPartii.h"
+#include "BatchWindowOpening.h"
 
 #include "FormPartia.h"
 
@@ -24,7 +24,7 @@ const QString kTylkoDoUstawien =
 
 // The built-in administrator sets the program up and enters no samples, however many
 // operators there are; while he is the only one he is sent to add an operator.
-bool sprawdzOperatora()
+bool operatorMayEnter()
 {
     const int operatorzy =
         ModLabor().BazaStale.openRecordset(QStringLiteral("SELECT * FROM OPERATORZY")).recordCount();
@@ -59,23 +59,23 @@ bool sprawdzDaneUzytkownika()
 
 } // namespace
 
-bool sprawdzWarunkiEwidencji()
+bool batchEntryAllowed()
 {
-    return sprawdzOperatora() && sprawdzDaneUzytkownika() && sprawdzLekarzaIZaklad();
+    return operatorMayEnter() && sprawdzDaneUzytkownika() && sprawdzLekarzaIZaklad();
 }
 
 void EwidencjaDanych()
 {
-    if (!sprawdzWarunkiEwidencji())
+    if (!batchEntryAllowed())
         return;
     FormPartia* okno = nullptr;
     {
         ui::OverrideCursorGuard wait;
         // Without the working year's database there is nothing to show the batches of.
-        if (!ComTworzBazy_Click())
+        if (!openYearlyDatabase())
             return;
         okno = &FormPartia::instance();
-        okno->przygotujDoPokazania();
+        okno->prepareForShowing();
     }
     ui::openModal(*okno);
 }

@@ -9,10 +9,10 @@ class FormPartia;
 
 // The batch window as the batch documents see it: its selected batch and sample, its lock, its
 // print frame and its report control.
-class DokumentyOknaPartii : public BatchDocumentsHost
+class BatchWindowDocumentsHost : public BatchDocumentsHost
 {
 public:
-    explicit DokumentyOknaPartii(FormPartia& okno);
+    explicit BatchWindowDocumentsHost(FormPartia& okno);
 
     QString LabPartia() const override;
     DataControl& DataPartia() override;
@@ -29,6 +29,6 @@ private:
 };
 
 // Gives the batch window's print and file/mail buttons their documents.
-void polaczDokumentyOknaPartii();
+void connectBatchWindowDocuments();
 
 } // namespace trelimor
