@@ -67,7 +67,7 @@ QStringList pieces(const QString& text)
 
 void dropRecord(QStringList& records, const QString& record)
 {
-    const QString own = trimBlanks(record);
+    const QString own = trimBlanks(record).toString();
     records.removeIf([&own](const QString& r) { return trimBlanks(r) == own; });
 }
 
@@ -121,7 +121,7 @@ QStringList PresenceFile::entries(const QString& text)
 {
     QStringList result = pieces(text);
     for (QString& entry : result)
-        entry = trimBlanks(entry);
+        entry = trimBlanks(entry).toString();
     return result;
 }
 
@@ -177,7 +177,7 @@ void PresenceFile::close()
 QStringList PresenceFile::otherUsers(const QString& path) const
 {
     QStringList users = readEntries(path);
-    users.removeOne(trimBlanks(m_record));
+    users.removeOne(trimBlanks(m_record).toString());
     return users;
 }
 

@@ -81,15 +81,13 @@ bool isNumeric(const QString& text)
     return number.match(text.trimmed()).hasMatch();
 }
 
-QString trimBlanks(const QString& text)
+QStringView trimBlanks(QStringView text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    return text;
 }
 
 std::optional<double> decimalNumber(const QString& text)

@@ -20,8 +20,8 @@ QVariant PobierzPole(const QString& text, int n, const QString& separator);
 QVariant PobierzPole2(const QString& text, int n, const QString& separator);
 
 // The text without the blanks (spaces) at its ends, as the original's Trim removed them: a tab
-// or a line break belongs to the text.
-QString trimBlanks(const QString& text);
+// or a line break belongs to the text. A view into the text, which must outlive it.
+QStringView trimBlanks(QStringView text);
 
 // Every occurrence of the one-character text replaced by the replacement.
 QString ZamienZnak(const QString& text, const QString& character, const QString& replacement);

@@ -4,60 +4,206 @@
 
 #include "platform/PlatformError.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QStringDecoder>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace trelimor {
 
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+// Read in pieces of this size: a large file is never read whole.
+constexpr qsizetype kChunk = 1 << 16;
 
-QString decode(const QByteArray& bytes)
+bool isAscii(QByteArrayView bytes)
 {
-    if (bytes.startsWith(kUtf8Bom)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        return utf8.decode(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
-    }
-    // Byte by byte through the code page's table, in which every byte has its character: no
-    // file can fail to decode, and no byte is lost.
-    QString text;
-    text.reserve(bytes.size());
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
+// Byte by byte through the code page's table, in which every byte has its character: no line
+// can fail to decode, and no byte is lost.
+QString fromCp1250(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     for (const char byte : bytes)
-        text.append(cp1250::character(static_cast<unsigned char>(byte)));
+        *out++ = cp1250::character(static_cast<unsigned char>(byte));
     return text;
 }
 
 } // namespace
 
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        // The number of continuation bytes, and the range of the first of them that keeps out
+        // overlong forms, surrogates and code points past U+10FFFF.
+        int extra = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            if (lead == 0xE0)
+                low = 0xA0;
+            else if (lead == 0xED)
+                high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            if (lead == 0xF0)
+                low = 0x90;
+            else if (lead == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p <= extra || p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i <= extra; ++i)
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        p += extra + 1;
+    }
+    return true;
+}
+
+TextLineReader::TextLineReader(const QString& path)
+    : m_path(path)
+    , m_device(std::make_unique<QFile>(path))
+{
+    if (!m_device->open(QIODevice::ReadOnly))
+        throw PlatformError(u"Nie można otworzyć pliku %1: %2"_s.arg(path, m_device->errorString()));
+    start();
+}
+
+TextLineReader::TextLineReader(const QByteArray& bytes)
+    : m_bytes(bytes)
+    , m_device(std::make_unique<QBuffer>(&m_bytes))
+{
+    m_device->open(QIODevice::ReadOnly);
+    start();
+}
+
+// Settles the encoding: the mark, or else a pass over the lines that ends at the first line
+// that is no UTF-8.
+void TextLineReader::start()
+{
+    while (!m_atEnd && m_buffer.size() < kUtf8Bom.size())
+        readMore();
+    if (m_buffer.startsWith(kUtf8Bom)) {
+        m_utf8 = true;
+        m_start = m_scanned = kUtf8Bom.size();
+        return;
+    }
+    bool beyondAscii = false;
+    bool valid = true;
+    QByteArrayView line;
+    while (valid && nextBytes(line)) {
+        if (isAscii(line))
+            continue;
+        beyondAscii = true;
+        valid = isValidUtf8(line);
+    }
+    m_utf8 = beyondAscii && valid;
+    rewind();
+}
+
+void TextLineReader::rewind()
+{
+    if (!m_device->seek(0))
+        throw PlatformError(u"Nie można odczytać pliku %1: %2"_s.arg(m_path, m_device->errorString()));
+    m_buffer.clear();
+    m_start = m_scanned = 0;
+    m_atEnd = false;
+}
+
+void TextLineReader::readMore()
+{
+    // What was given as lines goes; the rest moves to the front.
+    m_buffer.remove(0, m_start);
+    m_scanned -= m_start;
+    m_start = 0;
+    const qsizetype kept = m_buffer.size();
+    m_buffer.resize(kept + kChunk);
+    const qint64 got = m_device->read(m_buffer.data() + kept, kChunk);
+    if (got < 0)
+        throw PlatformError(u"Nie można odczytać pliku %1: %2"_s.arg(m_path, m_device->errorString()));
+    m_buffer.resize(kept + got);
+    m_atEnd = got == 0;
+}
+
+bool TextLineReader::nextBytes(QByteArrayView& line)
+{
+    for (;;) {
+        const char* data = m_buffer.constData();
+        const qsizetype size = m_buffer.size();
+        qsizetype i = m_scanned;
+        for (; i < size; ++i) {
+            const char c = data[i];
+            if (c != '\r' && c != '\n')
+                continue;
+            if (c == '\r' && i + 1 == size && !m_atEnd)
+                break; // whether an LF follows is in the next piece
+            line = QByteArrayView(data + m_start, i - m_start);
+            m_start = i + 1;
+            if (c == '\r' && m_start < size && data[m_start] == '\n')
+                ++m_start;
+            m_scanned = m_start;
+            return true;
+        }
+        m_scanned = i;
+        if (m_atEnd) {
+            if (m_start >= size)
+                return false;
+            line = QByteArrayView(data + m_start, size - m_start);
+            m_start = m_scanned = size;
+            return true;
+        }
+        readMore();
+    }
+}
+
+bool TextLineReader::next(QString& line)
+{
+    QByteArrayView bytes;
+    if (!nextBytes(bytes))
+        return false;
+    line = m_utf8 ? QString::fromUtf8(bytes) : fromCp1250(bytes);
+    return true;
+}
+
+QStringList TextLineReader::all()
+{
+    QStringList lines;
+    QString line;
+    while (next(line))
+        lines << line;
+    return lines;
+}
+
 QStringList splitTextLines(const QByteArray& bytes)
 {
-    const QString text = decode(bytes);
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
+    TextLineReader reader(bytes);
+    return reader.all();
 }
 
 QStringList readTextLines(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PlatformError(QStringLiteral("Nie można otworzyć pliku %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw PlatformError(QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, file.errorString()));
-    return splitTextLines(bytes);
+    TextLineReader reader(path);
+    return reader.all();
 }
 
 } // namespace trelimor

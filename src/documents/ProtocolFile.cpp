@@ -117,7 +117,7 @@ QString uwagiWPliku(const QString& uwagi)
     QString bezCr = uwagi;
     bezCr.replace(QLatin1Char('\r'), QLatin1Char(' '));
     // Only blanks are trimmed: the other characters of the remark stay.
-    return trimBlanks(bezCr);
+    return trimBlanks(bezCr).toString();
 }
 
 QStringList liniePlikuProtokolu(BatchDocumentsHost& okno, const QString& K)

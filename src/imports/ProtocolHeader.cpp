@@ -1,5 +1,7 @@
 #include "ProtocolHeader.h"
 
+#include <algorithm>
+
 namespace trelimor {
 
 namespace {
@@ -8,6 +10,8 @@ const QString kProcedura = QStringLiteral(
     "Próbki zostały pobrane i dostarczone przez zleceniodawcę zgodnie z następującymi dokumentami:");
 const QString kPlan = QStringLiteral("Plan pobierania próbek:");
 const QString kPodpis = QStringLiteral("..........");
+// The last of the rows whose labels the layout requires.
+constexpr int kLastFixedRow = 15;
 
 std::optional<QString> dateText(const QVariant& value)
 {
@@ -70,7 +74,10 @@ ProtocolHeader readProtocolHeader(const ImportSheet& sheet)
         return h;
     h.isProtocol = true;
     QString count;
-    for (int row = 1; row <= sheet.rowCount(); ++row) {
+    // The fixed rows are read even below a sheet cut short, as the empty cells they are there;
+    // the rows after them as far as the sheet goes, however far that is.
+    const int lastRow = std::max(sheet.rowCount(), kLastFixedRow);
+    for (int row = 1; row <= lastRow; ++row) {
         if (!readFixedRow(sheet, row, h)) {
             h.refused = true;
             return h;

@@ -70,7 +70,7 @@ QHash<qint64, QString> herdsOfGroups(db::Database& yearly)
 
 } // namespace
 
-ResultPlan planResults(db::Database& yearly, const std::vector<ResultLine>& lines)
+ResultPlan planResults(db::Database& yearly, const std::deque<ResultLine>& lines)
 {
     ResultPlan plan;
     if (lines.empty())
@@ -80,7 +80,8 @@ ResultPlan planResults(db::Database& yearly, const std::vector<ResultLine>& line
     for (const ResultLine& line : lines) {
         const std::optional<Sample> sample = sampleOf(samples, line);
         if (!sample || db::isNull(sample->partiaG)) {
-            plan.skippedTags << line.earTag;
+            if (plan.skippedLines++ < ResultPlan::kTagsKept)
+                plan.skippedTags << line.earTag;
             continue;
         }
         if (sample->species == line.species) {
@@ -91,10 +92,8 @@ ResultPlan planResults(db::Database& yearly, const std::vector<ResultLine>& line
             }
         }
         ++plan.writtenLines;
-        for (const ResultTest& test : resultTests()) {
-            if (isFlagged(line, test))
-                plan.updates.push_back({&test, sample->partiaG, sample->nrProbki, valuesOf(line, test)});
-        }
+        if (line.flagged)
+            plan.writes.push_back({&line, sample->partiaG, sample->nrProbki});
     }
     return plan;
 }
@@ -132,13 +131,18 @@ void writeResults(db::Database& yearly, const ResultPlan& plan)
     };
 
     db::Transaction whole(yearly, db::Transaction::Mode::Immediate);
-    for (const ResultPlan::Update& update : plan.updates) {
-        const TableWrite& write = writeOf(update.test);
-        QVariantList values;
-        for (qsizetype i = 0; i < write.fields.size(); ++i)
-            values << db::toStorage(write.fields.at(i), update.values.at(i));
-        values << update.partia << update.nrProbki;
-        yearly.execute(write.sql, values);
+    for (const ResultPlan::Write& match : plan.writes) {
+        for (const ResultTest& test : resultTests()) {
+            if (!isFlagged(*match.line, test))
+                continue;
+            const TableWrite& write = writeOf(&test);
+            const QStringList texts = valuesOf(*match.line, test);
+            QVariantList values;
+            for (qsizetype i = 0; i < write.fields.size(); ++i)
+                values << db::toStorage(write.fields.at(i), texts.at(i));
+            values << match.partia << match.nrProbki;
+            yearly.execute(write.sql, values);
+        }
     }
     whole.commit();
 }

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <deque>
 #include <optional>
-#include <vector>
 
 namespace trelimor {
 
@@ -20,12 +20,12 @@ class Database;
 // the tests it flags "T". No row is ever added or deleted.
 struct ResultPlan
 {
-    struct Update
+    // A line whose sample was found and whose flagged tests are to be written.
+    struct Write
     {
-        const ResultTest* test = nullptr;
+        const ResultLine* line = nullptr; // in the ResultsFile, which outlives the plan
         QVariant partia;   // the sample's herd group (Badanie.PartiaG), the result row's Partia
         QVariant nrProbki; // the sample's NrProbki
-        QStringList values;
     };
 
     // A line whose sample lies in a holding of another herd number than the latest holding
@@ -36,18 +36,22 @@ struct ResultPlan
         QString holdingHerd;
     };
 
+    // The summary names the ear tags of this many skipped lines at most.
+    static constexpr qsizetype kTagsKept = 10;
+
     int writtenLines = 0;
-    // The ear tags of the lines that name no sample, several samples, or a sample without a
-    // herd group, in the order of the file.
+    // The lines that name no sample, several samples, or a sample without a herd group, and the
+    // ear tags of the first of them, in the order of the file.
+    int skippedLines = 0;
     QStringList skippedTags;
-    std::vector<Update> updates;
+    std::deque<Write> writes; // a deque: growing never copies what it holds
     std::optional<HerdMismatch> herdMismatch;
 };
 
 // Matches every line to its sample and makes the herd check (for a line whose species matches
 // too) against the herd group's NrGospod. Reads only. Throws JetError, for instance when the
 // yearly file lacks the herd groups or a column they need.
-ResultPlan planResults(db::Database& yearly, const std::vector<ResultLine>& lines);
+ResultPlan planResults(db::Database& yearly, const std::deque<ResultLine>& lines);
 
 // Writes the updates in one transaction: every one of them, or none when one fails (a missing
 // result table or column, a value its column does not take). Throws JetError.

@@ -5,7 +5,9 @@
 #include "platform/db/Field.h"
 
 #include <QLocale>
+#include <QSet>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,27 +17,45 @@ namespace {
 
 const QString kHeader = QStringLiteral("[WynikPartia]");
 const QString kHolding = QStringLiteral("[PartiaG]");
-// Appended to every line, so that the fields a short line lacks read as empty.
-const QString kPadding = QStringLiteral("||||||||||");
-// A result line is read up to its last test value.
-constexpr qsizetype kResultFields = 44;
+// Where the nine test flags and the tests' values lie in a result line.
+constexpr int kFirstFlagField = 12;
+constexpr int kFirstValueField = 21;
+constexpr int kLastValueField = 43;
 
 constexpr int kTypeMismatch = 13;
 constexpr int kOverflow = 6;
 
-QStringList fieldsOf(const QString& line)
+// The "|"-separated fields of a line, numbered from 0; a field the line lacks is the empty text,
+// as if the line were padded with separators. Views into the line, which must outlive them.
+class Fields
 {
-    QStringList fields = (line + kPadding).split(QLatin1Char('|'));
-    while (fields.size() < kResultFields)
-        fields.append(QString());
-    return fields;
-}
+public:
+    explicit Fields(QStringView line)
+        : m_fields(line.split(QLatin1Char('|')))
+    {}
+    QStringView at(qsizetype index) const
+    {
+        return index < m_fields.size() ? m_fields.at(index) : QStringView();
+    }
+    // The text from the first field through the last one, separators included, as far as the
+    // line reaches.
+    QStringView span(qsizetype first, qsizetype last) const
+    {
+        if (first >= m_fields.size())
+            return {};
+        const QStringView end = m_fields.at(std::min(last, m_fields.size() - 1));
+        return QStringView(m_fields.at(first).begin(), end.end());
+    }
+
+private:
+    QList<QStringView> m_fields;
+};
 
 // A whole number as Basic's CInt reads it: a decimal comma or point, a fraction rounded half to
 // even, the 16-bit range.
-qint16 shortNumber(const QString& field, int lineNumber)
+qint16 shortNumber(QStringView field, int lineNumber)
 {
-    const QString text = field.trimmed();
+    const QStringView text = field.trimmed();
     bool ok = false;
     double value = QLocale(QLocale::Polish).toDouble(text, &ok);
     if (!ok)
@@ -64,20 +84,21 @@ ResultValueError::ResultValueError(int number, QString description, int lineNumb
     , m_what(m_description.toUtf8())
 {}
 
-ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate)
+ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode, const QDate& workingDate)
 {
     ResultsFile file;
     bool headerAccepted = false;
     QString holdingHerd;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int lineNumber = int(i) + 1;
-        const QString line = trimBlanks(lines.at(i));
+    QSet<QString> speciesNames;
+    QString text;
+    for (int lineNumber = 1; nextLine(text); ++lineNumber) {
+        const QStringView line = trimBlanks(text);
         if (!headerAccepted) {
             if (!line.startsWith(kHeader))
                 continue;
-            const QStringList fields = fieldsOf(line);
-            file.county = fields.at(2);
-            file.month = monthOf(fields.at(8));
+            const Fields fields(line);
+            file.county = fields.at(2).toString();
+            file.month = monthOf(fields.at(8).toString());
             if (file.county != countyCode) {
                 file.outcome = ResultsFile::Outcome::OtherCounty;
                 return file;
@@ -91,23 +112,38 @@ ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode,
         }
         if (line.isEmpty())
             continue;
-        const QStringList fields = fieldsOf(line);
+        const Fields fields(line);
         if (line.startsWith(kHolding)) {
-            holdingHerd = fields.at(1);
+            holdingHerd = fields.at(1).toString();
             continue;
         }
-        ResultLine result;
-        result.lineNumber = lineNumber;
+        ResultLine& result = file.lines.emplace_back();
         result.herd = shortNumber(fields.at(0), lineNumber);
         result.sample = shortNumber(fields.at(1), lineNumber);
-        result.earTag = fields.at(3);
-        result.species = fields.at(4);
+        result.earTag = fields.at(3).toString();
+        result.species = *speciesNames.insert(fields.at(4).toString());
         result.holdingHerd = holdingHerd;
-        result.fields = fields;
-        file.lines.push_back(std::move(result));
+        for (const ResultTest& test : resultTests())
+            if (fields.at(test.flagField) == QLatin1String("T"))
+                result.flagged |= quint16(1u << (test.flagField - kFirstFlagField));
+        if (result.flagged)
+            result.values = fields.span(kFirstValueField, kLastValueField).toUtf8();
     }
     file.outcome = headerAccepted ? ResultsFile::Outcome::Read : ResultsFile::Outcome::NoHeader;
     return file;
+}
+
+ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate)
+{
+    qsizetype next = 0;
+    return readResultsFile(
+        [&](QString& line) {
+            if (next >= lines.size())
+                return false;
+            line = lines.at(next++);
+            return true;
+        },
+        countyCode, workingDate);
 }
 
 const std::vector<ResultTest>& resultTests()
@@ -139,12 +175,17 @@ const std::vector<ResultTest>& resultTests()
 
 bool isFlagged(const ResultLine& line, const ResultTest& test)
 {
-    return line.fields.at(test.flagField) == QLatin1String("T");
+    return (line.flagged & (1u << (test.flagField - kFirstFlagField))) != 0;
 }
 
 QStringList valuesOf(const ResultLine& line, const ResultTest& test)
 {
-    return line.fields.mid(test.firstValueField, test.columns.size());
+    QStringList values = QString::fromUtf8(line.values)
+                             .split(QLatin1Char('|'))
+                             .mid(test.firstValueField - kFirstValueField, test.columns.size());
+    while (values.size() < test.columns.size())
+        values.append(QString());
+    return values;
 }
 
 } // namespace trelimor

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <exception>
+#include <functional>
 #include <vector>
 
 namespace trelimor {
@@ -14,16 +16,19 @@ namespace trelimor {
 // holding lines "[PartiaG]" with the holding's herd number (field 1); and result lines, one per
 // animal, each with nine test flags and the tests' values.
 
-// One result line.
+// One result line, as little of it as the import uses: a file of a million lines is held whole
+// until it has been checked.
 struct ResultLine
 {
-    int lineNumber = 0;  // in the file, from 1
     qint16 herd = 0;     // field 0, the sample's NrStado
     qint16 sample = 0;   // field 1, the sample's NrProbki
+    quint16 flagged = 0; // bit i: the flag of the i-th test of resultTests() is exactly "T"
     QString earTag;      // field 3
-    QString species;     // field 4
+    QString species;     // field 4, one copy shared by the lines that name the same species
     QString holdingHerd; // the herd number of the latest holding line before it, empty without one
-    QStringList fields;  // every field; an absent one is the empty text
+    // Fields 21 to 43 (the tests' values) joined by "|", in UTF-8, half the size of a QString;
+    // empty when no test is flagged.
+    QByteArray values;
 };
 
 struct ResultsFile
@@ -37,7 +42,8 @@ struct ResultsFile
     Outcome outcome = Outcome::NoHeader;
     QString county; // the header's, as written
     QString month;  // the header's, as "yyyymm" (the field as it stands when it is no date)
-    std::vector<ResultLine> lines;
+    // A deque: growing never copies the lines read so far, and their addresses stay put.
+    std::deque<ResultLine> lines;
 };
 
 // A result line whose herd or sample number is no 16-bit whole number: the run-time error
@@ -59,10 +65,14 @@ private:
     QByteArray m_what;
 };
 
+// The next line of a file into line; false after the last one.
+using NextLine = std::function<bool(QString& line)>;
+
 // Reads the lines of a results file: lines before the header are ignored, the header is checked
 // against the county code and the working date's month (the county first), and after it every
 // non-blank line is a holding or a result line; a second header is read as a result line. Reading
-// ends at the first refusal of the header. Throws ResultValueError.
+// ends at the first refusal of the header. Throws ResultValueError, and whatever nextLine throws.
+ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode, const QDate& workingDate);
 ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate);
 
 // One test of the file: its result table, the field of its flag and where its values go.
@@ -79,6 +89,7 @@ const std::vector<ResultTest>& resultTests();
 
 // The test's values are written only when its flag is exactly "T".
 bool isFlagged(const ResultLine& line, const ResultTest& test);
+// The test's values, one per column; an absent field is the empty text.
 QStringList valuesOf(const ResultLine& line, const ResultTest& test);
 
 } // namespace trelimor

@@ -22,8 +22,6 @@ namespace trelimor {
 namespace {
 
 const QString kFilter = QStringLiteral("All Files (*.*)|*.*|Tekst (*.txt)|*.txt");
-// The summary names at most this many of the skipped lines' ear tags.
-constexpr qsizetype kTagsShown = 10;
 
 // The window locked for the import's length (its date label too); unlock() at every end.
 class Lock
@@ -77,11 +75,11 @@ QString summary(const QString& path, const ResultPlan& plan)
     QString text = QStringLiteral("Wczytano wyniki z pliku ") + QDir::toNativeSeparators(path) +
                    QStringLiteral(".\rZapisane wiersze wyników: ") + QString::number(plan.writtenLines) +
                    QStringLiteral("\rPominięte wiersze (brak jednej pasującej próbki): ") +
-                   QString::number(plan.skippedTags.size());
+                   QString::number(plan.skippedLines);
     if (!plan.skippedTags.isEmpty()) {
         text += QStringLiteral("\rNumery kolczyków pominiętych wierszy: ") +
-                plan.skippedTags.mid(0, kTagsShown).join(QStringLiteral(", "));
-        if (plan.skippedTags.size() > kTagsShown)
+                plan.skippedTags.join(QStringLiteral(", "));
+        if (plan.skippedLines > plan.skippedTags.size())
             text += QStringLiteral(" ...");
     }
     return text;
@@ -104,11 +102,12 @@ void ComWczytWynik_Click(BatchImportHost& okno)
             QDir::setCurrent(folder);
             return;
         }
-        const QStringList lines = readTextLines(path);
         lock.showWaitNotice();
+        // Line by line: a large file is never held whole as text, only as the results it gives.
+        TextLineReader lines(path);
 
-        const ResultsFile file =
-            readResultsFile(lines, programState().countyCode(), programState().workingDate());
+        const ResultsFile file = readResultsFile([&lines](QString& line) { return lines.next(line); },
+                                                 programState().countyCode(), programState().workingDate());
         switch (file.outcome) {
         case ResultsFile::Outcome::NoHeader:
             lock.unlock();

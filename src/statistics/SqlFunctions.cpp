@@ -73,7 +73,7 @@ void kindFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void regionFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    const QString code = trimBlanks(db::sqlArgumentText(argv[0]));
+    const QString code = trimBlanks(db::sqlArgumentText(argv[0])).toString();
     const int length = sqlite3_value_int(argv[1]);
     db::setSqlResultText(ctx, length > 0 ? code.left(length) : code);
 }
@@ -190,7 +190,7 @@ QString kindColumn(const QString& kind)
 {
     static const std::array<QString, 11> known = {
         u"N"_s, u"K"_s, u"P"_s, u"U"_s, u"UF"_s, u"R"_s, u"NNWOK"_s, u"NWOK"_s, u"BSEP"_s, u"BSEZ"_s, u"Z"_s};
-    const QString code = trimBlanks(kind).toUpper();
+    const QString code = trimBlanks(kind).toString().toUpper();
     for (const QString& k : known)
         if (code == k)
             return k;

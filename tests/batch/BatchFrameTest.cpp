@@ -187,6 +187,18 @@ TEST_F(BatchFrameTest, ASavedBatchHoldsEveryFieldAndBecomesCurrent)
     EXPECT_EQ(w().TrybWczytywania, QString());
 }
 
+TEST_F(BatchFrameTest, BoxesLeftUntouchedStoreEmptyTextsNotNull)
+{
+    otworz();
+    w().ComDodajPr_Click();
+    wypelnij();
+    // "Uwagi" (several lines) and "Miejscowość" are never typed in: an empty document gives a
+    // null text, which must be stored as a text all the same.
+    w().ComZapiszFr_Click();
+    EXPECT_EQ(rok().scalar(QStringLiteral("SELECT quote(Uwagi) || '/' || quote(Miejscowosc) FROM Partia")),
+              QStringLiteral("''/''"));
+}
+
 TEST_F(BatchFrameTest, AnExistingNumberIsRefusedAndNothingIsStored)
 {
     dodajPartie(rok(), 2, 1);

@@ -23,6 +23,44 @@ TEST(TextLines, AnyLineEndAndBothEncodings)
               (QStringList{QStringLiteral("Łódź"), QStringLiteral("x")}));
 }
 
+TEST(TextLines, UnmarkedUtf8IsToldFromWindows1250ByItsBytes)
+{
+    // Valid UTF-8 beyond ASCII, without the mark: UTF-8. "Bydło" must stay "Bydło".
+    EXPECT_EQ(splitTextLines("1|Byd\xC5\x82o\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA"),
+              (QStringList{QStringLiteral("1|Bydło"), QStringLiteral("Łódź")}));
+    // One line that is no UTF-8 makes the whole text Windows-1250, the lines before it too.
+    EXPECT_EQ(splitTextLines("\xC5\x82\r\n\xB3\xF3\x64\x9F"),
+              (QStringList{QStringLiteral("Ĺ‚"), QStringLiteral("łódź")}));
+    // Windows-1250 bytes that happen to pair up as UTF-8 lead and continuation bytes are still
+    // refused as UTF-8 when they form an overlong or out-of-range sequence.
+    EXPECT_EQ(splitTextLines("\xC1\xA1 \xF5\x80\x80\x80"), QStringList{QStringLiteral("Áˇ ő€€€")});
+    // A sequence cut short by the line end is no UTF-8 either.
+    EXPECT_EQ(splitTextLines("Byd\xC5\r\n\x82o"),
+              (QStringList{QStringLiteral("BydĹ"), QStringLiteral("‚o")}));
+    EXPECT_TRUE(isValidUtf8("a\xC5\x82\xE2\x82\xAC\xF0\x9F\x98\x80"));
+    for (const char* invalid :
+         {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x82", "\xE2\x82"})
+        EXPECT_FALSE(isValidUtf8(invalid)) << QByteArray(invalid).toHex().constData();
+}
+
+TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)
+{
+    // A CR LF split between two pieces of 64 KiB, a UTF-8 letter split between them, and a line
+    // longer than a piece: the same lines from the bytes and from the file.
+    QByteArray bytes(65535, 'a');
+    bytes += "\r\nb";
+    bytes += QByteArray(65536 - bytes.size() % 65536 - 1, 'c') + "\xC5\x82" + QByteArray(200000, 'd') + "\r";
+    const QStringList expected{QString(65535, u'a'), u'b' + QString(65536 - 65538 % 65536 - 1, u'c') + u'ł' +
+                                                         QString(200000, u'd')};
+    EXPECT_EQ(splitTextLines(bytes), expected);
+    test::ProgramFolderScope folders;
+    const QString path = folders.path(QStringLiteral("duzy.txt"));
+    test::writeFile(path, bytes);
+    EXPECT_EQ(readTextLines(path), expected);
+    TextLineReader reader(path);
+    EXPECT_TRUE(reader.isUtf8());
+}
+
 TEST(TextLines, AFileThatCannotBeReadSaysWhich)
 {
     test::ProgramFolderScope folders;

@@ -19,6 +19,9 @@ does the same.
   protokol_wiek_tekst.xls      three samples, the second aged "dwa lata"
   protokol_600_probek.xls      600 samples (code, ear tag and age only)
   protokol_godzina_male_u.xls  row 13 labelled "Godzina uboju:" (lower-case u)
+  protokol_powiat_3_cyfry.xls  one sample, the district code in row 15 typed as "0215" (a
+                               spreadsheet keeps 215, three characters)
+  protokol_tylko_tytul.xls     only the protocol's title row: a sheet cut short
   nie_protokol.xls             a sheet whose first cell names no protocol
   probki_2000.xls              2,000 samples (for bench/imports_bench)
 
@@ -134,6 +137,12 @@ save(protocol([sample(n, "PL%012d" % n)[:5] for n in range(1, 601)]), "protokol_
 head = [list(row) for row in HEAD]
 head[12][2] = "Godzina uboju:"
 save(protocol([sample(1, "PL000000000001")], head), "protokol_godzina_male_u.xls")
+
+head = [list(row) for row in HEAD]
+head[14][21] = "0215"
+save(protocol([sample(1, "PL000000000001")], head), "protokol_powiat_3_cyfry.xls")
+
+save(PROTOCOL[:1], "protokol_tylko_tytul.xls")
 
 save([["Lista próbek"], ["1", "14650011", "1", "30032022", "PL000000000001", "30"]], "nie_protokol.xls")
 

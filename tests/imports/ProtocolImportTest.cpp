@@ -1,6 +1,7 @@
 #include "ImportFixture.h"
 
 #include "batch/BatchRows.h"
+#include "common/ModLabor.h"
 
 #include <QTest>
 
@@ -8,6 +9,10 @@ using namespace trelimor;
 using namespace trelimor::test;
 
 namespace {
+
+const QString kOdmowa = QStringLiteral("Wczytywany plik jest niezgodny z formatem protokołu!\r"
+                                       "Prawdopodobnie miała miejsce ręczna ingerencja w strukturę pliku!\r"
+                                       "Przerywam wczytywanie!");
 
 class ProtocolImportTest : public ImportFixture
 {
@@ -163,10 +168,7 @@ TEST_F(ProtocolImportTest, AHeaderThatIsNoProtocolIsRefused)
     EXPECT_TRUE(w.FramePartia->isHidden());
     EXPECT_TRUE(w.ComDodajPr->isEnabled());
 
-    const QString odmowa =
-        QStringLiteral("Wczytywany plik jest niezgodny z formatem protokołu!\r"
-                       "Prawdopodobnie miała miejsce ręczna ingerencja w strukturę pliku!\r"
-                       "Przerywam wczytywanie!");
+    const QString odmowa = kOdmowa;
     wczytajNaglowek(daneTestowe(QStringLiteral("nie_protokol.xls")));
     EXPECT_EQ(dialogs->last().title, QStringLiteral("WCZYTYWANIE"));
     EXPECT_EQ(dialogs->last().text, odmowa);
@@ -193,6 +195,39 @@ TEST_F(ProtocolImportTest, AHeaderThatIsNoProtocolIsRefused)
     EXPECT_EQ(dialogs->calls().size(), przed + 2);
     EXPECT_EQ(partie(), QList<int>{1});
     EXPECT_TRUE(probkiPartii(1).isEmpty());
+}
+
+TEST_F(ProtocolImportTest, ASheetEndingAfterItsTitleIsRefusedAtItsFirstMissingLabel)
+{
+    otworzOknoPartii();
+    FormPartia& w = okno();
+    const std::size_t przed = dialogs->calls().size();
+    wczytajNaglowek(daneTestowe(QStringLiteral("protokol_tylko_tytul.xls")));
+    ASSERT_EQ(dialogs->calls().size(), przed + 2);
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("WCZYTYWANIE"));
+    EXPECT_EQ(dialogs->last().text, kOdmowa);
+    EXPECT_FALSE(w.FramePartia->isHidden()); // the title started a new batch
+    EXPECT_TRUE(w.TrybWczytywania.isEmpty());
+    EXPECT_TRUE(w.LabelWczytajPlik->text().isEmpty());
+    EXPECT_TRUE(w.ComDodajPr->isEnabled());
+}
+
+TEST_F(ProtocolImportTest, TheDistrictComesFromTheHeaderOrElseFromTheEstablishment)
+{
+    otworzOknoPartii();
+    ModLabor().BazaStale.execute(QStringLiteral("UPDATE ZAKLAD SET KodPIW = '0215' WHERE WNI = '14650011'"));
+    FormPartia& w = okno();
+    // The sheet keeps a district typed as "0215" as the number 215: three characters are no
+    // district code, so the establishment's is taken.
+    wczytajNaglowek(daneTestowe(QStringLiteral("protokol_powiat_3_cyfry.xls")));
+    EXPECT_EQ(w.TextPowiat->text(), QStringLiteral("0215"));
+    EXPECT_EQ(w.TrybWczytywania, QStringLiteral("WczytAuto"));
+    w.ComAnulujFr_Click();
+
+    // A header's own code wins over the establishment's.
+    wczytajNaglowek(daneTestowe(QStringLiteral("protokol_trzy_probki.xls")));
+    EXPECT_EQ(w.TextPowiat->text(), QStringLiteral("1465"));
+    EXPECT_EQ(w.TrybWczytywania, QStringLiteral("WczytAuto"));
 }
 
 } // namespace

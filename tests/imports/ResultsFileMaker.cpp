@@ -43,11 +43,20 @@ ResultsFileMaker& ResultsFileMaker::line(const QString& text)
     return *this;
 }
 
+ResultsFileMaker& ResultsFileMaker::inUtf8()
+{
+    m_utf8 = true;
+    return *this;
+}
+
 QByteArray ResultsFileMaker::bytes(const QByteArray& lineEnd) const
 {
     QByteArray bytes;
     for (const QString& text : m_lines) {
-        cp1250::appendEncoded(text, bytes);
+        if (m_utf8)
+            bytes += text.toUtf8();
+        else
+            cp1250::appendEncoded(text, bytes);
         bytes += lineEnd;
     }
     return bytes;

@@ -7,8 +7,8 @@
 
 namespace trelimor::test {
 
-// Makes laboratory results files as the laboratory's program writes them: Windows-1250, the
-// header, holding lines and result lines of "|"-separated fields, with the line ends asked for.
+// Makes laboratory results files as the laboratory's program writes them: Windows-1250 (or
+// UTF-8), the header, holding lines and result lines of "|"-separated fields, with the line ends asked for.
 class ResultsFileMaker
 {
 public:
@@ -23,6 +23,8 @@ public:
                              const QMap<int, QString>& values);
     // Any other line, as it stands.
     ResultsFileMaker& line(const QString& text);
+    // The file in UTF-8 without the byte-order mark, as some programs write it.
+    ResultsFileMaker& inUtf8();
 
     QByteArray bytes(const QByteArray& lineEnd = "\r\n") const;
     // Writes the file and returns its path.
@@ -30,6 +32,7 @@ public:
 
 private:
     QStringList m_lines;
+    bool m_utf8 = false;
 };
 
 } // namespace trelimor::test

@@ -142,6 +142,16 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
         QString text;
         bool endsAutoLoad = true;
     };
+    const QString herdMessage =
+        u"Wczytywany wynik dla numeru kolczyka: PL000000000003, nie pasuje do siedziby "
+        u"stada o numerze: PL0001\rPrzerywam wczytywanie wyników!"_s;
+    const auto otherHolding = [] {
+        return ResultsFileMaker()
+            .header(u"1465"_s, u"15.03.2022"_s)
+            .holding(u"PL0001"_s)
+            .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
+            .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, kValues);
+    };
     const std::vector<Case> cases{
         {"no header", ResultsFileMaker().line(u"1|1|1|"_s + kTagA).line(u"[Partia]|1465|"_s),
          u"WCZYTYWANIE"_s, u"Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"_s,
@@ -158,16 +168,18 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
              .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues),
          u"INFORMACJA"_s,
          u"Wczytywany plik zawiera wyniki z miesiąca: 202202\rZmień datę i czytaj ponownie!"_s},
-        {"a sample of another holding than its line's",
+        {"a sample of another holding than its line's", otherHolding(), u"INFORMACJA"_s, herdMessage},
+        // Its species read as the sample's, so the holding is checked as in Windows-1250.
+        {"the same in UTF-8 without the byte-order mark", otherHolding().inUtf8(), u"INFORMACJA"_s,
+         herdMessage},
+        {"a result line before any holding line, its sample's holding having a herd number",
          ResultsFileMaker()
              .header(u"1465"_s, u"15.03.2022"_s)
-             .holding(u"PL0001"_s)
              .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
-             .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, kValues),
+             .holding(u"PL0001"_s),
          u"INFORMACJA"_s,
-         u"Wczytywany wynik dla numeru kolczyka: PL000000000003, nie pasuje do siedziby stada o numerze: "
-         u"PL0001\r"
-         "Przerywam wczytywanie wyników!"_s},
+         u"Wczytywany wynik dla numeru kolczyka: PL000000000001, nie pasuje do siedziby stada o numerze: "
+         u"\rPrzerywam wczytywanie wyników!"_s},
         {"a value too long for its column, met after another line was written",
          ResultsFileMaker()
              .header(u"1465"_s, u"15.03.2022"_s)

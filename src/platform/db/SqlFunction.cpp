@@ -1,5 +1,7 @@
 #include "SqlFunction.h"
 
+#include "Statement.h"
+
 #include <sqlite3.h>
 
 namespace trelimor::db {
@@ -19,7 +21,7 @@ QString sqlArgumentText(sqlite3_value* value)
 void setSqlResultText(sqlite3_context* context, const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    sqlite3_result_text(context, sqliteText(utf8), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
 } // namespace trelimor::db

@@ -9,6 +9,13 @@ struct sqlite3_stmt;
 
 namespace trelimor::db {
 
+// The bytes of a text for SQLite, which takes a null pointer for NULL whatever the length: the
+// empty text of a null QString must point at something.
+inline const char* sqliteText(const QByteArray& utf8)
+{
+    return utf8.isNull() ? "" : utf8.constData();
+}
+
 // One prepared SQLite statement. Values are bound through toStorage (dates as stored text,
 // booleans as 0/1); columns come back as plain QVariants (integer, real, text, blob or null).
 class Statement
@@ -36,6 +43,8 @@ public:
     const QString& sql() const { return m_sql; }
 
 private:
+    int bindText(int index, const QString& text); // SQLite's result code
+
     sqlite3* m_handle;
     sqlite3_stmt* m_stmt = nullptr;
     QString m_sql;

@@ -87,6 +87,17 @@ TEST_F(DbTest, MemoKeepsLeadingZeros)
     EXPECT_EQ(rs.value(0).toString(), QStringLiteral("0123"));
 }
 
+TEST_F(DbTest, EveryTextBindsAsATextAndOnlyAMissingValueAsNull)
+{
+    // A null QString is what an untouched box may give; it is a text all the same, in a
+    // parameter and in a function's result alike. Only a QVariant without a value is NULL.
+    EXPECT_EQ(
+        db.scalar(QStringLiteral("SELECT quote(?) || quote(?) || quote(?) || quote(?) || quote(upper(?))"),
+                  {QString(), QVariant(QString()), QString(QStringLiteral("")), QVariant(), QString()})
+            .toString(),
+        QStringLiteral("''''''NULL''"));
+}
+
 TEST_F(DbTest, PolishOrderAndCaseInsensitiveEquality)
 {
     createSamples();
