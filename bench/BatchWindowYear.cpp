@@ -63,10 +63,10 @@ struct RokPartii
             db::Database::create(paths::join(paths::dataFolder(), QStringLiteral("Stale.sqlite")));
         programState().setCountyCode(QStringLiteral("1465"));
         programState().setWorkingDate(QDate(2022, 3, 15));
-        ComTworzBazy_Click();
+        openYearlyDatabase();
         wypelnijRok(ModLabor().BazaRok);
         FormPartia& okno = FormPartia::instance();
-        okno.przygotujDoPokazania();
+        okno.prepareForShowing();
         okno.show();
         QApplication::processEvents();
     }

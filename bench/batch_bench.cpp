@@ -20,7 +20,7 @@ void BM_WczytajPartie(benchmark::State& state)
     bench::przygotujRokPartii();
     FormPartia& okno = FormPartia::instance();
     for (auto _ : state) {
-        okno.WczytajPartie();
+        okno.loadBatches();
         QApplication::processEvents();
     }
     state.counters["partie"] = okno.DataPartia->recordCount();
@@ -33,7 +33,7 @@ void BM_ZmianaWierszaPartii(benchmark::State& state)
 {
     bench::przygotujRokPartii();
     FormPartia& okno = FormPartia::instance();
-    okno.WczytajPartie();
+    okno.loadBatches();
     QAbstractItemModel* partie = okno.DBGridPartia->model();
     int wiersz = 0;
     for (auto _ : state) {

@@ -53,7 +53,6 @@ public:
     void setLabIl(const QString&) override {}
     void setProgressBar1Range(int, int) override {}
     void setProgressBar1Value(int) override {}
-    void setWaitCursor(bool) override {}
 
 private:
     QString m_labTab;

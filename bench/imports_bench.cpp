@@ -8,6 +8,7 @@
 // memory the import took at its peak (the process's peak resident set, reset before the
 // import) beside the file's size.
 
+#include "batch/BatchWindowImports.h"
 #include "batch/FormPartia.h"
 #include "common/Cp1250.h"
 #include "common/ModLabor.h"
@@ -39,11 +40,12 @@ void BM_WczytajProbkiProtokolu(benchmark::State& state)
     rok.execute(
         QStringLiteral("INSERT INTO Partia (Partia, KodZakladu, Powiat) VALUES (?, '14650011', '1465')"),
         {partia});
-    okno.WczytajPartie(); // the new batch, the newest, is the current one
+    okno.loadBatches(); // the new batch, the newest, is the current one
+    BatchWindowImportHost host(okno);
     int zapisane = 0;
     for (auto _ : state) {
         okno.LabelWczytajPlik->setText(plik);
-        ComWczyt_Click(okno);
+        ComWczyt_Click(host);
         state.PauseTiming();
         zapisane = okno.DataProbka->recordCount();
         rok.execute(QStringLiteral("DELETE FROM Badanie WHERE Partia = ?"), {partia});
@@ -151,7 +153,7 @@ void wyzerujSzczytPamieci()
 void BM_WczytajWyniki(benchmark::State& state)
 {
     bench::przygotujRokPartii();
-    FormPartia& okno = FormPartia::instance();
+    BatchWindowImportHost okno(FormPartia::instance());
     db::Database& rok = ModLabor().BazaRok;
     przygotujSerologie(rok);
     QTemporaryDir folder;

@@ -74,7 +74,7 @@ void fillSamples(db::Database& yearly, int samples)
 void BM_OpenExistingYearlyFile(benchmark::State& state)
 {
     Installation installation;
-    ComTworzBazy_Click();
+    openYearlyDatabase();
     fillSamples(ModLabor().BazaRok, int(state.range(0)));
     const QString path = yearlyDatabasePath();
     for (auto _ : state)
@@ -91,7 +91,7 @@ void BM_CreateYearlyFile(benchmark::State& state)
         ModLabor().BazaRok.close();
         removeDatabaseFile(path);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(ComTworzBazy_Click());
+        benchmark::DoNotOptimize(openYearlyDatabase());
     }
 }
 BENCHMARK(BM_CreateYearlyFile)->Unit(benchmark::kMillisecond);

@@ -113,9 +113,9 @@ Input decode(const QByteArray& bytes)
 }
 
 // The first sample of formats A, B and E as a user completes it in the sample frame.
-WartosciProbki pane(const QString& number)
+SampleFrameValues pane(const QString& number)
 {
-    WartosciProbki p;
+    SampleFrameValues p;
     p.TextNrProbki = number;
     p.TextIDProbkiWNI = QStringLiteral("14650011");
     p.TextIDProbkiNr = UzupelnijZerami(number, true, 3);
@@ -185,8 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const Input input = decode(fuzz::bytesOf(data, size));
     const ImportSheet sheet(sheet::Workbook(QStringLiteral("arkusz.xls"), input.cells));
-    const WartosciProbki first = pane(input.firstSampleNumber);
-    const CzesciKoduProbki partia{QStringLiteral("14650011"), QStringLiteral("30032022")};
+    const SampleFrameValues first = pane(input.firstSampleNumber);
+    const SampleCodeParts partia{QStringLiteral("14650011"), QStringLiteral("30032022")};
 
     (void)readProtocolHeader(sheet);
     (void)readProtocolSamples(sheet);

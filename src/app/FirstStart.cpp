@@ -1,5 +1,6 @@
 #include "FirstStart.h"
 
+#include "common/Messages.h"
 #include "install/Installer.h"
 #include "install/SeedData.h"
 #include "install/ShippedReports.h"
@@ -34,7 +35,7 @@ bool layOutProgramFolderIfMissing(const QString& shippedReports)
         u"Zmień to hasło zaraz po pierwszym zalogowaniu (Definicje -> Operator)."_s.arg(
             folder, install::administratorLogin(), install::administratorFirstPassword(),
             install::administratorName()),
-        u"INFORMACJA"_s, ui::Icon::Information);
+        kInformationTitle, ui::Icon::Information);
     return true;
 }
 

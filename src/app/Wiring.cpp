@@ -1,20 +1,21 @@
 #include "Wiring.h"
 
-#include "batch/DokumentyOknaPartii.h"
+#include "batch/BatchWindowDocuments.h"
+#include "batch/BatchWindowImports.h"
+#include "batch/BatchWindowOpening.h"
 #include "batch/FormPartia.h"
-#include "batch/OtwarcieOknaPartii.h"
 #include "common/Archive.h"
 #include "common/FormPracuja.h"
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
 #include "common/Pickers.h"
+#include "common/ReportWindow.h"
 #include "common/ReportWork.h"
 #include "common/Restore.h"
 #include "common/ResultCleaning.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "export/SerologyExport.h"
-#include "imports/BatchImports.h"
 #include "registers/FormPodpAll.h"
 #include "registers/FormRoboczy.h"
 #include "registers/Openers.h"
@@ -23,7 +24,6 @@
 #include "shell/FormUzytkownik.h"
 #include "shell/MainWindowExportHost.h"
 #include "shell/ShellHooks.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 #include "statistics/FormZestawienieBSE.h"
 
@@ -38,7 +38,7 @@ namespace {
 ResultCommandHooks resultCommandHooks()
 {
     ResultCommandHooks hooks;
-    hooks.openYearlyDatabase = &ComTworzBazy_Click;
+    hooks.openYearlyDatabase = &openYearlyDatabase;
     hooks.showWaitFrame = [](bool visible) {
         QFrame* frame = aMain::instance().FrameCzekaj;
         frame->setVisible(visible);
@@ -50,7 +50,6 @@ ResultCommandHooks resultCommandHooks()
 void wireShellServices()
 {
     ShellHooks& hooks = shellHooks();
-    hooks.otworzBazeRoku = &ComTworzBazy_Click;
     hooks.wybierzDate = [](const QDate& preselected, const QString& caption) -> std::optional<QDate> {
         QString text = preselected.toString(QStringLiteral("dd.MM.yyyy"));
         const QDate chosen = WybierzDate(text, caption);
@@ -100,9 +99,9 @@ void wireBatchWindow()
     windowCommands().setOpener(WindowCommand::BatchWindow, &EwidencjaDanych);
     // The start-up makes the batch window and fills its remark hints; it refills them itself
     // whenever the hints are edited.
-    shellHooks().przygotujOknoPartii = [] { FormPartia::instance().WypelnijUwagi(); };
-    polaczDokumentyOknaPartii();
-    polaczImportyOknaPartii();
+    shellHooks().przygotujOknoPartii = [] { FormPartia::instance().fillRemarkHints(); };
+    connectBatchWindowDocuments();
+    connectBatchWindowImports();
 }
 
 void wireStatistics()

@@ -2,6 +2,7 @@
 
 #include "BatchFields.h"
 
+#include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/TextHelpers.h"
 
@@ -16,48 +17,46 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
-OdmowaPartii zwykla(const QString& tekst, const QString& fokus)
+BatchRefusal plainBox(const QString& tekst, const QString& fokus)
 {
-    return {OdmowaPartii::Okno::Zwykle, QString(ui::ProgramTitle), tekst, fokus};
+    return {BatchRefusal::Okno::Zwykle, QString(ui::ProgramTitle), tekst, fokus};
 }
 
-OdmowaPartii informacja(const QString& tekst, const QString& fokus)
+BatchRefusal infoBox(const QString& tekst, const QString& fokus)
 {
-    return {OdmowaPartii::Okno::Informacja, kInformacja, tekst, fokus};
+    return {BatchRefusal::Okno::Informacja, kInformationTitle, tekst, fokus};
 }
 
 // The date checks: an empty box (when the date is required) and a text that is no date.
-std::optional<OdmowaPartii> odmowaDaty(const QString& tekst, const QString& kontrolka, const QString& pusta,
-                                       const QString& nazwa)
+std::optional<BatchRefusal> dateRefusal(const QString& tekst, const QString& kontrolka, const QString& pusta,
+                                        const QString& nazwa)
 {
     if (tekst.isEmpty())
-        return pusta.isEmpty() ? std::nullopt : std::optional(informacja(pusta, kontrolka));
-    if (!dataZTekstu(tekst))
-        return informacja(QStringLiteral("Popraw datę ") + nazwa + QStringLiteral(" do formatu dd.mm.rrrr"),
-                          kontrolka);
+        return pusta.isEmpty() ? std::nullopt : std::optional(infoBox(pusta, kontrolka));
+    if (!dateFromText(tekst))
+        return infoBox(QStringLiteral("Popraw datę ") + nazwa + QStringLiteral(" do formatu dd.mm.rrrr"),
+                       kontrolka);
     return std::nullopt;
 }
 
 // The batch number as a 16-bit whole number would take it: halves to the even number.
-double numerPartii(const QString& tekst)
+double batchNumberOf(const QString& tekst)
 {
     return std::nearbyint(tekst.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
 }
 
 } // namespace
 
-std::optional<OdmowaPartii> pierwszaOdmowaPartii(const FrameValues& v, const DaneSprawdzenPartii& dane)
+std::optional<BatchRefusal> firstBatchRefusal(const FrameValues& v, const BatchCheckData& dane)
 {
     const QString nrPartii = v.text(QStringLiteral("TextNrPartii"));
     const QString zaklad = v.text(QStringLiteral("TextZaklad"));
     if (nrPartii.isEmpty())
-        return zwykla(QStringLiteral("Wprowadź numer partii!"), QStringLiteral("TextNrPartii"));
+        return plainBox(QStringLiteral("Wprowadź numer partii!"), QStringLiteral("TextNrPartii"));
     if (!dane.saZaklady)
-        return zwykla(QStringLiteral("Brak danych o zakładzie. Uzupełnij dane o zakładach!"), QString());
+        return plainBox(QStringLiteral("Brak danych o zakładzie. Uzupełnij dane o zakładach!"), QString());
     if (!dane.zakladIstnieje(zaklad.trimmed())) {
-        return OdmowaPartii{OdmowaPartii::Okno::UwagaOkAnuluj, QStringLiteral("Uwaga!"),
+        return BatchRefusal{BatchRefusal::Okno::UwagaOkAnuluj, QStringLiteral("Uwaga!"),
                             QStringLiteral("W bazie danych brak zdefiniowanego zakładu: ") +
                                 zaklad.trimmed() +
                                 QStringLiteral(".\r\nDopisz zakład (menu Definicje->Zakłady) a następnie "
@@ -65,48 +64,50 @@ std::optional<OdmowaPartii> pierwszaOdmowaPartii(const FrameValues& v, const Dan
                             QStringLiteral("TextZaklad"), true};
     }
     if (!isNumeric(nrPartii))
-        return zwykla(QStringLiteral("Nieprawidłowy numer partii. Popraw!"), QStringLiteral("TextNrPartii"));
-    const double numer = numerPartii(nrPartii);
+        return plainBox(QStringLiteral("Nieprawidłowy numer partii. Popraw!"),
+                        QStringLiteral("TextNrPartii"));
+    const double numer = batchNumberOf(nrPartii);
     if (v.isNew && !(numer >= 1 && numer <= double(kNajwiekszyNumerPartii)))
-        return zwykla(
+        return plainBox(
             QStringLiteral("Numer partii musi być liczbą od 1 do %1. Popraw!").arg(kNajwiekszyNumerPartii),
             QStringLiteral("TextNrPartii"));
     const QString nrZlecenia = v.text(QStringLiteral("TextNrZlecenia"));
     if (!nrZlecenia.isEmpty() && !isNumeric(nrZlecenia))
-        return zwykla(QStringLiteral("Nieprawidłowy numer zlecenia. Popraw!"),
-                      QStringLiteral("TextNrZlecenia"));
+        return plainBox(QStringLiteral("Nieprawidłowy numer zlecenia. Popraw!"),
+                        QStringLiteral("TextNrZlecenia"));
     if (zaklad.isEmpty())
-        return zwykla(QStringLiteral("Wprowadź poprawny numer zakładu!"), QStringLiteral("TextZaklad"));
-    if (auto odmowa = odmowaDaty(v.text(QStringLiteral("TextDataUboju")), QStringLiteral("TextDataUboju"),
-                                 QStringLiteral("Wybierz datę uboju!"), QStringLiteral("uboju")))
+        return plainBox(QStringLiteral("Wprowadź poprawny numer zakładu!"), QStringLiteral("TextZaklad"));
+    if (auto odmowa = dateRefusal(v.text(QStringLiteral("TextDataUboju")), QStringLiteral("TextDataUboju"),
+                                  QStringLiteral("Wybierz datę uboju!"), QStringLiteral("uboju")))
         return odmowa;
-    if (auto odmowa = odmowaDaty(v.text(QStringLiteral("TextDataPobr")), QStringLiteral("TextDataPobr"),
-                                 QStringLiteral("Wybierz datę pobrania!"), QStringLiteral("pobrania")))
+    if (auto odmowa = dateRefusal(v.text(QStringLiteral("TextDataPobr")), QStringLiteral("TextDataPobr"),
+                                  QStringLiteral("Wybierz datę pobrania!"), QStringLiteral("pobrania")))
         return odmowa;
     if (v.text(QStringLiteral("ComboPobral")).isEmpty())
-        return informacja(QStringLiteral("Wybierz warość dla pola: Pobrał!"), QStringLiteral("ComboPobral"));
+        return infoBox(QStringLiteral("Wybierz warość dla pola: Pobrał!"), QStringLiteral("ComboPobral"));
     const QString ilProbek = v.text(QStringLiteral("TextIlProbek"));
     if (!ilProbek.isEmpty() && !isNumeric(ilProbek))
-        return zwykla(QStringLiteral("Nieprawidłowa ilość próbek. Popraw!"), QStringLiteral("TextIlProbek"));
+        return plainBox(QStringLiteral("Nieprawidłowa ilość próbek. Popraw!"),
+                        QStringLiteral("TextIlProbek"));
     if (v.text(QStringLiteral("TextPowiat")).size() != 4)
-        return zwykla(QStringLiteral("Wprowadź 4-cyfrowy kod powiatu, z którego pochodzi próbka!"),
-                      QStringLiteral("TextPowiat"));
+        return plainBox(QStringLiteral("Wprowadź 4-cyfrowy kod powiatu, z którego pochodzi próbka!"),
+                        QStringLiteral("TextPowiat"));
     if (v.isNew && dane.partiaIstnieje(qint64(numer))) {
-        return OdmowaPartii{
-            OdmowaPartii::Okno::Uwaga, QString(ui::ProgramTitle),
+        return BatchRefusal{
+            BatchRefusal::Okno::Uwaga, QString(ui::ProgramTitle),
             QStringLiteral("Partia o numerze: %1 już istnieje.\r\nPopraw nr partii!").arg(qint64(numer)),
             QStringLiteral("TextNrPartii")};
     }
-    if (auto odmowa = odmowaDaty(v.text(QStringLiteral("TextDataWysylki")), QStringLiteral("TextDataWysylki"),
-                                 QString(), QStringLiteral("wysyłki")))
+    if (auto odmowa = dateRefusal(v.text(QStringLiteral("TextDataWysylki")),
+                                  QStringLiteral("TextDataWysylki"), QString(), QStringLiteral("wysyłki")))
         return odmowa;
     // A date for the covering letter that is no date is never dropped in silence.
-    return odmowaDaty(v.text(QStringLiteral("TextDataWyslaniaDoLab")).trimmed(),
-                      QStringLiteral("TextDataWyslaniaDoLab"), QString(),
-                      QStringLiteral("wysłania do laboratorium"));
+    return dateRefusal(v.text(QStringLiteral("TextDataWyslaniaDoLab")).trimmed(),
+                       QStringLiteral("TextDataWyslaniaDoLab"), QString(),
+                       QStringLiteral("wysłania do laboratorium"));
 }
 
-std::optional<QString> poleZSeparatorem(const QList<std::pair<QString, QString>>& pola)
+std::optional<QString> controlWithSeparator(const QList<std::pair<QString, QString>>& pola)
 {
     std::optional<QString> znalezione;
     for (const auto& [nazwa, tekst] : pola)
@@ -115,19 +116,19 @@ std::optional<QString> poleZSeparatorem(const QList<std::pair<QString, QString>>
     return znalezione;
 }
 
-void pokazOdmowePartii(const OdmowaPartii& odmowa, QWidget* okno)
+void showBatchRefusal(const BatchRefusal& odmowa, QWidget* okno)
 {
     switch (odmowa.okno) {
-    case OdmowaPartii::Okno::Zwykle:
+    case BatchRefusal::Okno::Zwykle:
         ui::plainMessage(odmowa.tekst);
         break;
-    case OdmowaPartii::Okno::Informacja:
+    case BatchRefusal::Okno::Informacja:
         PokazInfo(odmowa.tekst, odmowa.tytul);
         break;
-    case OdmowaPartii::Okno::Uwaga:
+    case BatchRefusal::Okno::Uwaga:
         ui::dialogs().message(odmowa.tekst, odmowa.tytul, ui::Icon::Warning);
         break;
-    case OdmowaPartii::Okno::UwagaOkAnuluj:
+    case BatchRefusal::Okno::UwagaOkAnuluj:
         ui::dialogs().askOkCancel(odmowa.tekst, odmowa.tytul, ui::Icon::Warning);
         break;
     }

@@ -15,7 +15,7 @@ namespace trelimor {
 
 // Why the batch frame cannot be saved as it stands: the box that says so and the control that
 // takes the focus afterwards.
-struct OdmowaPartii
+struct BatchRefusal
 {
     enum class Okno {
         Zwykle,        // OK only, no icon, the program's title
@@ -30,11 +30,11 @@ struct OdmowaPartii
     QString fokus;        // the control's name; empty: the focus stays where it is
     bool zaznacz = false; // the control's whole text is selected as well
 
-    bool operator==(const OdmowaPartii&) const = default;
+    bool operator==(const BatchRefusal&) const = default;
 };
 
 // What the checks read of the databases.
-struct DaneSprawdzenPartii
+struct BatchCheckData
 {
     // The dictionary database holds at least one establishment.
     bool saZaklady = false;
@@ -50,13 +50,13 @@ inline constexpr qint64 kNajwiekszyNumerPartii = 32767;
 // The checks of the batch frame's "&Zapisz", in their order: the first one the frame's values
 // fail, or nothing when the batch may be stored. A correction (values.isNew false) is not tested
 // for a duplicate or out-of-range batch number: its number is not written again.
-std::optional<OdmowaPartii> pierwszaOdmowaPartii(const FrameValues& values, const DaneSprawdzenPartii& dane);
+std::optional<BatchRefusal> firstBatchRefusal(const FrameValues& values, const BatchCheckData& dane);
 
 // The name of the last of the controls (name, text) whose text holds the separator "|", which
 // the exchange files reserve; nothing when none does.
-std::optional<QString> poleZSeparatorem(const QList<std::pair<QString, QString>>& pola);
+std::optional<QString> controlWithSeparator(const QList<std::pair<QString, QString>>& pola);
 
 // Shows the refusal's box, then gives its control among the window's children the focus.
-void pokazOdmowePartii(const OdmowaPartii& odmowa, QWidget* okno);
+void showBatchRefusal(const BatchRefusal& odmowa, QWidget* okno);
 
 } // namespace trelimor

@@ -1,6 +1,6 @@
 #include "BatchCommands.h"
 
-#include "shell/WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include <QString>
 
@@ -8,36 +8,36 @@ namespace trelimor {
 
 namespace {
 
-std::function<void()> niedostepne(const char* name)
+std::function<void()> notAvailable(const char* name)
 {
     return [name] { pokazNiedostepne(QString::fromUtf8(name)); };
 }
 
 } // namespace
 
-PoleceniaOknaPartii::PoleceniaOknaPartii()
-    : ComDrukuj_Click(niedostepne("Drukuj"))
-    , ComProtokol_Click(niedostepne("Protokół pobrania"))
-    , ComProtokolSaria1_Click(niedostepne("Protokół \"SARIA\" - razem"))
-    , ComPismoPrzewodnie_Click(niedostepne("Pismo przewodnie"))
-    , ComMail_Click(niedostepne("Plik/Mail"))
-    , ComWczytPart_Click(niedostepne("Wczytaj partię próbek z pliku"))
-    , ComWczyt_Click(niedostepne("Wczytaj próbki"))
-    , ComWczytaj_Click(niedostepne("Wczytaj"))
-    , ComWczytKolektor_Click(niedostepne("Wczytaj nagłówek partii z pliku kolektora"))
-    , ComWczytWynik_Click(niedostepne("Wczytaj wynik"))
-    , WczytajPlikZakladu(niedostepne("Wczytaj plik zakładu"))
+BatchWindowCommands::BatchWindowCommands()
+    : ComDrukuj_Click(notAvailable("Drukuj"))
+    , ComProtokol_Click(notAvailable("Protokół pobrania"))
+    , ComProtokolSaria1_Click(notAvailable("Protokół \"SARIA\" - razem"))
+    , ComPismoPrzewodnie_Click(notAvailable("Pismo przewodnie"))
+    , ComMail_Click(notAvailable("Plik/Mail"))
+    , ComWczytPart_Click(notAvailable("Wczytaj partię próbek z pliku"))
+    , ComWczyt_Click(notAvailable("Wczytaj próbki"))
+    , ComWczytaj_Click(notAvailable("Wczytaj"))
+    , ComWczytKolektor_Click(notAvailable("Wczytaj nagłówek partii z pliku kolektora"))
+    , ComWczytWynik_Click(notAvailable("Wczytaj wynik"))
+    , WczytajPlikZakladu(notAvailable("Wczytaj plik zakładu"))
 {}
 
-PoleceniaOknaPartii& poleceniaOknaPartii()
+BatchWindowCommands& batchWindowCommands()
 {
-    static PoleceniaOknaPartii commands;
+    static BatchWindowCommands commands;
     return commands;
 }
 
-void resetPoleceniaOknaPartii()
+void resetBatchWindowCommands()
 {
-    poleceniaOknaPartii() = PoleceniaOknaPartii();
+    batchWindowCommands() = BatchWindowCommands();
 }
 
 } // namespace trelimor

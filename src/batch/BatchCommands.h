@@ -8,9 +8,9 @@ namespace trelimor {
 // program is put together: each is what the window's button (or, for WczytajPlikZakladu, the
 // sample save) runs. Until a part supplies its command, the button tells the user that the
 // function is not available in this version yet.
-struct PoleceniaOknaPartii
+struct BatchWindowCommands
 {
-    PoleceniaOknaPartii();
+    BatchWindowCommands();
 
     // Documents: "D&rukuj" opens and closes the print frame FrameWynik; its three printouts;
     // "&Plik/Mail" writes and mails the protocol file.
@@ -32,8 +32,8 @@ struct PoleceniaOknaPartii
     std::function<void()> WczytajPlikZakladu;
 };
 
-PoleceniaOknaPartii& poleceniaOknaPartii();
+BatchWindowCommands& batchWindowCommands();
 // Puts every command back to its default (the end of a test).
-void resetPoleceniaOknaPartii();
+void resetBatchWindowCommands();
 
 } // namespace trelimor

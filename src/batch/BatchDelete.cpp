@@ -12,7 +12,7 @@ namespace {
 
 // A result row belongs to the sample with the same batch-group number (Badanie.PartiaG) and sample
 // number. The rows of the batch's samples go, unless a sample of another batch has the same pair.
-void usunWynikiProbek(db::Database& rok, const QString& tabela, const QVariant& partia)
+void deleteSampleResults(db::Database& rok, const QString& tabela, const QVariant& partia)
 {
     if (!rok.hasTable(tabela) || !rok.hasColumn(tabela, QStringLiteral("Partia")) ||
         !rok.hasColumn(tabela, QStringLiteral("NrProbki")))
@@ -32,17 +32,17 @@ void usunWynikiProbek(db::Database& rok, const QString& tabela, const QVariant& 
 
 } // namespace
 
-void usunPartie(db::Database& rok, qint64 wiersz, const QVariant& partia)
+void deleteBatch(db::Database& rok, qint64 wiersz, const QVariant& partia)
 {
     db::Transaction transakcja(rok, db::Transaction::Mode::Immediate);
     for (const QString& tabela : resultTables())
-        usunWynikiProbek(rok, tabela, partia);
+        deleteSampleResults(rok, tabela, partia);
     rok.execute(QStringLiteral("DELETE FROM Badanie WHERE Partia = ?"), {partia});
     rok.execute(QStringLiteral("DELETE FROM Partia WHERE rowid = ?"), {wiersz});
     transakcja.commit();
 }
 
-void usunWierszeGrupy(db::Database& rok, const QString& tabela, const QVariant& partiaG)
+void deleteGroupRows(db::Database& rok, const QString& tabela, const QVariant& partiaG)
 {
     db::Transaction transakcja(rok);
     db::Recordset wiersze = rok.openRecordset(

@@ -1,5 +1,6 @@
 #include "BatchFields.h"
 
+#include "common/Dates.h"
 #include "common/MaskedEdit.h"
 #include "common/Messages.h"
 #include "common/RecordsetModel.h"
@@ -17,55 +18,48 @@ namespace trelimor {
 
 namespace {
 
-PoleRamkiPartii pole(const char* kontrolka, const char* nazwa, ZapisPola zapis = ZapisPola::Tekst)
+BatchFrameField pole(const char* kontrolka, const char* nazwa, FieldWrite zapis = FieldWrite::Tekst)
 {
     return {QString::fromLatin1(kontrolka), QString::fromLatin1(nazwa), zapis};
 }
 
-std::optional<double> liczba(const QString& tekst)
-{
-    if (!isNumeric(tekst))
-        return std::nullopt;
-    return tekst.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
-}
-
 } // namespace
 
-const QList<PoleRamkiPartii>& polaRamkiPartii()
+const QList<BatchFrameField>& batchFrameFields()
 {
-    static const QList<PoleRamkiPartii> pola{
-        pole("TextNrPartii", "Partia", ZapisPola::NumerPartii),
-        pole("TextIlProbek", "IlProbek", ZapisPola::LiczbaLubNull),
+    static const QList<BatchFrameField> pola{
+        pole("TextNrPartii", "Partia", FieldWrite::NumerPartii),
+        pole("TextIlProbek", "IlProbek", FieldWrite::LiczbaLubNull),
         pole("TextNrZlecenia", "NrZlecenia"),
-        pole("TextZaklad", "KodZakladu", ZapisPola::Przyciety),
-        pole("ComboWNI", "WNI", ZapisPola::Przyciety),
-        pole("TextDataUboju", "DataUboju", ZapisPola::Data),
+        pole("TextZaklad", "KodZakladu", FieldWrite::Przyciety),
+        pole("ComboWNI", "WNI", FieldWrite::Przyciety),
+        pole("TextDataUboju", "DataUboju", FieldWrite::Data),
         pole("TextGodzUboju", "GodzUboju"),
-        pole("TextDataPobr", "DataPobr", ZapisPola::Data),
+        pole("TextDataPobr", "DataPobr", FieldWrite::Data),
         pole("TextGodzPobr", "GodzPobr"),
-        pole("TextDataWysylki", "DataWysylki", ZapisPola::Data),
+        pole("TextDataWysylki", "DataWysylki", FieldWrite::Data),
         pole("TextGodzWysylki", "GodzWysylki"),
         pole("ComboPobral", "Pobral"),
         pole("TextUwagi", "Uwagi"),
         pole("TextPowiat", "Powiat"),
         pole("ComboPlanPobierania", "PlanPobierania"),
         pole("ComboProceduraPobierania", "ProceduraPobierania"),
-        pole("ComboKierunekBadania", "KierunekBadania", ZapisPola::Przyciety),
-        pole("TextNumerSprawy", "NumerSprawy", ZapisPola::Przyciety),
-        pole("ComboLaboratorium", "Laboratorium", ZapisPola::Przyciety),
-        pole("TextMiejscowosc", "Miejscowosc", ZapisPola::Przyciety),
-        pole("TextDnia", "Dnia", ZapisPola::Przyciety),
-        pole("ComboPobranoOd", "PobranoOd", ZapisPola::Przyciety),
-        pole("TextWywiadLekarski", "WywiadLekarski", ZapisPola::Przyciety),
-        pole("TextDataWyslaniaDoLab", "DataWyslaniaDoLab", ZapisPola::Data),
-        pole("MaskEdBoxGodzWyslaniaDoLab", "GodzWyslaniaDoLab", ZapisPola::GodzinaMaski),
+        pole("ComboKierunekBadania", "KierunekBadania", FieldWrite::Przyciety),
+        pole("TextNumerSprawy", "NumerSprawy", FieldWrite::Przyciety),
+        pole("ComboLaboratorium", "Laboratorium", FieldWrite::Przyciety),
+        pole("TextMiejscowosc", "Miejscowosc", FieldWrite::Przyciety),
+        pole("TextDnia", "Dnia", FieldWrite::Przyciety),
+        pole("ComboPobranoOd", "PobranoOd", FieldWrite::Przyciety),
+        pole("TextWywiadLekarski", "WywiadLekarski", FieldWrite::Przyciety),
+        pole("TextDataWyslaniaDoLab", "DataWyslaniaDoLab", FieldWrite::Data),
+        pole("MaskEdBoxGodzWyslaniaDoLab", "GodzWyslaniaDoLab", FieldWrite::GodzinaMaski),
         pole("ComboRodzajBadania", "RodzajBadania"),
-        pole("TextRodzajBadaniaInny", "RodzajBadaniaInny", ZapisPola::Przyciety),
+        pole("TextRodzajBadaniaInny", "RodzajBadaniaInny", FieldWrite::Przyciety),
     };
     return pola;
 }
 
-QString tekstKontrolki(const QWidget* kontrolka)
+QString controlText(const QWidget* kontrolka)
 {
     if (const auto* maska = qobject_cast<const MaskedEdit*>(kontrolka))
         return maska->maskedText();
@@ -80,7 +74,7 @@ QString tekstKontrolki(const QWidget* kontrolka)
     return {};
 }
 
-void ustawTekstKontrolki(QWidget* kontrolka, const QString& tekst)
+void setControlText(QWidget* kontrolka, const QString& tekst)
 {
     if (auto* maska = qobject_cast<MaskedEdit*>(kontrolka)) {
         maska->showUnmasked(tekst);
@@ -95,65 +89,48 @@ void ustawTekstKontrolki(QWidget* kontrolka, const QString& tekst)
     }
 }
 
-void ustawPoleRamki(QWidget& okno, const PoleRamkiPartii& pole, const QString& tekst)
+void setFrameField(QWidget& okno, const BatchFrameField& pole, const QString& tekst)
 {
     QWidget* kontrolka = okno.findChild<QWidget*>(pole.kontrolka);
-    ustawTekstKontrolki(kontrolka, tekst);
+    setControlText(kontrolka, tekst);
     // The hour box takes its text without the mask, then gets the mask back.
-    if (auto* maska = qobject_cast<MaskedEdit*>(kontrolka); maska && pole.zapis == ZapisPola::GodzinaMaski)
-        maska->setMask(kMaskaGodziny);
+    if (auto* maska = qobject_cast<MaskedEdit*>(kontrolka); maska && pole.zapis == FieldWrite::GodzinaMaski)
+        maska->setMask(kHourMask);
 }
 
-FrameValues odczytajRamkePartii(const QWidget& okno, bool nowaPartia)
+FrameValues readBatchFrame(const QWidget& okno, bool nowaPartia)
 {
     FrameValues wartosci;
     wartosci.isNew = nowaPartia;
-    for (const PoleRamkiPartii& p : polaRamkiPartii())
-        wartosci.setText(p.kontrolka, tekstKontrolki(okno.findChild<QWidget*>(p.kontrolka)));
+    for (const BatchFrameField& p : batchFrameFields())
+        wartosci.setText(p.kontrolka, controlText(okno.findChild<QWidget*>(p.kontrolka)));
     return wartosci;
 }
 
-std::optional<QDate> dataZTekstu(const QString& tekst)
-{
-    static const QRegularExpression ksztalt(QStringLiteral(R"(^(\d{1,2})[./-](\d{1,2})[./-](\d{4})$)"));
-    const QRegularExpressionMatch m = ksztalt.match(tekst.trimmed());
-    if (!m.hasMatch())
-        return std::nullopt;
-    const QDate data(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-    if (!data.isValid())
-        return std::nullopt;
-    return data;
-}
-
-QString tekstDaty(const QDate& data)
-{
-    return data.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
-QString tekstPola(const QVariant& wartosc)
+QString fieldText(const QVariant& wartosc)
 {
     return RecordsetModel::displayText(BezNull(wartosc, QString()));
 }
 
-QVariant wartoscPola(const PoleRamkiPartii& pole, const QString& tekst)
+QVariant fieldValue(const BatchFrameField& pole, const QString& tekst)
 {
     switch (pole.zapis) {
-    case ZapisPola::Tekst:
+    case FieldWrite::Tekst:
         return tekst;
-    case ZapisPola::Przyciety:
+    case FieldWrite::Przyciety:
         return tekst.trimmed();
-    case ZapisPola::NumerPartii:
+    case FieldWrite::NumerPartii:
         // Halves go to the even number, as every whole-number field takes a fraction.
-        return qint64(std::nearbyint(liczba(tekst).value_or(0.0)));
-    case ZapisPola::LiczbaLubNull: {
-        const std::optional<double> n = liczba(tekst);
+        return qint64(std::nearbyint(decimalNumber(tekst).value_or(0.0)));
+    case FieldWrite::LiczbaLubNull: {
+        const std::optional<double> n = decimalNumber(tekst);
         return n ? QVariant(*n) : QVariant();
     }
-    case ZapisPola::Data: {
-        const std::optional<QDate> data = dataZTekstu(tekst);
+    case FieldWrite::Data: {
+        const std::optional<QDate> data = dateFromText(tekst);
         return data ? QVariant(*data) : QVariant();
     }
-    case ZapisPola::GodzinaMaski:
+    case FieldWrite::GodzinaMaski:
         for (const QChar c : tekst)
             if (c.isDigit())
                 return tekst;

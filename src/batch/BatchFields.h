@@ -14,7 +14,7 @@ class QWidget;
 namespace trelimor {
 
 // How a control's text of the batch frame goes into its field of Partia.
-enum class ZapisPola {
+enum class FieldWrite {
     Tekst,         // the text as it stands
     Przyciety,     // the text without leading and trailing blanks
     NumerPartii,   // the whole number (written for a new batch only)
@@ -24,40 +24,34 @@ enum class ZapisPola {
 };
 
 // One control of the batch frame and the field of Partia it stands for.
-struct PoleRamkiPartii
+struct BatchFrameField
 {
     QString kontrolka;
     QString pole;
-    ZapisPola zapis;
+    FieldWrite zapis;
 };
 
 // Every control of the batch frame with its field, in the order a save writes them.
-const QList<PoleRamkiPartii>& polaRamkiPartii();
+const QList<BatchFrameField>& batchFrameFields();
 
 // The mask of the hour the samples left for the laboratory.
-inline const QString kMaskaGodziny = QStringLiteral("##:##");
+inline const QString kHourMask = QStringLiteral("##:##");
 
 // The text a frame control holds (a text box, a masked box as its mask gives it, a combo's text,
 // a remarks box), and setting it (a masked box loses its mask).
-QString tekstKontrolki(const QWidget* kontrolka);
-void ustawTekstKontrolki(QWidget* kontrolka, const QString& tekst);
+QString controlText(const QWidget* kontrolka);
+void setControlText(QWidget* kontrolka, const QString& tekst);
 // Sets the control of the field in the window; the hour box gets its mask back after the text.
-void ustawPoleRamki(QWidget& okno, const PoleRamkiPartii& pole, const QString& tekst);
+void setFrameField(QWidget& okno, const BatchFrameField& pole, const QString& tekst);
 
 // What the batch frame of the window holds, by control name, for the checks and the save.
-FrameValues odczytajRamkePartii(const QWidget& okno, bool nowaPartia);
-
-// A date as the batch frame takes one: day, month and four-digit year in this order, separated
-// by ".", "-" or "/" (15.03.2021, 1.3.2021); nothing for any other text, 31.02.2021 included.
-std::optional<QDate> dataZTekstu(const QString& tekst);
-// A date as the frame shows it, "dd.MM.yyyy".
-QString tekstDaty(const QDate& data);
+FrameValues readBatchFrame(const QWidget& okno, bool nowaPartia);
 
 // What a field of the stored batch shows in its control: an empty text for null, a date as
 // "dd.MM.yyyy", a number without a fraction as a whole number.
-QString tekstPola(const QVariant& wartosc);
+QString fieldText(const QVariant& wartosc);
 
 // The value written into the field for the control's text, by the field's rule.
-QVariant wartoscPola(const PoleRamkiPartii& pole, const QString& tekst);
+QVariant fieldValue(const BatchFrameField& pole, const QString& tekst);
 
 } // namespace trelimor

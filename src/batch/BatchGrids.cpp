@@ -26,7 +26,7 @@ GridColumn pole(const char* caption, const char* field)
 
 } // namespace
 
-const QList<GridColumn>& kolumnyPartii()
+const QList<GridColumn>& batchColumns()
 {
     static const QList<GridColumn> columns{
         pole("Partia"),
@@ -57,7 +57,7 @@ const QList<GridColumn>& kolumnyPartii()
     return columns;
 }
 
-const QList<GridColumn>& kolumnyProbek()
+const QList<GridColumn>& sampleColumns()
 {
     static const QList<GridColumn> columns{
         pole("Nr próbki", "NrProbki"),
@@ -91,19 +91,19 @@ const QList<GridColumn>& kolumnyProbek()
     return columns;
 }
 
-void przygotujSiatke(DataGrid& siatka, DataControl& dane, const QList<GridColumn>& kolumny)
+void prepareGrid(DataGrid& siatka, DataControl& dane, const QList<GridColumn>& kolumny)
 {
     siatka.horizontalHeader()->setResizeContentsPrecision(kWierszeDopasowania);
     siatka.setSelectionBehavior(QAbstractItemView::SelectRows);
     siatka.bind(&dane, kolumny);
 }
 
-void wiazProbkiPartii(DataControl& probki, db::Database& baza, const QVariant& partia)
+void bindBatchSamples(DataControl& probki, db::Database& baza, const QVariant& partia)
 {
     probki.bind(baza, QStringLiteral("SELECT * FROM Badanie WHERE PARTIA = ? ORDER BY NrPROBKI"), {partia});
 }
 
-QString naglowekProbek(const QString& partia, int ilosc)
+QString sampleCaption(const QString& partia, int ilosc)
 {
     return QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR: ") + partia +
            QStringLiteral("               ILOŚĆ POZYCJI: ") + QString::number(ilosc);

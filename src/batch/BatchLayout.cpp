@@ -8,18 +8,18 @@ namespace trelimor {
 namespace {
 
 // The right-hand column of buttons, from the one just above "&Zamknij" upwards.
-const QStringList kKolumnaPrawa{QStringLiteral("ComDrukuj"),     QStringLiteral("ComSzukaj"),
-                                QStringLiteral("ComWczytWynik"), QStringLiteral("ComMail"),
-                                QStringLiteral("ComPlik"),       QStringLiteral("ComRejestr"),
-                                QStringLiteral("ComEdytuj")};
+const QStringList kRightColumn{QStringLiteral("ComDrukuj"),     QStringLiteral("ComSzukaj"),
+                               QStringLiteral("ComWczytWynik"), QStringLiteral("ComMail"),
+                               QStringLiteral("ComPlik"),       QStringLiteral("ComRejestr"),
+                               QStringLiteral("ComEdytuj")};
 // The sample command row, from the right-most one leftwards.
-const QStringList kRzadProbek{QStringLiteral("ComDodajG"), QStringLiteral("ComPoprawG"),
-                              QStringLiteral("ComUsunG"), QStringLiteral("ComWczytaj")};
+const QStringList kSampleRow{QStringLiteral("ComDodajG"), QStringLiteral("ComPoprawG"),
+                             QStringLiteral("ComUsunG"), QStringLiteral("ComWczytaj")};
 // The frames that open over the middle of the window.
-const QStringList kRamkiNaSrodku{QStringLiteral("FramePartia"), QStringLiteral("FramePartiaG"),
+const QStringList kCentredFrames{QStringLiteral("FramePartia"), QStringLiteral("FramePartiaG"),
                                  QStringLiteral("FrameSzukaj"), QStringLiteral("FrameCzekaj")};
 
-void wysrodkuj(Miejsce& m, double szerokosc, double wysokosc)
+void centre(ControlPlace& m, double szerokosc, double wysokosc)
 {
     m.left = szerokosc / 2 - m.width / 2;
     m.top = wysokosc / 2 - m.height / 2;
@@ -27,7 +27,7 @@ void wysrodkuj(Miejsce& m, double szerokosc, double wysokosc)
 
 } // namespace
 
-const QStringList& kontrolkiUkladuPartii()
+const QStringList& batchLayoutControls()
 {
     static const QStringList names = [] {
         QStringList list{QStringLiteral("ComZamk"),      QStringLiteral("ComDodajPr"),
@@ -37,29 +37,29 @@ const QStringList& kontrolkiUkladuPartii()
                          QStringLiteral("DBGridPartia"), QStringLiteral("DBGridPartiaG"),
                          QStringLiteral("FrameWynik"),   QStringLiteral("LabData"),
                          QStringLiteral("LabDataDTP"),   QStringLiteral("LabiNFO")};
-        return list + kKolumnaPrawa + kRzadProbek + kRamkiNaSrodku;
+        return list + kRightColumn + kSampleRow + kCentredFrames;
     }();
     return names;
 }
 
-UkladOkna rozmiescOknoPartii(double W, double H, UkladOkna u)
+WindowLayout layOutBatchWindow(double W, double H, WindowLayout u)
 {
-    Miejsce& zamk = u[QStringLiteral("ComZamk")];
+    ControlPlace& zamk = u[QStringLiteral("ComZamk")];
     const double w = zamk.width;
     const double b = zamk.height;
     // The gap is a byte: a close button wider than 3825 twips keeps the widest gap.
     const double g = std::clamp(std::nearbyint(w / 15), 0.0, 255.0);
 
-    Miejsce& dodaj = u[QStringLiteral("ComDodajPr")];
-    Miejsce& popraw = u[QStringLiteral("ComPopraw")];
-    Miejsce& usun = u[QStringLiteral("ComUsun")];
+    ControlPlace& dodaj = u[QStringLiteral("ComDodajPr")];
+    ControlPlace& popraw = u[QStringLiteral("ComPopraw")];
+    ControlPlace& usun = u[QStringLiteral("ComUsun")];
     dodaj.left = W - w - 650;
     dodaj.top = H / 2 - 2.6 * b;
     popraw.left = dodaj.left - popraw.width - g;
     usun.left = popraw.left - usun.width - g;
     popraw.top = usun.top = dodaj.top;
 
-    Miejsce& wczytPart = u[QStringLiteral("ComWczytPart")];
+    ControlPlace& wczytPart = u[QStringLiteral("ComWczytPart")];
     wczytPart.top = dodaj.bottom() + g;
     wczytPart.left = usun.left;
     u[QStringLiteral("ComWczytKolektor")].left = wczytPart.left;
@@ -67,13 +67,13 @@ UkladOkna rozmiescOknoPartii(double W, double H, UkladOkna u)
     const double podRzedemPartii = dodaj.bottom() + b / 2;
     u[QStringLiteral("Line1")] = {0, podRzedemPartii, W, 0};
 
-    Miejsce& siatka = u[QStringLiteral("DBGridPartia")];
+    ControlPlace& siatka = u[QStringLiteral("DBGridPartia")];
     siatka.width = W - 600;
     siatka.height = dodaj.top - 2.4 * b;
 
-    wysrodkuj(u[QStringLiteral("FramePartia")], W, H);
+    centre(u[QStringLiteral("FramePartia")], W, H);
 
-    Miejsce& siatkaG = u[QStringLiteral("DBGridPartiaG")];
+    ControlPlace& siatkaG = u[QStringLiteral("DBGridPartiaG")];
     siatkaG.left = siatka.left;
     siatkaG.top = dodaj.top;
     siatkaG.width = wczytPart.left - dodaj.width;
@@ -81,17 +81,17 @@ UkladOkna rozmiescOknoPartii(double W, double H, UkladOkna u)
     zamk.top = H - 3 * b;
     zamk.left = popraw.left;
 
-    const Miejsce* ponizej = &zamk;
-    for (const QString& name : kKolumnaPrawa) {
-        Miejsce& m = u[name];
+    const ControlPlace* ponizej = &zamk;
+    for (const QString& name : kRightColumn) {
+        ControlPlace& m = u[name];
         m.left = zamk.left;
         m.top = ponizej->top - g - b;
         ponizej = &m;
     }
 
-    const Miejsce* poPrawej = nullptr;
-    for (const QString& name : kRzadProbek) {
-        Miejsce& m = u[name];
+    const ControlPlace* poPrawej = nullptr;
+    for (const QString& name : kSampleRow) {
+        ControlPlace& m = u[name];
         m.left = poPrawej ? poPrawej->left - m.width - g : siatkaG.right() - m.width;
         m.top = zamk.top;
         poPrawej = &m;
@@ -100,24 +100,24 @@ UkladOkna rozmiescOknoPartii(double W, double H, UkladOkna u)
     siatkaG.height = zamk.top - 0.7 * b - siatkaG.top;
     u[QStringLiteral("Line2")] = {W / 1.5, podRzedemPartii, 0, H - podRzedemPartii};
 
-    const Miejsce& drukuj = u[QStringLiteral("ComDrukuj")];
-    Miejsce& wynik = u[QStringLiteral("FrameWynik")];
+    const ControlPlace& drukuj = u[QStringLiteral("ComDrukuj")];
+    ControlPlace& wynik = u[QStringLiteral("FrameWynik")];
     wynik.top = drukuj.bottom() - wynik.height;
     wynik.left = drukuj.left - wynik.width;
-    for (const QString& name : kRamkiNaSrodku.mid(1))
-        wysrodkuj(u[name], W, H);
+    for (const QString& name : kCentredFrames.mid(1))
+        centre(u[name], W, H);
 
-    Miejsce& data = u[QStringLiteral("LabData")];
-    Miejsce& dataOpis = u[QStringLiteral("LabDataDTP")];
+    ControlPlace& data = u[QStringLiteral("LabData")];
+    ControlPlace& dataOpis = u[QStringLiteral("LabDataDTP")];
     data.left = siatka.right() - data.width;
     dataOpis.left = data.left - dataOpis.width - g;
 
-    Miejsce& info = u[QStringLiteral("LabiNFO")];
+    ControlPlace& info = u[QStringLiteral("LabiNFO")];
     info.width = siatkaG.width;
     info.left = siatka.left;
     info.top = siatka.bottom();
 
-    for (Miejsce& m : u) {
+    for (ControlPlace& m : u) {
         m.width = std::max(0.0, m.width);
         m.height = std::max(0.0, m.height);
     }

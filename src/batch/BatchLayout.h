@@ -8,7 +8,7 @@ namespace trelimor {
 
 // A control's place in twips. A separator line is a place of width 0 (vertical) or height 0
 // (horizontal) along which it runs.
-struct Miejsce
+struct ControlPlace
 {
     double left = 0;
     double top = 0;
@@ -17,19 +17,19 @@ struct Miejsce
 
     double right() const { return left + width; }
     double bottom() const { return top + height; }
-    bool operator==(const Miejsce&) const = default;
+    bool operator==(const ControlPlace&) const = default;
 };
 
 // Places of the batch window's controls by their names.
-using UkladOkna = QHash<QString, Miejsce>;
+using WindowLayout = QHash<QString, ControlPlace>;
 
 // The controls whose places the batch window's layout reads or sets.
-const QStringList& kontrolkiUkladuPartii();
+const QStringList& batchLayoutControls();
 
 // The batch window's layout for its outer width and height (twips): from the controls' current
 // places (their sizes, and the places of those a rule keeps) the places the rules give them.
 // The rules hang on the close button "&Zamknij": its width sets the gap between buttons and its
 // height the spacing of the rows. A window too small for the rules gets no negative size.
-UkladOkna rozmiescOknoPartii(double szerokosc, double wysokosc, UkladOkna uklad);
+WindowLayout layOutBatchWindow(double szerokosc, double wysokosc, WindowLayout uklad);
 
 } // namespace trelimor

@@ -10,7 +10,7 @@ namespace trelimor {
 namespace {
 
 // The number after the text's number, written as the user writes numbers; empty for no number.
-QString nastepnaLiczba(const QString& tekst)
+QString nextNumber(const QString& tekst)
 {
     if (!isNumeric(tekst))
         return {};
@@ -20,27 +20,27 @@ QString nastepnaLiczba(const QString& tekst)
 
 } // namespace
 
-std::optional<ZakladDomyslny> zakladDomyslny(db::Database& stale)
+std::optional<DefaultEstablishment> defaultEstablishment(db::Database& stale)
 {
     db::Recordset rs = stale.openRecordset(QStringLiteral("SELECT * FROM ZAKLAD Where Domyslny = 'T'"));
     if (rs.eof())
         return std::nullopt;
     const auto pole = [&rs](const char* nazwa) { return BezNullText(rs.value(QString::fromLatin1(nazwa))); };
-    return ZakladDomyslny{pole("WNI"), pole("TypWNI"),
-                          pole("Nazwa") + QStringLiteral(", ") + pole("KodPocztowy") + QLatin1Char(' ') +
-                              pole("Miasto")};
+    return DefaultEstablishment{pole("WNI"), pole("TypWNI"),
+                                pole("Nazwa") + QStringLiteral(", ") + pole("KodPocztowy") +
+                                    QLatin1Char(' ') + pole("Miasto")};
 }
 
-NastepneNumery nastepneNumery(db::Database& rok)
+NextNumbers nextNumbers(db::Database& rok)
 {
     db::Recordset rs = rok.openRecordset(QStringLiteral(
         "SELECT Partia, NrZlecenia FROM Partia WHERE Partia IS NOT NULL ORDER BY Partia DESC LIMIT 1"));
     if (rs.eof())
         return {QStringLiteral("1"), QStringLiteral("1")};
-    return {QString::number(rs.value(0).toLongLong() + 1), nastepnaLiczba(BezNullText(rs.value(1)))};
+    return {QString::number(rs.value(0).toLongLong() + 1), nextNumber(BezNullText(rs.value(1)))};
 }
 
-std::optional<QString> opisZakladu(db::Database& stale, const QString& wni)
+std::optional<QString> establishmentCaption(db::Database& stale, const QString& wni)
 {
     db::Recordset rs = stale.openRecordset(QStringLiteral("SELECT * FROM ZAKLAD"));
     if (rs.eof())

@@ -9,27 +9,27 @@ namespace trelimor {
 
 namespace {
 
-bool jestWiersz(db::Database& baza, const QString& sql, const QVariantList& args = {})
+bool rowExists(db::Database& baza, const QString& sql, const QVariantList& args = {})
 {
     return baza.scalar(sql, args).toLongLong() > 0;
 }
 
 } // namespace
 
-ZapisPartii zapiszPartie(db::Database& rok, db::Database& stale, const FrameValues& values,
-                         std::optional<qint64> wiersz)
+BatchSaveResult saveBatch(db::Database& rok, db::Database& stale, const FrameValues& values,
+                          std::optional<qint64> wiersz)
 {
     db::Transaction transakcja(rok, db::Transaction::Mode::Immediate);
-    DaneSprawdzenPartii dane;
-    dane.saZaklady = jestWiersz(stale, QStringLiteral("SELECT count(*) FROM ZAKLAD"));
+    BatchCheckData dane;
+    dane.saZaklady = rowExists(stale, QStringLiteral("SELECT count(*) FROM ZAKLAD"));
     dane.zakladIstnieje = [&stale](const QString& wni) {
-        return jestWiersz(stale, QStringLiteral("SELECT count(*) FROM ZAKLAD WHERE WNI = ?"), {wni});
+        return rowExists(stale, QStringLiteral("SELECT count(*) FROM ZAKLAD WHERE WNI = ?"), {wni});
     };
     dane.partiaIstnieje = [&rok](qint64 partia) {
-        return jestWiersz(rok, QStringLiteral("SELECT count(*) FROM Partia WHERE Partia = ?"), {partia});
+        return rowExists(rok, QStringLiteral("SELECT count(*) FROM Partia WHERE Partia = ?"), {partia});
     };
-    ZapisPartii wynik;
-    wynik.odmowa = pierwszaOdmowaPartii(values, dane);
+    BatchSaveResult wynik;
+    wynik.odmowa = firstBatchRefusal(values, dane);
     if (wynik.odmowa)
         return wynik;
 
@@ -43,12 +43,12 @@ ZapisPartii zapiszPartie(db::Database& rok, db::Database& stale, const FrameValu
         partie.edit(); // a row another installation deleted meanwhile fails here (no current record)
         wynik.partia = partie.value(QStringLiteral("Partia")).toLongLong();
     }
-    for (const PoleRamkiPartii& pole : polaRamkiPartii()) {
-        if (pole.zapis == ZapisPola::NumerPartii && !values.isNew)
+    for (const BatchFrameField& pole : batchFrameFields()) {
+        if (pole.zapis == FieldWrite::NumerPartii && !values.isNew)
             continue;
-        const QVariant wartosc = wartoscPola(pole, values.text(pole.kontrolka));
+        const QVariant wartosc = fieldValue(pole, values.text(pole.kontrolka));
         partie.setValue(pole.pole, wartosc);
-        if (pole.zapis == ZapisPola::NumerPartii)
+        if (pole.zapis == FieldWrite::NumerPartii)
             wynik.partia = wartosc.toLongLong();
     }
     partie.update();

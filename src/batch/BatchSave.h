@@ -9,10 +9,10 @@
 namespace trelimor {
 
 // What a save of the batch frame ended in.
-struct ZapisPartii
+struct BatchSaveResult
 {
     // A check refused the values: nothing was stored.
-    std::optional<OdmowaPartii> odmowa;
+    std::optional<BatchRefusal> odmowa;
     // The stored batch: its number and its row (rowid) in Partia.
     qint64 partia = 0;
     qint64 wiersz = -1;
@@ -23,7 +23,7 @@ struct ZapisPartii
 // are one transaction that holds the yearly database's write lock from the start, so two
 // installations saving the same number cannot both pass the duplicate test; a refused check or
 // a failure (thrown) leaves the database as it was.
-ZapisPartii zapiszPartie(db::Database& rok, db::Database& stale, const FrameValues& values,
-                         std::optional<qint64> wiersz);
+BatchSaveResult saveBatch(db::Database& rok, db::Database& stale, const FrameValues& values,
+                          std::optional<qint64> wiersz);
 
 } // namespace trelimor

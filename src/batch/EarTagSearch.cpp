@@ -24,14 +24,14 @@ void FormPartia::SzukajKolczyk()
 {
     const QString kolczyk = TextNrKolczyka->text();
     if (kolczyk.isEmpty()) {
-        PokazInfo(QStringLiteral("Wpisz numer kolczyka!"), QStringLiteral("INFORMACJA"));
+        PokazInfo(QStringLiteral("Wpisz numer kolczyka!"), kInformationTitle);
         TextNrKolczyka->setFocus();
         return;
     }
     db::Database& rok = ModLabor().BazaRok;
     if (!rok.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Badanie)")).toBool())
         return;
-    const db::Recordset probka = probkiOKolczyku(rok, kolczyk);
+    const db::Recordset probka = samplesWithEarTag(rok, kolczyk);
     if (probka.recordCount() == 0) {
         // Said of the month, though the whole year was searched.
         ui::dialogs().message(QStringLiteral("W bieżącym miesiącu brak próbki o numerze kolczyka: ") +

@@ -30,7 +30,7 @@ const QStringList kKontrolkiKlawiszy{
     QStringLiteral("ComRejestr"),     QStringLiteral("ComWczytWynik"), QStringLiteral("ComWczytKolektor"),
     QStringLiteral("ComPlikKolektor")};
 
-bool jestEnter(const QEvent* event)
+bool isEnter(const QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -38,13 +38,13 @@ bool jestEnter(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-Miejsce wTwipsach(const QRect& r)
+ControlPlace inTwips(const QRect& r)
 {
     return {double(ui::pixelsToTwips(r.x())), double(ui::pixelsToTwips(r.y())),
             double(ui::pixelsToTwips(r.width())), double(ui::pixelsToTwips(r.height()))};
 }
 
-QRect wPikselach(const Miejsce& m)
+QRect inPixels(const ControlPlace& m)
 {
     return ui::rectFromTwips(m.left, m.top, m.width, m.height);
 }
@@ -54,21 +54,21 @@ QRect wPikselach(const Miejsce& m)
 FormPartia::FormPartia()
 {
     setupUi(this);
-    przygotujKontrolki();
-    wypelnijListyStale();
-    polaczPolecenia();
-    polaczListy();
-    polaczRamkePartii();
-    polaczWyborPol();
+    prepareControls();
+    fillFixedLists();
+    connectCommands();
+    connectLists();
+    connectBatchFrame();
+    connectFieldPickers();
 
     // Filled once, when the window is made: the species and the ages.
-    wypelnijListyStworzenia();
-    connect(&programState(), &ProgramState::remarkHintsChanged, this, &FormPartia::WypelnijUwagi);
+    fillCreationLists();
+    connect(&programState(), &ProgramState::remarkHintsChanged, this, &FormPartia::fillRemarkHints);
 }
 
 FormPartia::~FormPartia() = default;
 
-void FormPartia::przygotujKontrolki()
+void FormPartia::prepareControls()
 {
     setMinimumSize(FramePartia->width() + 20, FramePartia->height() + 40);
     // Enter belongs to the fields (it moves on), never to a button of the window.
@@ -79,9 +79,9 @@ void FormPartia::przygotujKontrolki()
         combo->setCompleter(nullptr);
     MaskEdBoxGodzWyslaniaDoLab->clearWithMask(QStringLiteral("##:##"));
 
-    przygotujSiatke(*DBGridPartia, *DataPartia, kolumnyPartii());
-    przygotujSiatke(*DBGridPartiaG, *DataProbka, kolumnyProbek());
-    connect(DataPartia, &DataControl::repositioned, this, &FormPartia::PokazProbkiPartii);
+    prepareGrid(*DBGridPartia, *DataPartia, batchColumns());
+    prepareGrid(*DBGridPartiaG, *DataProbka, sampleColumns());
+    connect(DataPartia, &DataControl::repositioned, this, &FormPartia::showBatchSamples);
     connect(DataProbka, &DataControl::repositioned, this, [this] { ZaznaczWiersz(DBGridPartiaG); });
 
     menu1 = new QMenu(QStringLiteral("Menu1"), this);
@@ -98,15 +98,15 @@ void FormPartia::przygotujKontrolki()
 
 // --- Opening ---------------------------------------------------------------------------------
 
-void FormPartia::przygotujDoPokazania()
+void FormPartia::prepareForShowing()
 {
     const ProgramState& state = programState();
     LabData->setText(state.workingDateText());
     LabelKodPiw->setText(state.countyCode());
     LabiNFO->clear();
-    WczytajPartie();
+    loadBatches();
     LabelNrZlecenia->setText(QLatin1Char('/') + state.workingDate().toString(QStringLiteral("yyyy")));
-    WypelnijPrzyOtwarciu();
+    fillOnOpening();
 }
 
 void FormPartia::Klawisze(bool Funk, bool Funk1)
@@ -118,41 +118,41 @@ void FormPartia::Klawisze(bool Funk, bool Funk1)
 
 // --- The current batch and its samples -------------------------------------------------------
 
-bool FormPartia::maPartie() const
+bool FormPartia::hasBatches() const
 {
     return DataPartia->recordCount() > 0;
 }
 
-QString FormPartia::biezacaPartia() const
+QString FormPartia::currentBatch() const
 {
     return LabPartia->text();
 }
 
-void FormPartia::WczytajPartie()
+void FormPartia::loadBatches()
 {
-    DataPartia->bind(ModLabor().BazaRok, kZapytaniePartii);
+    DataPartia->bind(ModLabor().BazaRok, kBatchQuery);
 }
 
-void FormPartia::PokazProbkiPartii()
+void FormPartia::showBatchSamples()
 {
     db::Database& rok = ModLabor().BazaRok;
     try {
-        if (!rok.isOpen() || !maPartie()) {
+        if (!rok.isOpen() || !hasBatches()) {
             if (rok.isOpen())
-                wiazProbkiPartii(*DataProbka, rok, 0);
+                bindBatchSamples(*DataProbka, rok, 0);
             else
                 DataProbka->setRecordset({});
             // No batch is current (another working year, say): the caption of the batch shown
             // last goes with its list.
-            LabNaglowekProbek->setText(trelimor::naglowekProbek(QString(), DataProbka->recordCount()));
+            LabNaglowekProbek->setText(trelimor::sampleCaption(QString(), DataProbka->recordCount()));
             return;
         }
         const QVariant partia = DataPartia->recordset().value(QStringLiteral("Partia"));
         LabPartia->setText(BezNullText(partia));
         ZaznaczWiersz(DBGridPartia);
-        wiazProbkiPartii(*DataProbka, rok, partia);
+        bindBatchSamples(*DataProbka, rok, partia);
         ZaznaczWiersz(DBGridPartiaG);
-        PokazNaglowekProbek();
+        refreshSampleCaption();
     } catch (const std::exception& e) {
         // The sample list must never show another batch's samples under this one.
         DataProbka->setRecordset({});
@@ -160,12 +160,12 @@ void FormPartia::PokazProbkiPartii()
     }
 }
 
-void FormPartia::PokazNaglowekProbek()
+void FormPartia::refreshSampleCaption()
 {
-    LabNaglowekProbek->setText(trelimor::naglowekProbek(biezacaPartia(), DataProbka->recordCount()));
+    LabNaglowekProbek->setText(trelimor::sampleCaption(currentBatch(), DataProbka->recordCount()));
 }
 
-QString FormPartia::naglowekProbek() const
+QString FormPartia::sampleCaption() const
 {
     return LabNaglowekProbek->text();
 }
@@ -175,13 +175,13 @@ QString FormPartia::naglowekProbek() const
 void FormPartia::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    rozmiesc();
+    layOut();
 }
 
 void FormPartia::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    rozmiesc();
+    layOut();
 }
 
 void FormPartia::reject()
@@ -197,7 +197,7 @@ bool FormPartia::eventFilter(QObject* watched, QEvent* event)
             PokazMenuPodreczne();
         return false;
     }
-    if (!jestEnter(event))
+    if (!isEnter(event))
         return QDialog::eventFilter(watched, event);
     if (watched == TextNrPartii || watched == TextPowiat) {
         NastepnePole();
@@ -224,29 +224,29 @@ void FormPartia::paintEvent(QPaintEvent* event)
     }
 }
 
-void FormPartia::rozmiesc()
+void FormPartia::layOut()
 {
-    UkladOkna uklad;
-    for (const QString& name : kontrolkiUkladuPartii())
+    WindowLayout uklad;
+    for (const QString& name : batchLayoutControls())
         if (const QWidget* control = findChild<QWidget*>(name))
-            uklad.insert(name, wTwipsach(control->geometry()));
+            uklad.insert(name, inTwips(control->geometry()));
     // The sample grid's place takes its caption bar too.
     uklad.insert(QStringLiteral("DBGridPartiaG"),
-                 wTwipsach(LabNaglowekProbek->geometry().united(DBGridPartiaG->geometry())));
+                 inTwips(LabNaglowekProbek->geometry().united(DBGridPartiaG->geometry())));
 
     const QSize outer = frameGeometry().size();
-    uklad = rozmiescOknoPartii(ui::pixelsToTwips(outer.width()), ui::pixelsToTwips(outer.height()), uklad);
+    uklad = layOutBatchWindow(ui::pixelsToTwips(outer.width()), ui::pixelsToTwips(outer.height()), uklad);
 
     for (auto it = uklad.cbegin(); it != uklad.cend(); ++it)
         if (QWidget* control = findChild<QWidget*>(it.key()))
-            control->setGeometry(wPikselach(it.value()));
-    const QRect siatkaG = wPikselach(uklad.value(QStringLiteral("DBGridPartiaG")));
+            control->setGeometry(inPixels(it.value()));
+    const QRect siatkaG = inPixels(uklad.value(QStringLiteral("DBGridPartiaG")));
     const int naglowek = LabNaglowekProbek->height();
     LabNaglowekProbek->setGeometry(siatkaG.x(), siatkaG.y(), siatkaG.width(), naglowek);
     DBGridPartiaG->setGeometry(siatkaG.adjusted(0, naglowek, 0, 0));
 
-    const QRect linia1 = wPikselach(uklad.value(QStringLiteral("Line1")));
-    const QRect linia2 = wPikselach(uklad.value(QStringLiteral("Line2")));
+    const QRect linia1 = inPixels(uklad.value(QStringLiteral("Line1")));
+    const QRect linia2 = inPixels(uklad.value(QStringLiteral("Line2")));
     m_linia1 = QLine(linia1.left(), linia1.top(), linia1.left() + linia1.width(), linia1.top());
     m_linia2 = QLine(linia2.left(), linia2.top(), linia2.left(), linia2.top() + linia2.height());
     update();

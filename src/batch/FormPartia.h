@@ -51,14 +51,14 @@ public:
     // --- Opening ------------------------------------------------------------------------------
     // What the opener sets before each showing: the working date, the county code, the batch list
     // of the open yearly database (newest first) and the order-number year; then the one-time fill.
-    void przygotujDoPokazania();
+    void prepareForShowing();
     // The fill of every opening: the veterinarian, plan and procedure lists, the kind-of-slaughter
     // and keeping-system lists, the spreadsheet import button for an inspectorate's installation;
     // drops a pending establishment-file import. Only the opener calls it: nothing that activates
     // the window again (a picker closing over it) repeats it.
-    void WypelnijPrzyOtwarciu();
+    void fillOnOpening();
     // The two remark-hint lists, from the dictionary database (start-up and after their edit).
-    void WypelnijUwagi();
+    void fillRemarkHints();
 
     // Enables (true) or disables the window's 22 commands, grids and batch data control together,
     // and the working-date label by Funk1. Frames lock the window with it while they are open;
@@ -72,18 +72,18 @@ public:
 
     // --- The current batch -------------------------------------------------------------------
     // Whether the batch list has any batch.
-    bool maPartie() const;
+    bool hasBatches() const;
     // The number of the batch current in the batch grid (LabPartia), as text.
-    QString biezacaPartia() const;
+    QString currentBatch() const;
     // Reads the batch list afresh ("SELECT * FROM Partia ORDER BY Partia DESC"): the newest batch
     // becomes current and its samples are shown.
-    void WczytajPartie();
+    void loadBatches();
     // What a change of the current batch does: LabPartia, the batch's samples in DataProbka and
     // the sample grid's caption; with no batch at all, an empty sample list only.
-    void PokazProbkiPartii();
+    void showBatchSamples();
     // Rebuilds the sample grid's caption from LabPartia and the samples DataProbka holds.
-    void PokazNaglowekProbek();
-    QString naglowekProbek() const;
+    void refreshSampleCaption();
+    QString sampleCaption() const;
 
     // The establishment warning of a batch imported for one establishment (LabelKod).
     void SprawdzZmianeZakladu();
@@ -127,28 +127,28 @@ private:
     friend class ui::DefaultInstance<FormPartia>;
     FormPartia();
 
-    void przygotujKontrolki();
-    void wypelnijListyStale();
-    void wypelnijListyStworzenia();
-    void polaczPolecenia();
-    void polaczListy();
-    void rozmiesc();
+    void prepareControls();
+    void fillFixedLists();
+    void fillCreationLists();
+    void connectCommands();
+    void connectLists();
+    void layOut();
 
     // The combos' own behaviour (choices and typed changes).
     void ComboGatunek_Change();
     void ComboUwagi_Click();
-    void pokolorujCheck(QCheckBox* box);
+    void colourCheck(QCheckBox* box);
 
     // Opens or closes an edit frame with the window locked meanwhile.
-    void otworzRamke(QGroupBox* frame, const QString& caption);
-    void zamknijRamke(QGroupBox* frame);
+    void openFrame(QGroupBox* frame, const QString& caption);
+    void closeFrame(QGroupBox* frame);
 
     QLine m_linia1; // the separator under the batch commands
     QLine m_linia2; // the separator beside the sample commands
 
     // --- The batch frame's commands, pickers and checks (FormPartiaBatch.cpp) -----------------
     // The frame's date, hour, county and establishment-type controls.
-    void polaczRamkePartii();
+    void connectBatchFrame();
     // The search frame's date button: the sampling date the search starts from.
     void ComDataPobrFrS_Click();
     // The caption of the establishment whose code TextZaklad holds.
@@ -172,12 +172,12 @@ public:
 
     // What the sample frame holds, each value as its control shows it (for its save, and the
     // first sample an establishment-file import copies to every sample).
-    WartosciProbki wartosciProbki() const;
+    SampleFrameValues sampleValues() const;
 
 private:
     // What follows a stored sample: the next new sample, the next stored one, or the frame closed.
-    void dalejPoZapisieProbki();
-    void polaczWyborPol();
+    void continueAfterSampleSave();
+    void connectFieldPickers();
     void ComWNI_Click();
     void ComboWoj_Click();
     void ComboPIW_Click(int index);

@@ -3,9 +3,6 @@
 
 #include "FormPartia.h"
 
-#include "common/FormKalendarz1.h"
-#include "common/Pickers.h"
-
 #include "BatchChecks.h"
 #include "BatchCommands.h"
 #include "BatchDelete.h"
@@ -13,10 +10,13 @@
 #include "BatchPickers.h"
 #include "BatchProposals.h"
 #include "BatchSave.h"
-#include "common/CodeLists.h"
 
+#include "common/CodeLists.h"
+#include "common/Dates.h"
+#include "common/FormKalendarz1.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
+#include "common/Pickers.h"
 #include "common/ProgramState.h"
 #include "common/TableHelpers.h"
 #include "common/YearlyDatabase.h"
@@ -30,24 +30,23 @@ namespace {
 const QString kPowiadomProgramiste = QStringLiteral("Powiadom programistę!");
 
 // Reports the separator "|" in the last of the named texts that holds it; true when one does.
-bool zglosSeparator(const QList<std::pair<QString, QString>>& pola)
+bool reportSeparator(const QList<std::pair<QString, QString>>& pola)
 {
-    const std::optional<QString> pole = poleZSeparatorem(pola);
+    const std::optional<QString> pole = controlWithSeparator(pola);
     if (pole)
         PokazUwage(QStringLiteral("W polu ") + *pole +
                        QStringLiteral(", znajduje się niedozwolony znak: |\rUsuń znak | i zapisz ponownie!"),
-                   QStringLiteral("INFORMACJA"));
+                   kInformationTitle);
     return pole.has_value();
 }
 
 } // namespace
 
-void FormPartia::polaczRamkePartii()
+void FormPartia::connectBatchFrame()
 {
     const auto data = [this](QPushButton* przycisk, QLineEdit* pole, bool regulaRoku) {
         connect(przycisk, &QPushButton::clicked, this, [this, przycisk, pole, regulaRoku] {
-            wybierzDatePola(*this, pole, przycisk,
-                            regulaRoku ? std::optional(LabData->text()) : std::nullopt);
+            pickFieldDate(*this, pole, przycisk, regulaRoku ? std::optional(LabData->text()) : std::nullopt);
         });
     };
     data(ComDataPobr, TextDataPobr, true);
@@ -60,7 +59,7 @@ void FormPartia::polaczRamkePartii()
          {std::pair{ComGodzPobr, TextGodzPobr}, std::pair{ComGodzUboju, TextGodzUboju},
           std::pair{ComGodzWysylki, TextGodzWysylki}})
         connect(przycisk, &QPushButton::clicked, this,
-                [this, przycisk = przycisk, pole = pole] { wybierzGodzinePola(*this, pole, przycisk); });
+                [this, przycisk = przycisk, pole = pole] { pickFieldHour(*this, pole, przycisk); });
     connect(ComWstawPowiat, &QPushButton::clicked, this,
             [this] { TextPowiat->setText(LabelKodPiw->text()); });
     // The hint on how to type a farm's number, for a type chosen from the list.
@@ -76,7 +75,7 @@ void FormPartia::ComDataPobrFrS_Click()
     kalendarz.move(
         mapToGlobal(QPoint(width() / 2 - kalendarz.width() / 2, height() / 2 - kalendarz.height() / 2)));
     QString tekst = LabelDataPobrFrS->text().isEmpty() ? LabData->text() : LabelDataPobrFrS->text();
-    LabelDataPobrFrS->setText(tekstDaty(WybierzDate1(tekst, QString())));
+    LabelDataPobrFrS->setText(dateText(WybierzDate1(tekst, QString())));
 }
 
 void FormPartia::ComDodajPr_Click()
@@ -85,15 +84,15 @@ void FormPartia::ComDodajPr_Click()
         return;
     try {
         TextZaklad->setEnabled(true);
-        otworzRamke(FramePartia, QStringLiteral("NOWA PARTIA"));
+        openFrame(FramePartia, QStringLiteral("NOWA PARTIA"));
         TrybEdycji = QStringLiteral("Dodaj");
         // Every field starts empty but the establishment type, which a new batch keeps unless the
         // default establishment has one.
-        for (const PoleRamkiPartii& pole : polaRamkiPartii())
+        for (const BatchFrameField& pole : batchFrameFields())
             if (pole.kontrolka != ComboWNI->objectName())
-                ustawPoleRamki(*this, pole, QString());
+                setFrameField(*this, pole, QString());
         LabelNazZak->clear();
-        if (const std::optional<ZakladDomyslny> zaklad = zakladDomyslny(ModLabor().BazaStale)) {
+        if (const std::optional<DefaultEstablishment> zaklad = defaultEstablishment(ModLabor().BazaStale)) {
             TextZaklad->setText(zaklad->wni);
             ComboWNI->setEditText(zaklad->typ);
             LabelNazZak->setText(zaklad->opis);
@@ -102,7 +101,7 @@ void FormPartia::ComDodajPr_Click()
         NowyRekord = true;
         ComboPlanPobierania->setEditText(programState().defaultPlan());
         ComboProceduraPobierania->setEditText(programState().defaultProcedure());
-        const NastepneNumery numery = nastepneNumery(ModLabor().BazaRok);
+        const NextNumbers numery = nextNumbers(ModLabor().BazaRok);
         TextNrPartii->setText(numery.partia);
         TextNrZlecenia->setText(numery.zlecenie);
         TextNrZlecenia->setFocus();
@@ -115,20 +114,20 @@ void FormPartia::ComDodajPr_Click()
 
 void FormPartia::ComPopraw_Click()
 {
-    if (!maPartie())
+    if (!hasBatches())
         return;
     try {
         TrybEdycji = QStringLiteral("Popraw");
         TrybWczytywania = QStringLiteral("Popraw");
         TextNrPartii->setEnabled(false);
         NowyRekord = false;
-        otworzRamke(FramePartia, QStringLiteral("EDYCJA PARTII"));
+        openFrame(FramePartia, QStringLiteral("EDYCJA PARTII"));
         // Every control gets its field, an empty text for null or for a field the yearly file
         // lacks: nothing of another batch shown before may stay in the frame.
         const db::Recordset& partia = DataPartia->recordset();
-        for (const PoleRamkiPartii& pole : polaRamkiPartii()) {
+        for (const BatchFrameField& pole : batchFrameFields()) {
             const int indeks = partia.fieldIndex(pole.pole);
-            ustawPoleRamki(*this, pole, indeks >= 0 ? tekstPola(partia.value(indeks)) : QString());
+            setFrameField(*this, pole, indeks >= 0 ? fieldText(partia.value(indeks)) : QString());
         }
         PokazZaklad();
         ComZapiszFr->setFocus();
@@ -140,13 +139,13 @@ void FormPartia::ComPopraw_Click()
 
 void FormPartia::PokazZaklad()
 {
-    if (const std::optional<QString> opis = opisZakladu(ModLabor().BazaStale, TextZaklad->text()))
+    if (const std::optional<QString> opis = establishmentCaption(ModLabor().BazaStale, TextZaklad->text()))
         LabelNazZak->setText(*opis);
 }
 
 void FormPartia::ComAnulujFr_Click()
 {
-    zamknijRamke(FramePartia);
+    closeFrame(FramePartia);
     CheckNast->setChecked(false);
     // A spreadsheet load waiting for its header's save is dropped with the header: a batch typed
     // in afterwards must never receive that file's samples.
@@ -160,23 +159,23 @@ void FormPartia::ComZapiszFr_Click()
         std::optional<qint64> wiersz;
         if (!NowyRekord)
             wiersz = DataPartia->recordset().bookmark();
-        const ZapisPartii zapis = zapiszPartie(ModLabor().BazaRok, ModLabor().BazaStale,
-                                               odczytajRamkePartii(*this, NowyRekord), wiersz);
+        const BatchSaveResult zapis =
+            saveBatch(ModLabor().BazaRok, ModLabor().BazaStale, readBatchFrame(*this, NowyRekord), wiersz);
         if (zapis.odmowa) {
-            pokazOdmowePartii(*zapis.odmowa, this);
+            showBatchRefusal(*zapis.odmowa, this);
             return;
         }
         NowyRekord = false;
-        zamknijRamke(FramePartia);
+        closeFrame(FramePartia);
         // The saved batch becomes the current one, so its number is in LabPartia for the load of
         // its samples; with CheckNast the newest batch does.
         if (CheckNast->isChecked() || !DataPartia->isBound())
-            WczytajPartie();
+            loadBatches();
         else
             DataPartia->refreshAt(zapis.wiersz);
         ZaznaczWiersz(DBGridPartia);
         if (TrybWczytywania == u"WczytAuto")
-            poleceniaOknaPartii().ComWczyt_Click();
+            batchWindowCommands().ComWczyt_Click();
         LabelWczytajPlik->clear();
         TrybEdycji.clear();
         TrybWczytywania.clear();
@@ -191,15 +190,15 @@ void FormPartia::ComZapiszFr_Click()
 
 void FormPartia::ComUsun_Click()
 {
-    if (!maPartie())
+    if (!hasBatches())
         return;
     if (!ui::dialogs().askYesNo(QStringLiteral("Czy na pewno usunąć zaznaczoną partię próbek?"),
-                                QStringLiteral("USUWANIE!"), ui::Icon::Question, false))
+                                kDeletionTitle, ui::Icon::Question, false))
         return;
     try {
         const db::Recordset& partie = DataPartia->recordset();
-        usunPartie(ModLabor().BazaRok, partie.bookmark(), partie.value(QStringLiteral("Partia")));
-        WczytajPartie();
+        deleteBatch(ModLabor().BazaRok, partie.bookmark(), partie.value(QStringLiteral("Partia")));
+        loadBatches();
     } catch (const std::exception& e) {
         // Nothing was deleted: the batch and its samples stay as they were.
         PokazBlad(kPowiadomProgramiste, e);
@@ -208,19 +207,19 @@ void FormPartia::ComUsun_Click()
 
 bool FormPartia::SprZnakPartia()
 {
-    return zglosSeparator({{QStringLiteral("Ilość próbek"), TextIlProbek->text()},
-                           {QStringLiteral("Kod powiatu"), TextPowiat->text()},
-                           {QStringLiteral("Uwaga"), TextUwagi->toPlainText()}});
+    return reportSeparator({{QStringLiteral("Ilość próbek"), TextIlProbek->text()},
+                            {QStringLiteral("Kod powiatu"), TextPowiat->text()},
+                            {QStringLiteral("Uwaga"), TextUwagi->toPlainText()}});
 }
 
 bool FormPartia::SprZnakStado()
 {
-    return zglosSeparator({{QStringLiteral("Uwagi"), TextUwagiG->toPlainText()}});
+    return reportSeparator({{QStringLiteral("Uwagi"), TextUwagiG->toPlainText()}});
 }
 
 void FormPartia::UsunWierszePartiiG(const QString& tabela)
 {
-    usunWierszeGrupy(ModLabor().BazaRok, tabela, DataProbka->recordset().value(QStringLiteral("PartiaG")));
+    deleteGroupRows(ModLabor().BazaRok, tabela, DataProbka->recordset().value(QStringLiteral("PartiaG")));
 }
 
 } // namespace trelimor

@@ -8,7 +8,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 
-#include "shell/WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Keystrokes.h"
@@ -20,7 +20,7 @@
 
 namespace trelimor {
 
-void FormPartia::polaczPolecenia()
+void FormPartia::connectCommands()
 {
     const auto przycisk = [this](QPushButton* button, void (FormPartia::*command)()) {
         connect(button, &QPushButton::clicked, this, command);
@@ -43,30 +43,30 @@ void FormPartia::polaczPolecenia()
 
     // The documents' and imports' commands, looked up at the click: the program supplies them
     // after this window may already exist. A failure of one is reported, never left to escape.
-    using Polecenie = std::function<void()> PoleceniaOknaPartii::*;
+    using Polecenie = std::function<void()> BatchWindowCommands::*;
     const auto zewnetrzne = [this](QPushButton* button, Polecenie command) {
         connect(button, &QPushButton::clicked, this, [button, command] {
             try {
-                (poleceniaOknaPartii().*command)();
+                (batchWindowCommands().*command)();
             } catch (const std::exception& e) {
                 PokazBlad(button->text().remove(QLatin1Char('&')), e);
             }
         });
     };
-    zewnetrzne(ComDrukuj, &PoleceniaOknaPartii::ComDrukuj_Click);
-    zewnetrzne(ComProtokol, &PoleceniaOknaPartii::ComProtokol_Click);
-    zewnetrzne(ComProtokolSaria1, &PoleceniaOknaPartii::ComProtokolSaria1_Click);
-    zewnetrzne(ComPismoPrzewodnie, &PoleceniaOknaPartii::ComPismoPrzewodnie_Click);
-    zewnetrzne(ComMail, &PoleceniaOknaPartii::ComMail_Click);
-    zewnetrzne(ComWczytPart, &PoleceniaOknaPartii::ComWczytPart_Click);
-    zewnetrzne(ComWczyt, &PoleceniaOknaPartii::ComWczyt_Click);
-    zewnetrzne(ComWczytaj, &PoleceniaOknaPartii::ComWczytaj_Click);
-    zewnetrzne(ComWczytKolektor, &PoleceniaOknaPartii::ComWczytKolektor_Click);
-    zewnetrzne(ComWczytWynik, &PoleceniaOknaPartii::ComWczytWynik_Click);
+    zewnetrzne(ComDrukuj, &BatchWindowCommands::ComDrukuj_Click);
+    zewnetrzne(ComProtokol, &BatchWindowCommands::ComProtokol_Click);
+    zewnetrzne(ComProtokolSaria1, &BatchWindowCommands::ComProtokolSaria1_Click);
+    zewnetrzne(ComPismoPrzewodnie, &BatchWindowCommands::ComPismoPrzewodnie_Click);
+    zewnetrzne(ComMail, &BatchWindowCommands::ComMail_Click);
+    zewnetrzne(ComWczytPart, &BatchWindowCommands::ComWczytPart_Click);
+    zewnetrzne(ComWczyt, &BatchWindowCommands::ComWczyt_Click);
+    zewnetrzne(ComWczytaj, &BatchWindowCommands::ComWczytaj_Click);
+    zewnetrzne(ComWczytKolektor, &BatchWindowCommands::ComWczytKolektor_Click);
+    zewnetrzne(ComWczytWynik, &BatchWindowCommands::ComWczytWynik_Click);
     // "&Wczytaj plik", "&Rejestr" and "&Wczytaj plik kolektora" have no action.
 }
 
-void FormPartia::otworzRamke(QGroupBox* frame, const QString& caption)
+void FormPartia::openFrame(QGroupBox* frame, const QString& caption)
 {
     Klawisze(false, false);
     frame->setTitle(caption);
@@ -74,7 +74,7 @@ void FormPartia::otworzRamke(QGroupBox* frame, const QString& caption)
     frame->raise();
 }
 
-void FormPartia::zamknijRamke(QGroupBox* frame)
+void FormPartia::closeFrame(QGroupBox* frame)
 {
     frame->hide();
     Klawisze(true, true);
@@ -112,7 +112,7 @@ void FormPartia::ComSzukFrS_Click()
 
 void FormPartia::ComAnulujFrS_Click()
 {
-    zamknijRamke(FrameSzukaj);
+    closeFrame(FrameSzukaj);
 }
 
 void FormPartia::ComZamk_Click()

@@ -17,21 +17,21 @@ namespace {
 
 // A combo shows what the user or the program put into it, never an entry the list happened
 // to start with.
-void wyczyscTekst(QComboBox* combo)
+void clearText(QComboBox* combo)
 {
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
 }
 
-void ustawListe(QComboBox* combo, const QStringList& items)
+void setList(QComboBox* combo, const QStringList& items)
 {
     combo->clear();
     combo->addItems(items);
-    wyczyscTekst(combo);
+    clearText(combo);
 }
 
 // The laboratories of the installation, in their order; none when it keeps no such list.
-QStringList laboratoria()
+QStringList laboratories()
 {
     QStringList names;
     try {
@@ -48,27 +48,27 @@ QStringList laboratoria()
 
 } // namespace
 
-void FormPartia::wypelnijListyStale()
+void FormPartia::fillFixedLists()
 {
     for (const QString& name : combosZListaStala())
         if (QComboBox* combo = findChild<QComboBox*>(name))
-            ustawListe(combo, listaStala(name));
-    ustawListe(ComboLaboratorium, laboratoria() + listaStala(ComboLaboratorium->objectName()));
+            setList(combo, listaStala(name));
+    setList(ComboLaboratorium, laboratories() + listaStala(ComboLaboratorium->objectName()));
     ComboWNI->setEditText(kTypZakladuPoczatkowy);
 }
 
-void FormPartia::wypelnijListyStworzenia()
+void FormPartia::fillCreationLists()
 {
     WypelnijCombo(ComboGatunek, ModLabor().BazaStale, QStringLiteral("Gatunek"),
                   QStringLiteral("NazGatunek"));
-    wyczyscTekst(ComboGatunek);
+    clearText(ComboGatunek);
     QStringList wiek;
     for (int months = 1; months <= 200; ++months)
         wiek << QString::number(months);
-    ustawListe(ComboWiek, wiek);
+    setList(ComboWiek, wiek);
 }
 
-void FormPartia::WypelnijPrzyOtwarciu()
+void FormPartia::fillOnOpening()
 {
     ComboGatunek2->setEditText(QString());
     ComboGatunek2->hide();
@@ -79,7 +79,7 @@ void FormPartia::WypelnijPrzyOtwarciu()
     WypelnijCombo(ComboProceduraPobierania, stale, QStringLiteral("ProceduraPobierania"),
                   QStringLiteral("Nazwa"));
     for (QComboBox* combo : {ComboPobral, ComboPlanPobierania, ComboProceduraPobierania})
-        wyczyscTekst(combo);
+        clearText(combo);
     WypelnijRodzajUboju(ComboGatunek->currentText());
     WypelnijSystemUtrzymania(kJeleniowate);
     ComWczytPart->setVisible(programState().userField(QStringLiteral("Uzytkownik")) == QLatin1String("PIW"));
@@ -87,7 +87,7 @@ void FormPartia::WypelnijPrzyOtwarciu()
     ModLabor().PierwszaAktywacja = false;
 }
 
-void FormPartia::polaczListy()
+void FormPartia::connectLists()
 {
     connect(ComboGatunek, &QComboBox::editTextChanged, this, &FormPartia::ComboGatunek_Change);
     connect(ComboRodzajUboju, &QComboBox::editTextChanged, this,
@@ -99,25 +99,25 @@ void FormPartia::polaczListy()
     connect(ComboPobral, &QComboBox::activated, this, [] { NastepnePole(); });
     connect(ComboUwagi, &QComboBox::activated, this, &FormPartia::ComboUwagi_Click);
     for (QCheckBox* box : {CheckGatunek, CheckPlec, CheckWiek})
-        connect(box, &QCheckBox::clicked, this, [this, box] { pokolorujCheck(box); });
+        connect(box, &QCheckBox::clicked, this, [this, box] { colourCheck(box); });
 }
 
 void FormPartia::WypelnijRodzajUboju(const QString& RB)
 {
-    ustawListe(ComboRodzajUboju, kodyRodzajuUboju(RB));
+    setList(ComboRodzajUboju, kodyRodzajuUboju(RB));
 }
 
 void FormPartia::WypelnijSystemUtrzymania(const QString& Gatunek)
 {
-    ustawListe(ComboSystemUtrzymania, kodySystemuUtrzymania(Gatunek));
+    setList(ComboSystemUtrzymania, kodySystemuUtrzymania(Gatunek));
 }
 
-void FormPartia::WypelnijUwagi()
+void FormPartia::fillRemarkHints()
 {
     WypelnijPodpowiedzi(QStringLiteral("UwagiPartia"), ComboUwagi);
     WypelnijPodpowiedzi(QStringLiteral("UwagiProbka"), ComboUwagiG);
-    wyczyscTekst(ComboUwagi);
-    wyczyscTekst(ComboUwagiG);
+    clearText(ComboUwagi);
+    clearText(ComboUwagiG);
 }
 
 void FormPartia::ComboGatunek_Change()
@@ -153,7 +153,7 @@ void FormPartia::ComboUwagi_Click()
     TextUwagi->moveCursor(QTextCursor::End);
 }
 
-void FormPartia::pokolorujCheck(QCheckBox* box)
+void FormPartia::colourCheck(QCheckBox* box)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, box->isChecked() ? QColor(255, 0, 0) : QColor(0, 0, 0));

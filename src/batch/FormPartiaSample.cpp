@@ -30,13 +30,13 @@ const QString kPlecDomyslna = QStringLiteral("żeńska");
 const QString kPoczatekKolczyka = QStringLiteral("PL005");
 const QString kPowiadomProgramiste = QStringLiteral("Powiadom programistę!");
 
-void oproznij(QComboBox* combo)
+void clearCombo(QComboBox* combo)
 {
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
 }
 
-void pokazOdmowe(FormPartia& w, const Refusal& odmowa)
+void showRefusal(FormPartia& w, const Refusal& odmowa)
 {
     ui::dialogs().message(odmowa.text, odmowa.title, odmowa.icon);
     if (auto* control = w.findChild<QWidget*>(odmowa.focus))
@@ -45,14 +45,14 @@ void pokazOdmowe(FormPartia& w, const Refusal& odmowa)
 
 // After a failure: the window unlocks unless the frame stays open, whose values still wait for
 // a save or a cancel (an unlocked grid would move the row an edit is written to).
-void odblokujBezRamki(FormPartia& w)
+void unlockWithoutFrame(FormPartia& w)
 {
     if (w.FramePartiaG->isHidden())
         w.Klawisze(true, true);
 }
 
 // The current sample, to come back to when a failed save leaves the list in doubt.
-std::optional<db::Recordset::Bookmark> biezacaProbka(const DataControl& probki)
+std::optional<db::Recordset::Bookmark> currentSample(const DataControl& probki)
 {
     if (probki.currentRow() < 0)
         return std::nullopt;
@@ -61,9 +61,9 @@ std::optional<db::Recordset::Bookmark> biezacaProbka(const DataControl& probki)
 
 } // namespace
 
-WartosciProbki FormPartia::wartosciProbki() const
+SampleFrameValues FormPartia::sampleValues() const
 {
-    WartosciProbki v;
+    SampleFrameValues v;
     v.TextNrProbki = TextNrProbki->text();
     v.TextIDProbkiWNI = TextIDProbkiWNI->text();
     v.TextIDProbkiNr = TextIDProbkiNr->text();
@@ -97,7 +97,7 @@ WartosciProbki FormPartia::wartosciProbki() const
 
 void FormPartia::ComDodajG_Click()
 {
-    if (!maPartie() || !wymagajBazyRoku())
+    if (!hasBatches() || !wymagajBazyRoku())
         return;
     try {
         TrybEdycji = QStringLiteral("Dodaj");
@@ -105,21 +105,21 @@ void FormPartia::ComDodajG_Click()
         FramePartiaG->setTitle(QStringLiteral("NOWA PRÓBKA"));
         LabTypWNI->clear();
 
-        const int nr = nastepnyNrProbki(ModLabor().BazaRok, biezacaPartia().trimmed().toLongLong());
+        const int nr = nextSampleNumber(ModLabor().BazaRok, currentBatch().trimmed().toLongLong());
         TextNrProbki->setText(QString::number(nr));
         EdytowanyNrProbki.clear();
-        const CzesciKoduProbki kod = kodProbkiPartii(DataPartia->recordset());
+        const SampleCodeParts kod = sampleCodeOfBatch(DataPartia->recordset());
         TextIDProbkiWNI->setText(kod.zaklad);
         TextIDProbkiNr->setText(UzupelnijZerami(QString::number(nr), true, 3));
         TextIDProbkiData->setText(kod.data);
 
-        oproznij(ComboUwagiG);
+        clearCombo(ComboUwagiG);
         TextUwagiG->clear();
         EdytowanyNrKolczyka.clear();
         TextNrKolczyka->setText(kPoczatekKolczyka);
-        oproznij(ComboWiek);
+        clearCombo(ComboWiek);
         TextDataUrodzenia->clear();
-        oproznij(ComboGatunek2);
+        clearCombo(ComboGatunek2);
         ComboGatunek2->hide();
         // The species carries over from the sample shown last.
         if (ComboGatunek->currentText().trimmed().isEmpty())
@@ -128,7 +128,7 @@ void FormPartia::ComDodajG_Click()
         for (QComboBox* combo :
              {ComboRodzajUboju, ComboSystemUtrzymania, ComboObjawyChorobowe, ComboUzytkowosc, ComboWoj,
               ComboPIW, ComboRodzajMaterialu, ComboWarunkiPrzechowywania})
-            oproznij(combo);
+            clearCombo(combo);
         for (QLabel* label : {LabRodzajUboju, LabSystemUtrzymania, LabIDWOJ, LabIDPIW})
             label->clear();
         for (QLineEdit* box :
@@ -169,7 +169,7 @@ void FormPartia::ComPoprawG_Click()
         TextIDProbkiWNI->setText(pole("IDProbkiWNI"));
         TextIDProbkiNr->setText(pole("IDProbkiNr"));
         TextIDProbkiData->setText(pole("IDProbkiData"));
-        oproznij(ComboUwagiG);
+        clearCombo(ComboUwagiG);
         TextUwagiG->setPlainText(pole("Uwagi"));
         TextNrKolczyka->setText(pole("NrKolczyka"));
         EdytowanyNrKolczyka = TextNrKolczyka->text();
@@ -181,7 +181,7 @@ void FormPartia::ComPoprawG_Click()
         if (jestJeleniowaty(ComboGatunek->currentText())) {
             ComboGatunek2->show();
         } else {
-            oproznij(ComboGatunek2);
+            clearCombo(ComboGatunek2);
             ComboGatunek2->hide();
         }
         ComboPlec->setEditText(pole("Plec"));
@@ -201,7 +201,7 @@ void FormPartia::ComPoprawG_Click()
         LabIDWOJ->setText(pole("KodWoj"));
         // The district list offers the inspectorates of the stored voivodeship.
         if (isNumeric(LabIDWOJ->text()))
-            wypelnijPowiaty(ComboPIW, LabIDWOJ->text());
+            fillDistricts(ComboPIW, LabIDWOJ->text());
         ComboPIW->setEditText(pole("Powiat"));
         TextKodPIW->setText(pole("KodPIW"));
         LabIDPIW->setText(pole("KodPIW"));
@@ -212,7 +212,7 @@ void FormPartia::ComPoprawG_Click()
 
         ComAnulujFrNaPIW->setFocus();
     } catch (const std::exception& e) {
-        odblokujBezRamki(*this);
+        unlockWithoutFrame(*this);
         PokazBlad(kPowiadomProgramiste, e);
     }
 }
@@ -226,53 +226,53 @@ void FormPartia::ComUsunG_Click()
                             BezNullText(probki.value(QStringLiteral("NrProbki"))) +
                             QStringLiteral(" z partii: ") +
                             BezNullText(DataPartia->recordset().value(QStringLiteral("Partia")));
-    if (!ui::dialogs().askYesNo(pytanie, QStringLiteral("USUWANIE!"), ui::Icon::Question, false))
+    if (!ui::dialogs().askYesNo(pytanie, kDeletionTitle, ui::Icon::Question, false))
         return;
     try {
         probki.deleteRecord();
     } catch (const std::exception& e) {
         // A row another installation holds locked stays; the list shows what the file holds.
-        PokazBlad(QStringLiteral("USUWANIE!"), e);
+        PokazBlad(kDeletionTitle, e);
     }
     DataProbka->refresh();
     // The caption counts what the list now holds.
-    PokazNaglowekProbek();
+    refreshSampleCaption();
 }
 
 void FormPartia::ComZapiszFrNaPIW_Click()
 {
-    const std::optional<db::Recordset::Bookmark> biezaca = biezacaProbka(*DataProbka);
+    const std::optional<db::Recordset::Bookmark> biezaca = currentSample(*DataProbka);
     try {
-        const WartosciProbki v = wartosciProbki();
-        if (const std::optional<Refusal> odmowa = sprawdzProbke(v)) {
-            pokazOdmowe(*this, *odmowa);
+        const SampleFrameValues v = sampleValues();
+        if (const std::optional<Refusal> odmowa = firstSampleRefusal(v)) {
+            showRefusal(*this, *odmowa);
             return;
         }
         if (!wymagajBazyRoku())
             return;
-        const StanZapisuProbki stan{NowyRekord, EdytowanyNrProbki, EdytowanyNrKolczyka, CzekaNaPierwszaProbke,
-                                    biezacaPartia().trimmed().toLongLong()};
-        const WynikZapisuProbki wynik = zapiszProbke(ModLabor().BazaRok, DataProbka->recordset(), v, stan);
+        const SampleSaveState stan{NowyRekord, EdytowanyNrProbki, EdytowanyNrKolczyka, CzekaNaPierwszaProbke,
+                                   currentBatch().trimmed().toLongLong()};
+        const SampleSaveResult wynik = saveSample(ModLabor().BazaRok, DataProbka->recordset(), v, stan);
         switch (wynik.rodzaj) {
-        case WynikZapisuProbki::Rodzaj::Odmowa:
-            pokazOdmowe(*this, *wynik.odmowa);
+        case SampleSaveResult::Rodzaj::Odmowa:
+            showRefusal(*this, *wynik.odmowa);
             return;
-        case WynikZapisuProbki::Rodzaj::DoImportu:
+        case SampleSaveResult::Rodzaj::DoImportu:
             // The import writes the file's samples with this frame's values; the window stays
             // locked until it ends.
             FramePartiaG->hide();
             CzekaNaPierwszaProbke = false;
-            poleceniaOknaPartii().WczytajPlikZakladu();
+            batchWindowCommands().WczytajPlikZakladu();
             return;
-        case WynikZapisuProbki::Rodzaj::Zapisano:
+        case SampleSaveResult::Rodzaj::Zapisano:
             break;
         }
         DataProbka->refreshAt(wynik.zapisany);
-        PokazNaglowekProbek();
-        dalejPoZapisieProbki();
+        refreshSampleCaption();
+        continueAfterSampleSave();
     } catch (const std::exception& e) {
         CzekaNaPierwszaProbke = false;
-        odblokujBezRamki(*this);
+        unlockWithoutFrame(*this);
         PokazBlad(kPowiadomProgramiste, e);
         try {
             if (biezaca)
@@ -283,19 +283,19 @@ void FormPartia::ComZapiszFrNaPIW_Click()
     }
 }
 
-void FormPartia::dalejPoZapisieProbki()
+void FormPartia::continueAfterSampleSave()
 {
     const bool nastepna = CheckNastG->isChecked();
     if (NowyRekord && nastepna) {
         ComDodajG_Click();
     } else if (NowyRekord) {
         NowyRekord = false;
-        zamknijRamke(FramePartiaG);
+        closeFrame(FramePartiaG);
     } else if (nastepna && DataProbka->currentRow() + 1 < DataProbka->recordCount()) {
         DataProbka->moveToRow(DataProbka->currentRow() + 1);
         ComPoprawG_Click();
     } else {
-        zamknijRamke(FramePartiaG);
+        closeFrame(FramePartiaG);
         CheckNastG->setChecked(false);
     }
     CzekaNaPierwszaProbke = false;
@@ -303,7 +303,7 @@ void FormPartia::dalejPoZapisieProbki()
 
 void FormPartia::ComAnulujFrNaPIW_Click()
 {
-    zamknijRamke(FramePartiaG);
+    closeFrame(FramePartiaG);
     // An establishment-file import abandoned with its first sample forgets its file.
     if (CzekaNaPierwszaProbke)
         LabelWczytajPlik->clear();

@@ -9,13 +9,13 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 
-#include "registers/ClientPicker.h"
+#include "registers/FormKlient.h"
 
 #include "platform/db/Recordset.h"
 
 namespace trelimor {
 
-void wypelnijPowiaty(QComboBox* combo, const QString& kodWojewodztwa)
+void fillDistricts(QComboBox* combo, const QString& kodWojewodztwa)
 {
     combo->clear();
     try {
@@ -32,7 +32,7 @@ void wypelnijPowiaty(QComboBox* combo, const QString& kodWojewodztwa)
     combo->setEditText(QString());
 }
 
-void FormPartia::polaczWyborPol()
+void FormPartia::connectFieldPickers()
 {
     connect(ComWNI, &QPushButton::clicked, this, &FormPartia::ComWNI_Click);
     connect(ComWstawPowiat, &QPushButton::clicked, this, &FormPartia::ComWstawPowiat_Click);
@@ -71,7 +71,7 @@ void FormPartia::ComboWoj_Click()
 {
     LabIDWOJ->setText(KodWojewodztwa(ComboWoj->currentText()));
     LabIDPIW->clear();
-    wypelnijPowiaty(ComboPIW, LabIDWOJ->text());
+    fillDistricts(ComboPIW, LabIDWOJ->text());
 }
 
 void FormPartia::ComboPIW_Click(int index)

@@ -6,7 +6,7 @@
 
 namespace trelimor {
 
-int nastepnyNrProbki(db::Database& rok, qint64 partia)
+int nextSampleNumber(db::Database& rok, qint64 partia)
 {
     const QVariant najwyzszy =
         rok.scalar(QStringLiteral("SELECT MAX(NrProbki) FROM Badanie WHERE Partia = ?"), {partia});
@@ -14,7 +14,7 @@ int nastepnyNrProbki(db::Database& rok, qint64 partia)
     return nr < 1 ? 1 : nr + 1;
 }
 
-CzesciKoduProbki kodProbkiPartii(const db::Recordset& partia)
+SampleCodeParts sampleCodeOfBatch(const db::Recordset& partia)
 {
     const QVariant pobrano = partia.value(QStringLiteral("DataPobr"));
     return {BezNullText(partia.value(QStringLiteral("KodZakladu"))),

@@ -1,5 +1,6 @@
 #include "SampleSave.h"
 
+#include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/TextHelpers.h"
 #include "common/YearlyIndexes.h"
@@ -11,23 +12,23 @@ namespace trelimor {
 
 namespace {
 
-Refusal zajetyNumer(const QString& nr, const QString& focus)
+Refusal takenNumber(const QString& nr, const QString& focus)
 {
-    return {ui::Icon::Warning, QStringLiteral("KONTROLA POPRAWNOŚCI"),
+    return {ui::Icon::Warning, kCheckTitle,
             QStringLiteral("Próbka o numerze: ") + nr + QStringLiteral(" już istnieje.\r\nPopraw nr próbki!"),
             focus};
 }
 
-std::optional<Refusal> sprawdzKolczyk(db::Database& rok, const WartosciProbki& v,
-                                      const StanZapisuProbki& stan, qint64 edytowany)
+std::optional<Refusal> earTagRefusal(db::Database& rok, const SampleFrameValues& v,
+                                     const SampleSaveState& stan, qint64 edytowany)
 {
     const QString kolczyk = v.TextNrKolczyka.trimmed();
     if (!stan.nowa && kolczyk == stan.edytowanyNrKolczyka)
         return std::nullopt;
-    const db::Recordset inna = probkiOKolczyku(rok, kolczyk, edytowany);
+    const db::Recordset inna = samplesWithEarTag(rok, kolczyk, edytowany);
     if (inna.recordCount() == 0)
         return std::nullopt;
-    return Refusal{ui::Icon::Warning, QStringLiteral("INFORMACJA"),
+    return Refusal{ui::Icon::Warning, kInformationTitle,
                    QStringLiteral("Nr kolczyka: ") + v.TextNrKolczyka +
                        QStringLiteral(" już istnieje w\rpartii nr :") +
                        BezNullText(inna.value(QStringLiteral("Partia"))) + QStringLiteral("\rpróbka nr: ") +
@@ -35,8 +36,8 @@ std::optional<Refusal> sprawdzKolczyk(db::Database& rok, const WartosciProbki& v
                    QStringLiteral("TextNrKolczyka")};
 }
 
-std::optional<Refusal> sprawdzNumerIKod(db::Database& rok, const WartosciProbki& v,
-                                        const StanZapisuProbki& stan, qint64 edytowany)
+std::optional<Refusal> numberAndCodeRefusal(db::Database& rok, const SampleFrameValues& v,
+                                            const SampleSaveState& stan, qint64 edytowany)
 {
     const QString nr = v.TextNrProbki.trimmed();
     if (stan.nowa || nr != stan.edytowanyNrProbki) {
@@ -45,7 +46,7 @@ std::optional<Refusal> sprawdzNumerIKod(db::Database& rok, const WartosciProbki&
                                        {stan.partia, wholeNumber<qint16>(nr).value_or(0), edytowany})
                                 .toBool();
         if (zajety)
-            return zajetyNumer(nr, QStringLiteral("TextNrProbki"));
+            return takenNumber(nr, QStringLiteral("TextNrProbki"));
     }
     if (stan.nowa) {
         const bool zajety =
@@ -54,12 +55,12 @@ std::optional<Refusal> sprawdzNumerIKod(db::Database& rok, const WartosciProbki&
                        {stan.partia, v.TextIDProbkiWNI, v.TextIDProbkiNr, v.TextIDProbkiData})
                 .toBool();
         if (zajety)
-            return zajetyNumer(nr, QStringLiteral("TextIDProbkiWNI"));
+            return takenNumber(nr, QStringLiteral("TextIDProbkiWNI"));
     }
     return std::nullopt;
 }
 
-void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
+void writeFields(db::Recordset& probki, const SampleFrameValues& v)
 {
     const auto pole = [&probki](const char* name, const QVariant& value) {
         probki.setValue(QString::fromLatin1(name), value);
@@ -70,14 +71,14 @@ void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
     pole("IDProbkiData", v.TextIDProbkiData);
     pole("Uwagi", v.TextUwagiG);
     pole("NrKolczyka", v.TextNrKolczyka.trimmed());
-    pole("Wiek", liczba(v.ComboWiek).value_or(0));
+    pole("Wiek", decimalNumber(v.ComboWiek).value_or(0));
     pole("Gatunek", v.ComboGatunek);
     pole("Gatunek2", v.ComboGatunek2);
     pole("Plec", v.ComboPlec);
     pole("RodzajUboju", v.ComboRodzajUboju.trimmed());
     pole("ObjawyChorobowe", v.ComboObjawyChorobowe);
     pole("Uzytkowosc", v.ComboUzytkowosc);
-    const std::optional<double> stado = liczba(v.TextLiczebnoscStada);
+    const std::optional<double> stado = decimalNumber(v.TextLiczebnoscStada);
     pole("LiczebnoscStada", stado ? QVariant(*stado) : QVariant());
     pole("NrGospod", v.TextNrGospod);
     pole("WlascicielNazwisko", v.TextWlascicielNazwisko);
@@ -93,31 +94,31 @@ void zapiszPola(db::Recordset& probki, const WartosciProbki& v)
     pole("RodzajMaterialu", v.ComboRodzajMaterialu.trimmed());
     pole("WarunkiPrzechowywania", v.ComboWarunkiPrzechowywania.trimmed());
     // The checks let through only a date or nothing.
-    pole("DataUrodzenia", jestData(v.TextDataUrodzenia) ? v.TextDataUrodzenia : QString());
+    pole("DataUrodzenia", isShortDate(v.TextDataUrodzenia) ? v.TextDataUrodzenia : QString());
 }
 
 } // namespace
 
-db::Recordset probkiOKolczyku(db::Database& rok, const QString& kolczyk, qint64 pominWiersz)
+db::Recordset samplesWithEarTag(db::Database& rok, const QString& kolczyk, qint64 pominWiersz)
 {
     return rok.openRecordset(QStringLiteral("SELECT * FROM Badanie WHERE trim(NrKolczyka) = ? COLLATE PL "
                                             "AND rowid <> ? ORDER BY NrKolczyka"),
                              {kolczyk.trimmed(), pominWiersz});
 }
 
-WynikZapisuProbki zapiszProbke(db::Database& rok, db::Recordset& probki, const WartosciProbki& v,
-                               const StanZapisuProbki& stan)
+SampleSaveResult saveSample(db::Database& rok, db::Recordset& probki, const SampleFrameValues& v,
+                            const SampleSaveState& stan)
 {
-    using Rodzaj = WynikZapisuProbki::Rodzaj;
+    using Rodzaj = SampleSaveResult::Rodzaj;
     // Nothing is shown while the lock is held: a refusal is handed back and the transaction
     // rolled back before the user reads it.
     db::Transaction transakcja(rok, db::Transaction::Mode::Immediate);
     const qint64 edytowany = stan.nowa ? -1 : probki.bookmark();
-    if (auto odmowa = sprawdzKolczyk(rok, v, stan, edytowany))
+    if (auto odmowa = earTagRefusal(rok, v, stan, edytowany))
         return {Rodzaj::Odmowa, odmowa, -1};
     if (stan.czekaNaImport)
         return {Rodzaj::DoImportu, std::nullopt, -1};
-    if (auto odmowa = sprawdzNumerIKod(rok, v, stan, edytowany))
+    if (auto odmowa = numberAndCodeRefusal(rok, v, stan, edytowany))
         return {Rodzaj::Odmowa, odmowa, -1};
 
     try {
@@ -127,7 +128,7 @@ WynikZapisuProbki zapiszProbke(db::Database& rok, db::Recordset& probki, const W
         } else {
             probki.edit();
         }
-        zapiszPola(probki, v);
+        writeFields(probki, v);
         probki.update();
     } catch (...) {
         // A row begun and not written is dropped, not left for the next save to finish.

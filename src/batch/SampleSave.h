@@ -10,7 +10,7 @@
 namespace trelimor {
 
 // What the store needs of the window's state beside the frame's values.
-struct StanZapisuProbki
+struct SampleSaveState
 {
     bool nowa = true;            // NowyRekord: a new sample, else the current row of the samples
     QString edytowanyNrProbki;   // EdytowanyNrProbki
@@ -19,7 +19,7 @@ struct StanZapisuProbki
     qint64 partia = 0;           // the batch the sample belongs to
 };
 
-struct WynikZapisuProbki
+struct SampleSaveResult
 {
     enum class Rodzaj {
         Odmowa,    // a uniqueness search refused the sample: nothing was written
@@ -38,11 +38,11 @@ struct WynikZapisuProbki
 // The searches ignore letter case and blanks around stored tags, and leave out the edited row
 // itself. Searches and write are one transaction that takes the write lock at once, so another
 // installation sharing the file cannot store the same tag or number in between.
-WynikZapisuProbki zapiszProbke(db::Database& rok, db::Recordset& probki, const WartosciProbki& v,
-                               const StanZapisuProbki& stan);
+SampleSaveResult saveSample(db::Database& rok, db::Recordset& probki, const SampleFrameValues& v,
+                            const SampleSaveState& stan);
 
 // The samples of the year whose ear tag is the given one (trimmed; letter case and blanks
 // around stored tags ignored), leaving out the row with the rowid pominWiersz.
-db::Recordset probkiOKolczyku(db::Database& rok, const QString& kolczyk, qint64 pominWiersz = -1);
+db::Recordset samplesWithEarTag(db::Database& rok, const QString& kolczyk, qint64 pominWiersz = -1);
 
 } // namespace trelimor

@@ -57,8 +57,7 @@ QString archiveInto(const ClosedDatabases& closed)
 
 void ComArchiwizacja_Click()
 {
-    if (!ui::askYesNo(QStringLiteral("Czy na pewno wykonać archiwum aktualnych baz danych?"),
-                      QStringLiteral("PYTANIE")))
+    if (!ui::askYesNo(QStringLiteral("Czy na pewno wykonać archiwum aktualnych baz danych?"), kQuestionTitle))
         return;
     ui::OverrideCursorGuard cursor;
     try {
@@ -69,7 +68,7 @@ void ComArchiwizacja_Click()
         PokazInfo(QStringLiteral("Archiwizacja baz danych zakończona powodzeniem!\r"
                                  "Bazy zostały skopiowane do katalogu: \r") +
                       folder,
-                  QStringLiteral("INFORMACJA"));
+                  kInformationTitle);
     } catch (const std::exception& e) {
         cursor.restore(); // the databases were opened again when the scope above ended
         PokazBlad(kArchiveFailureTitle, e);

@@ -1,6 +1,6 @@
 #include "ColumnRetype.h"
 
-#include "ColumnUpgrade.h"
+#include "ColumnProbe.h"
 #include "Messages.h"
 #include "ModLabor.h"
 #include "YearlyTables.h"

@@ -7,6 +7,8 @@
 #include "platform/locale/ShortDateFormat.h"
 #include "platform/ui/Clock.h"
 
+#include <QRegularExpression>
+
 #include <array>
 #include <cmath>
 
@@ -71,6 +73,29 @@ QDate dateFromTyped(QString& dateText, const QString& shortDatePattern, const QD
     return date.isValid() ? date : zeroDate();
 }
 
+bool isShortDate(const QString& text)
+{
+    QString copy = text;
+    return !text.trimmed().isEmpty() && NaDate(copy) != zeroDate();
+}
+
+std::optional<QDate> dateFromText(const QString& text)
+{
+    static const QRegularExpression shape(QStringLiteral(R"(^(\d{1,2})[./-](\d{1,2})[./-](\d{4})$)"));
+    const QRegularExpressionMatch m = shape.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QString dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 QString NazwaMiesiaca(const QString& month)
 {
     static const char16_t* names[12] = {u"Styczeń",  u"Luty",        u"Marzec",   u"Kwiecień",
@@ -80,7 +105,7 @@ QString NazwaMiesiaca(const QString& month)
     const double number = month.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     const int whole = ok ? int(std::floor(number)) : 0;
     if (whole < 1 || whole > 12) {
-        PokazInfo(QStringLiteral("Nieprawidłowa data!"), QStringLiteral("INFORMACJA"));
+        PokazInfo(QStringLiteral("Nieprawidłowa data!"), kInformationTitle);
         return {};
     }
     return QString::fromUtf16(names[whole - 1]);

@@ -7,6 +7,14 @@
 
 namespace trelimor {
 
+// The fixed titles of the program's boxes.
+inline const QString kInformationTitle = QStringLiteral("INFORMACJA");
+inline const QString kQuestionTitle = QStringLiteral("PYTANIE");
+inline const QString kAlarmTitle = QStringLiteral("ALARM!!!");
+inline const QString kDeletionTitle = QStringLiteral("USUWANIE!");
+inline const QString kLoadingTitle = QStringLiteral("WCZYTYWANIE");
+inline const QString kCheckTitle = QStringLiteral("KONTROLA POPRAWNOŚCI");
+
 // An information box (OK, information icon) with the title.
 void PokazInfo(const QString& text, const QString& title);
 // A warning box (OK, exclamation icon) with the title.

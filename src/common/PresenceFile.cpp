@@ -1,6 +1,7 @@
 #include "PresenceFile.h"
 
 #include "Cp1250.h"
+#include "TextHelpers.h"
 
 #include "platform/paths/DurableFiles.h"
 #include "platform/paths/Folders.h"
@@ -64,20 +65,9 @@ QStringList pieces(const QString& text)
     return result;
 }
 
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 void dropRecord(QStringList& records, const QString& record)
 {
-    const QString own = trimBlanks(record);
+    const QString own = trimBlanks(record).toString();
     records.removeIf([&own](const QString& r) { return trimBlanks(r) == own; });
 }
 
@@ -131,7 +121,7 @@ QStringList PresenceFile::entries(const QString& text)
 {
     QStringList result = pieces(text);
     for (QString& entry : result)
-        entry = trimBlanks(entry);
+        entry = trimBlanks(entry).toString();
     return result;
 }
 
@@ -187,7 +177,7 @@ void PresenceFile::close()
 QStringList PresenceFile::otherUsers(const QString& path) const
 {
     QStringList users = readEntries(path);
-    users.removeOne(trimBlanks(m_record));
+    users.removeOne(trimBlanks(m_record).toString());
     return users;
 }
 

@@ -20,12 +20,11 @@ void ProgramState::setCountyCode(const QString& code)
     emit countyCodeChanged(code);
 }
 
-bool ProgramState::hasValidCountyCode() const
+bool isCountyCode(const QString& code)
 {
-    if (m_countyCode.size() != 4)
-        return false;
-    return std::all_of(m_countyCode.cbegin(), m_countyCode.cend(),
-                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return code.size() == 4 && std::all_of(code.cbegin(), code.cend(), [](QChar c) {
+               return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+           });
 }
 
 void ProgramState::setMails(const QString& wiw, const QString& piw, const QString& lab)

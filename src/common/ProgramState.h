@@ -7,6 +7,10 @@
 
 namespace trelimor {
 
+// Whether the code is a county code: four digits and nothing else, as a yearly database's file
+// name and the user record take it.
+bool isCountyCode(const QString& code);
+
 // What the whole program reads of the session: the working date, the active county code and
 // mail addresses, the logged-in operator, the stored user record and the default sampling plan
 // and procedure. Only stored values enter it (an edit cancelled in a window never shows here);
@@ -27,8 +31,8 @@ public:
     // The active county code (LabelKodPiw), as stored in the user record.
     QString countyCode() const { return m_countyCode; }
     void setCountyCode(const QString& code);
-    // Whether the county code is the four digits a yearly database file is named with.
-    bool hasValidCountyCode() const;
+    // Whether the active county code is one (isCountyCode).
+    bool hasValidCountyCode() const { return isCountyCode(m_countyCode); }
 
     QString mailWIW() const { return m_mailWIW; }
     QString mailPIW() const { return m_mailPIW; }

@@ -2,8 +2,8 @@
 
 #include "Messages.h"
 #include "ModLabor.h"
-#include "OknoRaportu.h"
 #include "ReportEngine.h"
+#include "ReportWindow.h"
 #include "TableHelpers.h"
 
 #include "platform/db/Recordset.h"
@@ -94,12 +94,12 @@ std::shared_ptr<report::Report> openWorkReport(const QString& plik, const QStrin
     return raport;
 }
 
-void PokazRaport(const QString& plik, OknoRaportu& okno, const QString& caption, const QString& tekstA,
+void PokazRaport(const QString& plik, ReportWindow& okno, const QString& caption, const QString& tekstA,
                  const QString& tytul, const QString& tekstC)
 {
     ModLaborValues& m = ModLabor();
     m.RaportBiezacy = openWorkReport(plik, tekstA, tytul, tekstC);
-    okno.pokazRaport(m.RaportBiezacy, caption);
+    okno.showReport(m.RaportBiezacy, caption);
 }
 
 } // namespace trelimor

@@ -12,7 +12,7 @@ class Database;
 namespace report {
 class Report;
 }
-class OknoRaportu;
+class ReportWindow;
 
 // The road of every printout: empty the report work tables, refill them, set the header lines
 // and show the report in the report window.
@@ -40,7 +40,7 @@ std::shared_ptr<report::Report> openWorkReport(const QString& plik, const QStrin
 // work database, keeps it as RaportBiezacy, hands it the three texts and shows it in the window
 // under the caption; returns when the window is hidden. Failures (a missing template, a
 // database error) are thrown to the caller.
-void PokazRaport(const QString& plik, OknoRaportu& okno, const QString& caption, const QString& tekstA,
+void PokazRaport(const QString& plik, ReportWindow& okno, const QString& caption, const QString& tekstA,
                  const QString& tytul, const QString& tekstC);
 
 } // namespace trelimor

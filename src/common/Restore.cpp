@@ -21,7 +21,7 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformation = QStringLiteral("INFORMACJA");
+const QString kInformation = kInformationTitle;
 
 bool hasTables(const QString& path)
 {

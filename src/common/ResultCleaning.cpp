@@ -141,7 +141,7 @@ void runOverTables(const ResultCommandHooks& hooks, const QStringList& tables,
         failed << table;
     }
     if (failed.isEmpty())
-        PokazInfo(success, QStringLiteral("INFORMACJA"));
+        PokazInfo(success, kInformationTitle);
     else
         PokazUwage(failedIntro + failed.join(QStringLiteral(", ")) + QLatin1Char('.'), kCommandFailureTitle);
 }
@@ -168,7 +168,7 @@ bool UzupelnijWynikOgolny(const QString& table, const QString& source, const QSt
 
 void menCzyszc_Click(const ResultCommandHooks& hooks)
 {
-    if (!ui::askYesNo(QStringLiteral("Czy na pewno wykonać czyszczenie zbiorów?"), QStringLiteral("PYTANIE")))
+    if (!ui::askYesNo(QStringLiteral("Czy na pewno wykonać czyszczenie zbiorów?"), kQuestionTitle))
         return;
     try {
         if (hooks.openYearlyDatabase && !hooks.openYearlyDatabase())
@@ -194,7 +194,7 @@ void menWynik_Click(const ResultCommandHooks& hooks)
                                "puste komórki!\rCzy na pewno wykonać sprawdzenie i uzupełnienie "
                                "wyników ogólnych dla wszystkich danych aktualnie ustawionego "
                                "miesiąca?"),
-                QStringLiteral("PYTANIE")))
+                kQuestionTitle))
             return;
         // Each table's general result comes from its own test's column.
         const auto fill = [](const QString& table) {

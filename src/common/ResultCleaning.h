@@ -10,7 +10,7 @@ namespace trelimor {
 // What the two result commands need of the main window.
 struct ResultCommandHooks
 {
-    // Opens the yearly database of the working date into BazaRok, as ComTworzBazy_Click does:
+    // Opens the yearly database of the working date into BazaRok, as openYearlyDatabase does:
     // false (or a throw) when it could not, its failure already reported. Left empty, the
     // commands work on the BazaRok that is open.
     std::function<bool()> openYearlyDatabase;

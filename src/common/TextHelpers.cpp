@@ -81,6 +81,26 @@ bool isNumeric(const QString& text)
     return number.match(text.trimmed()).hasMatch();
 }
 
+QStringView trimBlanks(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    return text;
+}
+
+std::optional<double> decimalNumber(const QString& text)
+{
+    if (!isNumeric(text))
+        return std::nullopt;
+    QString normalised = text.trimmed();
+    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = normalised.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 QString UzupelnijZerami(const QString& text, bool padLeft, int width)
 {
     QString digits;

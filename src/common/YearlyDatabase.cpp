@@ -15,25 +15,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kUwaga = QStringLiteral("Uwaga!");
 
 QString workingYearText()
 {
     return programState().workingDate().toString(QStringLiteral("yyyy"));
-}
-
-// The code becomes part of a file name: four digits and nothing else.
-bool isCountyCode(const QString& code)
-{
-    static const QRegularExpression fourDigits(QStringLiteral("^[0-9]{4}$"));
-    return fourDigits.match(code).hasMatch();
 }
 
 QString cleanAbsolute(const QString& path)
@@ -120,7 +111,7 @@ QString yearlyDatabasePath()
                               programState().workingDate());
 }
 
-bool ComTworzBazy_Click()
+bool openYearlyDatabase()
 {
     const QString code = programState().countyCode();
     if (!isCountyCode(code)) {
@@ -145,7 +136,7 @@ bool OtworzBazeRoku(const QString& path)
             PokazInfo(QStringLiteral("Brak bazy danych na rok ") + workingYearText() +
                           QStringLiteral(", w katalogu: ") + path +
                           QStringLiteral("\rPo kliknięciu OK, utworzę nową bazę!"),
-                      kInformacja);
+                      kInformationTitle);
             closeYearlyDatabase();
             if (!TworzBaze(path))
                 return false;
@@ -154,7 +145,8 @@ bool OtworzBazeRoku(const QString& path)
         m.BazaRok = db::Database::open(path);
         // A file without the batch and sample tables and their columns would fail later in
         // every command: it is not taken at all.
-        if (const QStringList missing = missingYearlyCore(m.BazaRok); !missing.isEmpty()) {
+        if (const QStringList missing = missingYearlyCore(m.BazaRok, &addedByYearlyChecks);
+            !missing.isEmpty()) {
             closeYearlyDatabase();
             PokazUwage(QStringLiteral("Plik %1 nie jest kompletną bazą danych roku i nie został otwarty.\r"
                                       "Brakuje: %2.")
@@ -188,7 +180,7 @@ bool TworzBaze(const QString& path)
     temporary.keep();
     PokazInfo(QStringLiteral("Tworzenie nowej bazy danych na rok ") + workingYearText() +
                   QStringLiteral(", w katalogu: ") + path + QStringLiteral(" zakończone powodzeniem!"),
-              kInformacja);
+              kInformationTitle);
     return true;
 }
 

@@ -18,7 +18,7 @@ QString yearlyDatabasePath();
 // county code into BazaRok. A county code that is not four digits cannot name a file: the
 // yearly database is then closed, the user is told to fill it in, and the result is false.
 // True when BazaRok is open afterwards.
-bool ComTworzBazy_Click();
+bool openYearlyDatabase();
 
 // Opens the yearly database at path into BazaRok, announcing and creating it when it is missing,
 // and brings it and the dictionary database up to the columns the program writes. A failure is

@@ -1,7 +1,5 @@
 #include "YearlyTables.h"
 
-#include "ColumnUpgrade.h"
-
 #include "platform/db/Database.h"
 #include "platform/db/JetError.h"
 #include "platform/ui/DialogService.h"
@@ -146,7 +144,9 @@ bool createTable(const QString& Sciezka, const QString& NazTab, Columns columns)
 
 } // namespace
 
-QStringList missingYearlyCore(const db::Database& yearly)
+QStringList
+missingYearlyCore(const db::Database& yearly,
+                  const std::function<bool(const QString& table, const QString& column)>& addedLater)
 {
     QStringList missing;
     for (const auto& [table, columns] : {std::pair{"Partia", kPartia}, std::pair{"Badanie", kBadanie}}) {
@@ -158,7 +158,7 @@ QStringList missingYearlyCore(const db::Database& yearly)
         const db::TableDef def = yearly.tableDef(name);
         for (const Column& c : columns) {
             const QString column = QString::fromLatin1(c.name);
-            if (def.indexOf(column) < 0 && !addedByYearlyChecks(name, column))
+            if (def.indexOf(column) < 0 && !addedLater(name, column))
                 missing << QStringLiteral("pola %1.%2").arg(name, column);
         }
     }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace trelimor {
 
 // Text and Memo columns of the program's tables take empty texts; the others do not.
@@ -29,9 +31,12 @@ bool CreateDBField(db::TableDef& td, const QString& NazPole, db::DataType Typ, b
 bool CreateDB(const QString& Sciezka, const QString& shownAs = {});
 
 // What a yearly file lacks of the batch and sample tables and the columns a new file is made
-// with, leaving out the columns an opening adds: "tabeli Badanie" for a missing table, "pola
-// Partia.WNI" for a missing column, in the tables' column order. Empty when nothing is missing.
-QStringList missingYearlyCore(const db::Database& yearly);
+// with, leaving out the columns an opening adds (addedLater): "tabeli Badanie" for a missing
+// table, "pola Partia.WNI" for a missing column, in the tables' column order. Empty when nothing
+// is missing.
+QStringList
+missingYearlyCore(const db::Database& yearly,
+                  const std::function<bool(const QString& table, const QString& column)>& addedLater);
 
 // Each opens the database file at Sciezka through a handle of its own, creates the table NazTab
 // with its fields and closes the file; false, after its box, when the table was not made.

@@ -30,33 +30,6 @@ public:
     virtual void setComDrukujEnabled(bool enabled) = 0;
     // The window's report control.
     virtual ReportControl& CRdzien() = 0;
-    // The window's mouse pointer: the hourglass while true, the default otherwise.
-    virtual void setWaitCursor(bool waiting) = 0;
-};
-
-// Shows the host's hourglass for a scope; restore() ends it early.
-class HostWaitCursor
-{
-public:
-    explicit HostWaitCursor(BatchDocumentsHost& host)
-        : m_host(host)
-    {
-        m_host.setWaitCursor(true);
-    }
-    ~HostWaitCursor() { restore(); }
-    HostWaitCursor(const HostWaitCursor&) = delete;
-    HostWaitCursor& operator=(const HostWaitCursor&) = delete;
-
-    void restore()
-    {
-        if (m_active)
-            m_host.setWaitCursor(false);
-        m_active = false;
-    }
-
-private:
-    BatchDocumentsHost& m_host;
-    bool m_active = true;
 };
 
 } // namespace trelimor

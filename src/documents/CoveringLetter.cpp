@@ -3,7 +3,6 @@
 #include "BatchDocuments.h"
 #include "PrintFrame.h"
 #include "PrintPreparation.h"
-#include "ReportControl.h"
 #include "SampleCountCheck.h"
 #include "ValueText.h"
 #include "common/CodeLists.h"
@@ -69,7 +68,7 @@ QString numerProbek(BatchDocumentsHost& okno)
 bool zapiszPismo(BatchDocumentsHost& okno, int n)
 {
     if (tekstPola(okno.DataPartia().recordset(), QStringLiteral("DataWyslaniaDoLab")).isEmpty()) {
-        PokazInfo(QStringLiteral("Uzupełnij datę wysłania do laboratorium!"), QStringLiteral("INFORMACJA"));
+        PokazInfo(QStringLiteral("Uzupełnij datę wysłania do laboratorium!"), kInformationTitle);
         return false;
     }
     db::Recordset rs = ModLabor().BazaRobot.openRecordset(QStringLiteral("SELECT * FROM PismoPrzewodnie"));
@@ -158,13 +157,9 @@ void ComPismoPrzewodnie_Click(BatchDocumentsHost& okno)
              {QStringLiteral("Partia"), QStringLiteral("Badanie"), QStringLiteral("PismoPrzewodnie")})
             PrzegladnijTabele(ModLabor().BazaRobot, tabela);
 
-        ReportControl& CRdzien = okno.CRdzien();
-        CRdzien.reset();
-        CRdzien.setReportTitle(QStringLiteral("Badanie w kierunku ") +
-                               kierunekBadania(gatunekBiezacejProbki(okno), true));
-        CRdzien.setReportFileName(ModLabor().KatalogRaportow + QStringLiteral("PismoPrzewodnie.rpt"));
-        pokazRaportZKontrolki(CRdzien);
-        return KoniecWydruku::Wydrukowany;
+        return showBatchReport(okno, QStringLiteral("PismoPrzewodnie.rpt"),
+                               QStringLiteral("Badanie w kierunku ") +
+                                   kierunekBadania(gatunekBiezacejProbki(okno), true));
     });
 }
 

@@ -9,14 +9,13 @@
 #include "common/ModLabor.h"
 
 #include "platform/db/Recordset.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 #include <optional>
 
 namespace trelimor {
 
 namespace {
-
-const QString kInformacja = QStringLiteral("INFORMACJA");
 
 // The checks after the district codes, in their order; false when one stopped the export
 // (after telling the user why).
@@ -25,7 +24,8 @@ bool iloscProbekDoEksportu(BatchDocumentsHost& okno)
     if (kontrolaIlosciProbek(okno, liczbaProbekPartii(okno)) == KontrolaIlosci::Przerwana)
         return false;
     if (polePartii(okno, QStringLiteral("IlProbek")).toInt() == 0) {
-        PokazUwage(QStringLiteral("Brak ilości próbek!\rUzupełnij przed wysłaniem pliku!"), kInformacja);
+        PokazUwage(QStringLiteral("Brak ilości próbek!\rUzupełnij przed wysłaniem pliku!"),
+                   kInformationTitle);
         return false;
     }
     return true;
@@ -50,7 +50,7 @@ void ostrzezOBrakachInformacji(BatchDocumentsHost& okno)
                        QStringLiteral("\rInformacje te wymagane są przez Centralną Bazę Danych!\rPrzed "
                                       "wysłaniem uzupełnij pola: użytkowość, objawy chorobowe, liczebność "
                                       "stada!"),
-                   kInformacja);
+                   kInformationTitle);
 }
 
 // The first kind-of-slaughter value of the year's samples, of any batch, that is none of the
@@ -78,7 +78,7 @@ std::optional<QString> nieprawidlowyRodzajUboju()
 
 bool SprBrak(BatchDocumentsHost& okno)
 {
-    HostWaitCursor cursor(okno);
+    ui::OverrideCursorGuard cursor;
     try {
         const int n =
             ModLabor()
@@ -92,7 +92,7 @@ bool SprBrak(BatchDocumentsHost& okno)
             return true;
         PokazUwage(QStringLiteral("Stwierdzono brak kodu powiatu w ") + QString::number(n) +
                        QStringLiteral(" próbkach!\rUzupełnij 4-cyfrowy kod PIW i wyślij ponownie!"),
-                   kInformacja);
+                   kInformationTitle);
         return false;
     } catch (const std::exception& e) {
         cursor.restore();
@@ -116,7 +116,7 @@ void ComMail_Click(BatchDocumentsHost& okno)
         if (const auto rodzaj = nieprawidlowyRodzajUboju()) {
             PokazUwage(QStringLiteral("Zidentyfikowano nieprawidłowy rodzaj uboju: ") + *rodzaj +
                            QStringLiteral("\rPrzed wysłaniem popraw na zgodny z listą wyboru!"),
-                       kInformacja);
+                       kInformationTitle);
             return;
         }
     } catch (const std::exception& e) {

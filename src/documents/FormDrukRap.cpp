@@ -62,7 +62,7 @@ FormDrukRap::~FormDrukRap()
     delete m_ui;
 }
 
-void FormDrukRap::pokazRaport(std::shared_ptr<report::Report> raport, const QString& caption)
+void FormDrukRap::showReport(std::shared_ptr<report::Report> raport, const QString& caption)
 {
     {
         // A long report takes seconds to lay out and to preview.
@@ -171,7 +171,7 @@ void FormDrukRap::ComWyslij_Click()
 
 void registerFormDrukRap()
 {
-    setReportWindow([]() -> OknoRaportu& { return FormDrukRap::instance(); });
+    setReportWindow([]() -> ReportWindow& { return FormDrukRap::instance(); });
 }
 
 } // namespace trelimor

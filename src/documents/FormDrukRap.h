@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/OknoRaportu.h"
+#include "common/ReportWindow.h"
 
 #include "platform/ui/DefaultInstance.h"
 
@@ -26,7 +26,7 @@ class ReportPreview;
 
 // The report window: every printout is shown here. The viewer fills the window; printer set-up,
 // the PDF export with its mail, and closing stand in a small panel over its top right corner.
-class FormDrukRap : public QDialog, public OknoRaportu
+class FormDrukRap : public QDialog, public ReportWindow
 {
     Q_OBJECT
 
@@ -34,7 +34,7 @@ public:
     static FormDrukRap& instance() { return ui::DefaultInstance<FormDrukRap>::get(); }
     ~FormDrukRap() override;
 
-    void pokazRaport(std::shared_ptr<report::Report> raport, const QString& caption) override;
+    void showReport(std::shared_ptr<report::Report> raport, const QString& caption) override;
 
     // The report shown (RaportBiezacy, or the report of the batch window's report control).
     const std::shared_ptr<report::Report>& report() const { return m_report; }

@@ -6,7 +6,10 @@
 
 #include "common/DataControl.h"
 #include "common/Messages.h"
+#include "common/ModLabor.h"
 #include "common/ReportWork.h"
+
+#include "platform/ui/OverrideCursorGuard.h"
 
 #include <QPushButton>
 
@@ -41,6 +44,16 @@ void pokazRaportZKontrolki(const ReportControl& kontrolka)
                 kontrolka.reportTitle(), QString());
 }
 
+KoniecWydruku showBatchReport(BatchDocumentsHost& okno, const QString& reportFile, const QString& title)
+{
+    ReportControl& CRdzien = okno.CRdzien();
+    CRdzien.reset();
+    CRdzien.setReportTitle(title);
+    CRdzien.setReportFileName(ModLabor().KatalogRaportow + reportFile);
+    pokazRaportZKontrolki(CRdzien);
+    return KoniecWydruku::Wydrukowany;
+}
+
 void drukujPartie(BatchDocumentsHost& okno, const std::function<KoniecWydruku()>& drukuj)
 {
     if (!czyJestPartia(okno)) {
@@ -48,7 +61,7 @@ void drukujPartie(BatchDocumentsHost& okno, const std::function<KoniecWydruku()>
         ComDrukuj_Click(okno);
         return;
     }
-    HostWaitCursor cursor(okno);
+    ui::OverrideCursorGuard cursor;
     try {
         const KoniecWydruku koniec = drukuj();
         cursor.restore();

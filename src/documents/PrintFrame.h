@@ -30,6 +30,10 @@ enum class KoniecWydruku {
     Przerwany,   // it could not go on (told to the user): the frame closes, the window unlocks
     Wstrzymany,  // the user stopped it at a question: the window stays as it is
 };
+// The end of a batch printout: the window's report control set afresh to the report file (in
+// the reports folder) and the title, and the report shown from it.
+KoniecWydruku showBatchReport(BatchDocumentsHost& okno, const QString& reportFile, const QString& title);
+
 // Runs a printout of the selected batch under the hourglass. Without a batch it says there is
 // nothing to print and runs the print button; a failure is reported under "Drukowanie".
 void drukujPartie(BatchDocumentsHost& okno, const std::function<KoniecWydruku()>& drukuj);

@@ -15,6 +15,7 @@
 #include "platform/paths/Folders.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 namespace trelimor {
 
@@ -42,7 +43,7 @@ void EksportProtokolu(BatchDocumentsHost& okno)
         PokazInfo(QStringLiteral("Brak wyników badań!"), QStringLiteral("EKSPORT"));
         return;
     }
-    HostWaitCursor cursor(okno);
+    ui::OverrideCursorGuard cursor;
     try {
         const db::Recordset& partia = okno.DataPartia().recordset();
         const QString kodZakladu = tekstPola(partia, QStringLiteral("KodZakladu"));

@@ -6,6 +6,7 @@
 #include "common/Cp1250.h"
 #include "common/DataControl.h"
 #include "common/ProgramState.h"
+#include "common/TextHelpers.h"
 
 #include "platform/db/Recordset.h"
 
@@ -116,12 +117,7 @@ QString uwagiWPliku(const QString& uwagi)
     QString bezCr = uwagi;
     bezCr.replace(QLatin1Char('\r'), QLatin1Char(' '));
     // Only blanks are trimmed: the other characters of the remark stay.
-    qsizetype start = 0, end = bezCr.size();
-    while (start < end && bezCr.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && bezCr.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return bezCr.mid(start, end - start);
+    return trimBlanks(bezCr).toString();
 }
 
 QStringList liniePlikuProtokolu(BatchDocumentsHost& okno, const QString& K)

@@ -96,13 +96,9 @@ void ComProtokol_Click(BatchDocumentsHost& okno)
         });
         przegladnijPartieIProbki();
 
-        ReportControl& CRdzien = okno.CRdzien();
-        CRdzien.reset();
-        CRdzien.setReportTitle(QStringLiteral(" - badania w kierunku ") +
-                               kierunekBadania(gatunekBiezacejProbki(okno), false));
-        CRdzien.setReportFileName(ModLabor().KatalogRaportow + QStringLiteral("Protokol.rpt"));
-        pokazRaportZKontrolki(CRdzien);
-        return KoniecWydruku::Wydrukowany;
+        return showBatchReport(okno, QStringLiteral("Protokol.rpt"),
+                               QStringLiteral(" - badania w kierunku ") +
+                                   kierunekBadania(gatunekBiezacejProbki(okno), false));
     });
 }
 

@@ -48,7 +48,7 @@ void ReportControl::run() const
     const bool printSetupShown = window.ComDrukarka->isVisibleTo(&window);
     window.ComDrukarka->setVisible(m_showPrintSetup);
     window.setWindowState(m_windowState == kMaximized ? Qt::WindowMaximized : Qt::WindowNoState);
-    window.pokazRaport(std::move(raport), QStringLiteral("Drukowanie"));
+    window.showReport(std::move(raport), QStringLiteral("Drukowanie"));
     window.setWindowState(Qt::WindowNoState);
     window.ComDrukarka->setVisible(printSetupShown);
 }

@@ -58,7 +58,7 @@ KontrolaIlosci kontrolaIlosciProbek(BatchDocumentsHost& okno, int n)
                  QStringLiteral("Rzeczywista ilość próbek wpisanych do programu wynosi: "), n)) {
         PokazUwage(QStringLiteral("Przerwanie wysyłania z powodu niezgodności zadeklarowanej i rzeczywistej "
                                   "iliści próbek!\rPopraw!"),
-                   QStringLiteral("INFORMACJA"));
+                   kInformationTitle);
         return KontrolaIlosci::Przerwana;
     }
     wpiszIlosc(okno, n);

@@ -10,6 +10,7 @@
 #include "platform/paths/DurableFiles.h"
 #include "platform/paths/Folders.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 namespace trelimor {
 
@@ -42,7 +43,6 @@ QStringList incompleteSampleLines(db::Database& yearly)
 void hideWait(SerologyExportHost& host)
 {
     host.setFrameCzekajVisible(false);
-    host.setWaitCursor(false);
 }
 
 } // namespace
@@ -57,7 +57,7 @@ bool SprPusteProbki(SerologyExportHost& host, const QString& /*unused*/)
     host.setLabelPrCz(QStringLiteral("Sprawdzanie wyników. Proszę czekać ..."));
     host.setFrameCzekajVisible(true);
     letWindowRepaint();
-    host.setWaitCursor(true);
+    ui::OverrideCursorGuard cursor;
     try {
         const QStringList lines = incompleteSampleLines(ModLabor().BazaRok);
         const QString path = incompleteSampleListPath();
@@ -65,6 +65,7 @@ bool SprPusteProbki(SerologyExportHost& host, const QString& /*unused*/)
         if (!paths::writeFileAtomically(path, cp1250::encodeLines(lines), &error))
             throw PathAccessError(QStringLiteral("Nie można zapisać pliku ") + path + QStringLiteral(": ") +
                                   error);
+        cursor.restore();
         if (!lines.isEmpty())
             ui::dialogs().message(
                 QStringLiteral("Przerywam eksport danych z powodu błędnych próbek!\r"
@@ -76,6 +77,7 @@ bool SprPusteProbki(SerologyExportHost& host, const QString& /*unused*/)
         hideWait(host);
         return lines.isEmpty();
     } catch (const std::exception& e) {
+        cursor.restore();
         hideWait(host);
         showExportError(e);
         return false;

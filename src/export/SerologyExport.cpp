@@ -15,6 +15,7 @@
 #include "platform/paths/Folders.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 #include <QCoreApplication>
 
@@ -83,7 +84,6 @@ private:
 
 void showWait(SerologyExportHost& host)
 {
-    host.setWaitCursor(true);
     host.setFrameCzekajVisible(true);
     host.setFrameDoWIWVisible(true);
     letWindowRepaint();
@@ -96,7 +96,6 @@ void hideWait(SerologyExportHost& host)
 {
     host.setFrameCzekajVisible(false);
     host.setFrameDoWIWVisible(false);
-    host.setWaitCursor(false);
 }
 
 // The place of the user record, which names the file; nothing without a record or a place.
@@ -155,10 +154,12 @@ void ComZakWIW_Click(SerologyExportHost& host)
         if (path.isEmpty())
             return;
 
+        ui::OverrideCursorGuard cursor;
         showWait(host);
         HostProgress progress(host);
         PlikEksportuWIW(ModLabor().BazaRok, path, progress);
         const QString archive = SpakujPlik(path);
+        cursor.restore();
         hideWait(host);
         if (archive.isEmpty())
             return;

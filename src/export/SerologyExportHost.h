@@ -6,8 +6,8 @@ namespace trelimor {
 
 // What the serology export shows on the main window while it runs: the wait frame FrameCzekaj
 // with its label LabelPrCz, the progress frame FrameDoWIW with the table being written (LabTab),
-// the row being written (LabIl) and ProgressBar1, and the window's mouse pointer. The main
-// window implements it; the export knows nothing else of that window.
+// the row being written (LabIl) and ProgressBar1. The main window implements it; the export
+// knows nothing else of that window.
 class SerologyExportHost
 {
 public:
@@ -21,8 +21,6 @@ public:
     virtual void setLabIl(const QString& caption) = 0;
     virtual void setProgressBar1Range(int minimum, int maximum) = 0;
     virtual void setProgressBar1Value(int value) = 0;
-    // The hourglass while true, the default pointer otherwise.
-    virtual void setWaitCursor(bool waiting) = 0;
 };
 
 } // namespace trelimor

@@ -1,6 +1,6 @@
 #include "CollectorHeader.h"
 
-#include "batch/BatchFields.h"
+#include "common/Dates.h"
 #include "common/TextHelpers.h"
 
 namespace trelimor {
@@ -22,7 +22,7 @@ std::optional<CollectorHeader> findCollectorHeader(const QStringList& lines)
 
 std::optional<QDate> collectorDate(const QString& text)
 {
-    if (const std::optional<QDate> date = dataZTekstu(text))
+    if (const std::optional<QDate> date = dateFromText(text))
         return date;
     const QDate iso = QDate::fromString(text.trimmed(), Qt::ISODate);
     if (iso.isValid())

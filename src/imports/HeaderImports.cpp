@@ -1,68 +1,65 @@
 // New batches started from a file's header: the protocol spreadsheet's, whose samples follow
 // the batch's save, and a data collector's.
 
+#include "BatchImportHost.h"
 #include "BatchImports.h"
 #include "CollectorHeader.h"
 #include "ImportErrors.h"
 #include "ImportSession.h"
 #include "ProtocolHeader.h"
 
-#include "batch/BatchFields.h"
-#include "batch/FormPartia.h"
 #include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
 #include "common/TextLines.h"
 
+#include "platform/ui/OverrideCursorGuard.h"
+
 namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-const QString kWczytywanie = QStringLiteral("WCZYTYWANIE");
-
-void set(QWidget* control, const std::optional<QString>& value)
+void fillBatchFrame(BatchImportHost& w, const ProtocolHeader& h)
 {
-    if (value)
-        ustawTekstKontrolki(control, *value);
-}
-
-void fillBatchFrame(FormPartia& w, const ProtocolHeader& h)
-{
-    set(w.TextDataUboju, h.TextDataUboju);
-    set(w.TextDataPobr, h.TextDataPobr);
-    set(w.TextGodzUboju, h.TextGodzUboju);
-    set(w.TextGodzPobr, h.TextGodzPobr);
-    set(w.TextZaklad, h.TextZaklad);
-    set(w.TextPowiat, h.TextPowiat);
-    set(w.ComboProceduraPobierania, h.ComboProceduraPobierania);
-    set(w.ComboPlanPobierania, h.ComboPlanPobierania);
-    set(w.ComboPobral, h.ComboPobral);
-    set(w.TextIlProbek, h.TextIlProbek);
+    const std::pair<const char*, const std::optional<QString>&> fields[] = {
+        {"TextDataUboju", h.TextDataUboju},
+        {"TextDataPobr", h.TextDataPobr},
+        {"TextGodzUboju", h.TextGodzUboju},
+        {"TextGodzPobr", h.TextGodzPobr},
+        {"TextZaklad", h.TextZaklad},
+        {"TextPowiat", h.TextPowiat},
+        {"ComboProceduraPobierania", h.ComboProceduraPobierania},
+        {"ComboPlanPobierania", h.ComboPlanPobierania},
+        {"ComboPobral", h.ComboPobral},
+        {"TextIlProbek", h.TextIlProbek},
+    };
+    for (const auto& [control, value] : fields)
+        if (value)
+            w.setBatchField(QLatin1String(control), *value);
 }
 
 // The establishment's type and, when the header gave none, its county, from the register.
-void fillFromEstablishment(FormPartia& w)
+void fillFromEstablishment(BatchImportHost& w)
 {
-    w.ComboWNI->setEditText(QString());
-    db::Recordset zaklad = ModLabor().BazaStale.openRecordset(
-        QStringLiteral("SELECT TypWNI, KodPIW FROM ZAKLAD WHERE WNI = ?"), {w.TextZaklad->text().trimmed()});
+    w.setBatchField(QStringLiteral("ComboWNI"), QString());
+    db::Recordset zaklad =
+        ModLabor().BazaStale.openRecordset(QStringLiteral("SELECT TypWNI, KodPIW FROM ZAKLAD WHERE WNI = ?"),
+                                           {w.batchField(QStringLiteral("TextZaklad")).trimmed()});
     if (zaklad.eof())
         return;
-    w.ComboWNI->setEditText(BezNullText(zaklad.value(QStringLiteral("TypWNI"))));
-    if (w.TextPowiat->text().isEmpty())
-        w.TextPowiat->setText(BezNullText(zaklad.value(QStringLiteral("KodPIW"))));
+    w.setBatchField(QStringLiteral("ComboWNI"), BezNullText(zaklad.value(QStringLiteral("TypWNI"))));
+    if (w.batchField(QStringLiteral("TextPowiat")).isEmpty())
+        w.setBatchField(QStringLiteral("TextPowiat"), BezNullText(zaklad.value(QStringLiteral("KodPIW"))));
 }
 
-void refuseProtocol(FormPartia& w)
+void refuseProtocol(BatchImportHost& w)
 {
-    setWaitCursor(w, false);
     w.Klawisze(true, true);
     PokazUwage(QStringLiteral("Wczytywany plik jest niezgodny z formatem protokołu!\r"
                               "Prawdopodobnie miała miejsce ręczna ingerencja w strukturę pliku!\r"
                               "Przerywam wczytywanie!"),
-               kWczytywanie);
+               kLoadingTitle);
 }
 
 QString monthMessage(const QDate& date, bool otherYear)
@@ -82,84 +79,81 @@ QString monthMessage(const QDate& date, bool otherYear)
 
 } // namespace
 
-void ComWczytPart_Click(FormPartia& okno)
+void ComWczytPart_Click(BatchImportHost& okno)
 {
     const QString path = openImportFile(kFiltrExcel);
     if (path.isEmpty()) {
         okno.Klawisze(true, true);
         return;
     }
-    setWaitCursor(okno, true);
-    okno.repaint();
+    ui::OverrideCursorGuard cursor;
+    okno.repaintNow();
     try {
         const ProtocolHeader header = readProtocolHeader(ImportSheet(path));
         if (!header.isProtocol) {
+            cursor.restore();
             refuseProtocol(okno);
             return;
         }
-        okno.ComDodajPr_Click();
-        if (okno.FramePartia->isHidden()) { // no yearly file to add a batch to: the user was told
-            setWaitCursor(okno, false);
+        if (!okno.startNewBatch()) // no yearly file to add a batch to: the user was told
             return;
-        }
         fillBatchFrame(okno, header);
         if (header.refused) {
+            cursor.restore();
             refuseProtocol(okno);
             return;
         }
         fillFromEstablishment(okno);
-        okno.TrybWczytywania = QStringLiteral("WczytAuto");
-        okno.LabelWczytajPlik->setText(path);
-        setWaitCursor(okno, false);
+        okno.setTrybWczytywania(QStringLiteral("WczytAuto"));
+        okno.setLabelWczytajPlik(path);
     } catch (const std::exception& e) {
-        setWaitCursor(okno, false);
+        cursor.restore();
         okno.Klawisze(true, true);
         showLoadFailure(importErrorOf(e));
     }
 }
 
-void ComWczytKolektor_Click(FormPartia& okno)
+void ComWczytKolektor_Click(BatchImportHost& okno)
 {
     const QString path = openImportFile(kFiltrKolektora);
     if (path.isEmpty())
         return;
-    okno.CommonDialog1Tag = path;
+    okno.setCommonDialog1Tag(path);
     try {
         const std::optional<CollectorHeader> header = findCollectorHeader(readTextLines(path));
         const std::optional<QDate> date = header ? collectorDate(header->dataPobr) : std::nullopt;
         if (!date) {
             PokazUwage(
                 QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"),
-                kWczytywanie);
+                kLoadingTitle);
             return;
         }
-        okno.ComDodajPr_Click();
-        if (okno.FramePartia->isHidden())
+        if (!okno.startNewBatch())
             return;
-        okno.TextPowiat->setText(header->powiat);
-        ustawTekstKontrolki(okno.TextDataPobr, tekstDaty(*date));
+        okno.setBatchField(QStringLiteral("TextPowiat"), header->powiat);
+        okno.setBatchField(QStringLiteral("TextDataPobr"), dateText(*date));
+        const QString county = okno.batchField(QStringLiteral("TextPowiat"));
 
         const QString active = programState().countyCode();
         const QDate working = programState().workingDate();
-        const bool otherCounty = okno.TextPowiat->text() != active;
+        const bool otherCounty = county != active;
         if (otherCounty)
-            PokazInfo(QStringLiteral("Wczytywany plik zawiera dane z kodem powiatu ") +
-                          okno.TextPowiat->text() +
+            PokazInfo(QStringLiteral("Wczytywany plik zawiera dane z kodem powiatu ") + county +
                           QStringLiteral(".\rZmień kod powiatu z którym aktualnie chcesz pracować!"),
-                      kInformacja);
+                      kInformationTitle);
         if (date->year() != working.year() || date->month() != working.month()) {
-            PokazInfo(monthMessage(*date, date->year() != working.year()), kInformacja);
-            okno.ComAnulujFr_Click();
+            PokazInfo(monthMessage(*date, date->year() != working.year()), kInformationTitle);
+            okno.cancelBatchFrame();
             return;
         }
         if (otherCounty) {
             PokazUwage(QStringLiteral("Aktualnie program ustawiony jest na pracę z powiatem o kodzie: ") +
                            active + QStringLiteral("\rPróbujesz zapisać dane przeznaczone dla powiatu: ") +
-                           okno.TextPowiat->text() +
+                           county +
                            QStringLiteral("\rZmień kod powiatu z którym aktualnie chcesz pracować"
                                           "\rlub Anuluj proces zapisywania!"),
-                       kInformacja);
-            okno.ComAnulujFr->setFocus();
+                       kInformationTitle);
+            okno.focus(QStringLiteral("ComAnulujFr"));
         }
     } catch (const std::exception& e) {
         showLoadFailure(importErrorOf(e));

@@ -11,7 +11,6 @@ namespace trelimor {
 namespace {
 
 const QString kImportZPliku = QStringLiteral("IMPORT Z PLIKU");
-const QString kKontrola = QStringLiteral("KONTROLA POPRAWNOŚCI");
 
 QString code(const ImportedSample& s)
 {
@@ -95,13 +94,13 @@ void showStoreRefusal(const StoreResult& refusal, const ImportedSample& s, Conve
                        u"Popraw nr próbki w pliku i wczytaj ponownie lub wprowadź dane ręcznie pod innym "
                        u"numerem próbki!"_s +
                        where,
-                   kKontrola);
+                   kCheckTitle);
         return;
     case StoreResult::Kind::NumberRepeated:
     case StoreResult::Kind::NumberTaken:
         PokazUwage(u"Próbka o numerze: "_s + QString::number(s.nrProbki) +
                        u" już istnieje.\r\nPopraw nr próbki!"_s + where,
-                   kKontrola);
+                   kCheckTitle);
         return;
     case StoreResult::Kind::WriteFailed:
         showImportError({refusal.error->number(), refusal.error->description(), s.source, code(s), unit},

@@ -1,12 +1,12 @@
 #include "ImportSession.h"
 
-#include "batch/FormPartia.h"
+#include "BatchImportHost.h"
 
 #include "platform/ui/DialogService.h"
 
 namespace trelimor {
 
-ImportSession::ImportSession(FormPartia& window)
+ImportSession::ImportSession(BatchImportHost& window)
     : m_window(window)
 {
     m_window.Klawisze(false, true);
@@ -19,10 +19,8 @@ ImportSession::~ImportSession()
 
 void ImportSession::showWaitNotice()
 {
-    m_window.FrameCzekaj->show();
-    m_window.FrameCzekaj->raise();
-    m_window.FrameCzekaj->repaint();
-    setWaitCursor(m_window, true);
+    m_window.setWaitNoticeVisible(true);
+    m_cursor.emplace();
 }
 
 void ImportSession::end()
@@ -30,15 +28,15 @@ void ImportSession::end()
     if (m_ended)
         return;
     m_ended = true;
-    m_window.LabelWczytajPlik->clear();
-    m_window.FrameCzekaj->hide();
-    setWaitCursor(m_window, false);
+    m_window.setLabelWczytajPlik(QString());
+    m_window.setWaitNoticeVisible(false);
+    m_cursor.reset();
     m_window.Klawisze(true, true);
 }
 
-std::optional<QString> chooseImportFile(FormPartia& window, const QString& filter)
+std::optional<QString> chooseImportFile(const BatchImportHost& window, const QString& filter)
 {
-    const QString handedOver = window.LabelWczytajPlik->text();
+    const QString handedOver = window.LabelWczytajPlik();
     if (!handedOver.isEmpty())
         return handedOver;
     const QString chosen = openImportFile(filter);
@@ -50,14 +48,6 @@ std::optional<QString> chooseImportFile(FormPartia& window, const QString& filte
 QString openImportFile(const QString& filter)
 {
     return ui::dialogs().openFile(QStringLiteral("Otwórz"), QString(), filter, 2);
-}
-
-void setWaitCursor(FormPartia& window, bool waiting)
-{
-    if (waiting)
-        window.setCursor(Qt::WaitCursor);
-    else
-        window.unsetCursor();
 }
 
 } // namespace trelimor

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/ui/OverrideCursorGuard.h"
+
 #include <QString>
 
 #include <optional>
 
 namespace trelimor {
 
-class FormPartia;
+class BatchImportHost;
 
 // The batch window while one of its sample imports runs: locked (its date label left enabled)
 // from the start, and with its wait notice and hourglass while the file is read. end() is the
@@ -16,7 +18,7 @@ class FormPartia;
 class ImportSession
 {
 public:
-    explicit ImportSession(FormPartia& window);
+    explicit ImportSession(BatchImportHost& window);
     ~ImportSession();
     ImportSession(const ImportSession&) = delete;
     ImportSession& operator=(const ImportSession&) = delete;
@@ -25,14 +27,15 @@ public:
     void end();
 
 private:
-    FormPartia& m_window;
+    BatchImportHost& m_window;
+    std::optional<ui::OverrideCursorGuard> m_cursor;
     bool m_ended = false;
 };
 
 // The file an import reads: the one handed over in LabelWczytajPlik, else the one the user
 // chooses in the Open dialog under the filter, its second entry preselected; nothing when the
 // user cancels.
-std::optional<QString> chooseImportFile(FormPartia& window, const QString& filter);
+std::optional<QString> chooseImportFile(const BatchImportHost& window, const QString& filter);
 
 // The filters of the Open dialogs of the imports.
 inline const QString kFiltrExcel = QStringLiteral("All Files (*.*)|*.*|Excel (*.xls)|*.xls");
@@ -42,8 +45,5 @@ inline const QString kFiltrKolektora = QStringLiteral("All Files (*.*)|*.*|Tekst
 // The Open dialog of the imports, the second entry of the filter preselected; an empty text when
 // the user cancels.
 QString openImportFile(const QString& filter);
-
-// The hourglass over the window, or the default pointer again.
-void setWaitCursor(FormPartia& window, bool waiting);
 
 } // namespace trelimor

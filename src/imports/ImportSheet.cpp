@@ -1,6 +1,6 @@
 #include "ImportSheet.h"
 
-#include "batch/BatchFields.h"
+#include "common/Dates.h"
 #include "common/TextHelpers.h"
 
 #include <cmath>
@@ -58,7 +58,7 @@ std::optional<QDate> dateValue(const QVariant& value)
     case QMetaType::QDateTime:
         return value.toDateTime().date();
     case QMetaType::QString:
-        return dataZTekstu(value.toString());
+        return dateFromText(value.toString());
     default:
         return std::nullopt;
     }

@@ -9,8 +9,7 @@
 #include "ImportSheet.h"
 #include "SampleImport.h"
 
-#include "batch/SampleChecks.h"
-#include "batch/SampleProposals.h"
+#include "common/SampleValues.h"
 
 #include "platform/db/Database.h"
 
@@ -29,19 +28,19 @@ inline const QString kZakladFormatuE = QStringLiteral("14383804");
 
 // Format A: a date in column 1 marks a sample row from row 1 on; its ear tag (column 3) and age
 // (column 5), every other field from the first sample in the pane, whose own row is row 1.
-ImportRead readPlantFormatA(const ImportSheet& sheet, const WartosciProbki& pane);
+ImportRead readPlantFormatA(const ImportSheet& sheet, const SampleFrameValues& pane);
 // Format B: a number in column 1 marks a sample row from row 5 on; ear tag (3), birth date (11),
 // sex code (13), species (14) and age (19) of each animal, the rest from the pane (row 5's own).
-ImportRead readPlantFormatB(const ImportSheet& sheet, const WartosciProbki& pane);
+ImportRead readPlantFormatB(const ImportSheet& sheet, const SampleFrameValues& pane);
 // Formats C and E take the code of every sample from the current batch (partia): its
 // establishment and its sampling date.
 // Format C: a number in column 2 marks a sample row; owner, district town, herd and animal of
 // each; the district's code looked up by its town in the dictionary database's PIW.
-ImportRead readPlantFormatC(const ImportSheet& sheet, const CzesciKoduProbki& partia, db::Database& stale);
+ImportRead readPlantFormatC(const ImportSheet& sheet, const SampleCodeParts& partia, db::Database& stale);
 // Format E: a number in column 1 marks a sample row; herd and animal of each, the district's
 // town looked up by its code; the owner and herd size from the pane.
-ImportRead readPlantFormatE(const ImportSheet& sheet, const CzesciKoduProbki& partia,
-                            const WartosciProbki& pane, db::Database& stale);
+ImportRead readPlantFormatE(const ImportSheet& sheet, const SampleCodeParts& partia,
+                            const SampleFrameValues& pane, db::Database& stale);
 // Format D: a header line, then one line of ";" fields per sample while the lines begin with a
 // digit; each line carries its sample's whole code.
 ImportRead readPlantFormatD(const QStringList& lines);

@@ -2,11 +2,11 @@
 // layout of the batch's establishment. Formats A and B first wait for their first sample to be
 // completed in the sample frame; its save hands the file over (WczytajPlikZakladu).
 
+#include "BatchImportHost.h"
 #include "BatchImports.h"
 #include "ImportSession.h"
 #include "PlantFiles.h"
 
-#include "batch/FormPartia.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/TextLines.h"
@@ -20,36 +20,34 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
-QString kodZakladu(const FormPartia& okno)
+QString kodZakladu(const BatchImportHost& okno)
 {
-    return BezNullText(okno.DataPartia->recordset().value(QStringLiteral("KodZakladu")));
+    return okno.currentBatchCode().zaklad;
 }
 
 const SampleImportKind kFormatAB{kFiltrExcel, ConversionText::ProgramOption, SourceUnit::Row, true};
 const SampleImportKind kFormatCE{kFiltrExcel, ConversionText::CheckFile, SourceUnit::Row, true};
 const SampleImportKind kFormatD{kFiltrTxt, ConversionText::CheckFile, SourceUnit::Line, true};
 
-void WczytajFormatA(FormPartia& okno)
+void WczytajFormatA(BatchImportHost& okno)
 {
-    const WartosciProbki wzor = okno.wartosciProbki();
+    const SampleFrameValues wzor = okno.sampleFrame();
     runSampleImport(
         okno, kFormatAB, [&](const QString& path) { return readPlantFormatA(ImportSheet(path), wzor); },
         false);
 }
 
-void WczytajFormatB(FormPartia& okno)
+void WczytajFormatB(BatchImportHost& okno)
 {
-    const WartosciProbki wzor = okno.wartosciProbki();
+    const SampleFrameValues wzor = okno.sampleFrame();
     runSampleImport(
         okno, kFormatAB, [&](const QString& path) { return readPlantFormatB(ImportSheet(path), wzor); },
         false);
 }
 
-void WczytajFormatC(FormPartia& okno)
+void WczytajFormatC(BatchImportHost& okno)
 {
-    const CzesciKoduProbki partia = kodProbkiPartii(okno.DataPartia->recordset());
+    const SampleCodeParts partia = okno.currentBatchCode();
     runSampleImport(
         okno, kFormatCE,
         [&](const QString& path) {
@@ -58,10 +56,10 @@ void WczytajFormatC(FormPartia& okno)
         false);
 }
 
-void WczytajFormatE(FormPartia& okno)
+void WczytajFormatE(BatchImportHost& okno)
 {
-    const CzesciKoduProbki partia = kodProbkiPartii(okno.DataPartia->recordset());
-    const WartosciProbki panel = okno.wartosciProbki();
+    const SampleCodeParts partia = okno.currentBatchCode();
+    const SampleFrameValues panel = okno.sampleFrame();
     runSampleImport(
         okno, kFormatCE,
         [&](const QString& path) {
@@ -70,94 +68,97 @@ void WczytajFormatE(FormPartia& okno)
         false);
 }
 
-void WczytajFormatD(FormPartia& okno)
+void WczytajFormatD(BatchImportHost& okno)
 {
     runSampleImport(
         okno, kFormatD, [](const QString& path) { return readPlantFormatD(readTextLines(path)); }, false);
 }
 
 // Format A's first sample: a new sample with row 1's ear tag and age, the rest for the user.
-void wzorFormatuA(FormPartia& okno, const ImportSheet& sheet)
+void wzorFormatuA(BatchImportHost& okno, const ImportSheet& sheet)
 {
-    okno.ComDodajG_Click();
-    okno.TextNrKolczyka->setText(sheet.Text(1, 3));
-    okno.ComboWiek->setEditText(sheet.Text(1, 5));
+    okno.startNewSample();
+    okno.setSampleField(QStringLiteral("TextNrKolczyka"), sheet.Text(1, 3));
+    okno.setSampleField(QStringLiteral("ComboWiek"), sheet.Text(1, 5));
     PokazInfo(QStringLiteral("Ustaw parametry dla pierwszej próbki!\r"
                              "Informacje takie jak: gatunek, płeć, rodzaj uboju,\r"
                              "objawy chorobowe, użytkowość, identyfikator stada, liczebność stada\r"
                              "oraz inoformacje z ramki: Dane właściciela / miejsce pochodzenia  zwierzęcia\r"
                              "będą zapisane do wszystkich wczytywanych próbek."),
-              kInformacja);
-    okno.ComboRodzajUboju->setFocus();
+              kInformationTitle);
+    okno.focus(QStringLiteral("ComboRodzajUboju"));
 }
 
 // The owner and herd of format B's first sample, from the clients register by its herd number.
-void wlascicielFormatuB(FormPartia& okno)
+void wlascicielFormatuB(BatchImportHost& okno)
 {
     db::Recordset klient = ModLabor().BazaStale.openRecordset(
-        QStringLiteral("SELECT * FROM Klient WHERE WNI = ?"), {okno.TextNrGospod->text()});
+        QStringLiteral("SELECT * FROM Klient WHERE WNI = ?"), {okno.sampleFrame().TextNrGospod});
     if (klient.eof())
         return;
     const auto pole = [&klient](const char* nazwa) {
         return BezNullText(klient.value(QLatin1String(nazwa)));
     };
-    okno.LabTypWNI->setText(pole("TypWNI"));
-    for (const auto& [combo, nazwa] : {std::pair{okno.ComboObjawyChorobowe, "ObjawyChorobowe"},
-                                       std::pair{okno.ComboUzytkowosc, "Uzytkowosc"}})
+    const auto wstaw = [&okno](const char* kontrolka, const QString& tekst) {
+        okno.setSampleField(QLatin1String(kontrolka), tekst);
+    };
+    wstaw("LabTypWNI", pole("TypWNI"));
+    // Herd hints: an empty one leaves the frame's value.
+    for (const char* nazwa : {"ObjawyChorobowe", "Uzytkowosc"})
         if (!pole(nazwa).isEmpty())
-            combo->setEditText(pole(nazwa));
+            okno.setSampleField(QStringLiteral("Combo") + QLatin1String(nazwa), pole(nazwa));
     if (!pole("LiczebnoscStada").isEmpty())
-        okno.TextLiczebnoscStada->setText(pole("LiczebnoscStada"));
-    okno.TextWlascicielNazwisko->setText(pole("Nazwisko"));
-    okno.TextWlascicielImie->setText(pole("Imie"));
-    okno.TextWlascicielMiejscowosc->setText(pole("Miejscowosc"));
-    okno.TextWlascicielNrPosesja->setText(pole("NrPosesja"));
-    okno.ComboWoj->setEditText(pole("Wojewodztwo"));
-    okno.LabIDWOJ->setText(pole("KodWoj"));
-    okno.ComboPIW->setEditText(pole("Powiat"));
-    okno.TextKodPIW->setText(pole("KodPIW"));
-    okno.LabIDPIW->setText(pole("KodPIW"));
-    okno.TextGmina->setText(pole("Gmina"));
+        wstaw("TextLiczebnoscStada", pole("LiczebnoscStada"));
+    wstaw("TextWlascicielNazwisko", pole("Nazwisko"));
+    wstaw("TextWlascicielImie", pole("Imie"));
+    wstaw("TextWlascicielMiejscowosc", pole("Miejscowosc"));
+    wstaw("TextWlascicielNrPosesja", pole("NrPosesja"));
+    wstaw("ComboWoj", pole("Wojewodztwo"));
+    wstaw("LabIDWOJ", pole("KodWoj"));
+    wstaw("ComboPIW", pole("Powiat"));
+    wstaw("TextKodPIW", pole("KodPIW"));
+    wstaw("LabIDPIW", pole("KodPIW"));
+    wstaw("TextGmina", pole("Gmina"));
 }
 
 // Format B's first sample: a new sample with row 5's animal, herd and owner.
-void wzorFormatuB(FormPartia& okno, const ImportSheet& sheet)
+void wzorFormatuB(BatchImportHost& okno, const ImportSheet& sheet)
 {
-    okno.ComDodajG_Click();
-    okno.TextNrKolczyka->setText(sheet.Text(5, 3));
-    okno.ComboWiek->setEditText(sheet.Text(5, 19));
+    okno.startNewSample();
+    okno.setSampleField(QStringLiteral("TextNrKolczyka"), sheet.Text(5, 3));
+    okno.setSampleField(QStringLiteral("ComboWiek"), sheet.Text(5, 19));
     const QString plec = sheet.Text(5, 13);
     if (const std::optional<QString> p = plecFormatuB(plec))
-        okno.ComboPlec->setEditText(*p);
+        okno.setSampleField(QStringLiteral("ComboPlec"), *p);
     else
-        PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr 5: ") + plec, kInformacja);
+        PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr 5: ") + plec, kInformationTitle);
     const QString gatunek = sheet.Text(5, 14);
     if (const std::optional<QString> g = gatunekFormatuB(gatunek))
-        okno.ComboGatunek->setEditText(*g);
+        okno.setSampleField(QStringLiteral("ComboGatunek"), *g);
     else
-        PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr 5: ") + gatunek, kInformacja);
-    okno.TextNrGospod->setText(sheet.Text(5, 20));
+        PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr 5: ") + gatunek, kInformationTitle);
+    okno.setSampleField(QStringLiteral("TextNrGospod"), sheet.Text(5, 20));
     wlascicielFormatuB(okno);
-    okno.TextDataUrodzenia->setText(sheet.Text(5, 11));
-    okno.ComboRodzajUboju->setEditText(QStringLiteral("N"));
-    okno.ComboRodzajMaterialu->setEditText(QStringLiteral("pień mózgu"));
-    okno.ComboWarunkiPrzechowywania->setEditText(QStringLiteral("schłodzone"));
-    okno.TextUwagiG->setFocus();
+    okno.setSampleField(QStringLiteral("TextDataUrodzenia"), sheet.Text(5, 11));
+    okno.setSampleField(QStringLiteral("ComboRodzajUboju"), QStringLiteral("N"));
+    okno.setSampleField(QStringLiteral("ComboRodzajMaterialu"), QStringLiteral("pień mózgu"));
+    okno.setSampleField(QStringLiteral("ComboWarunkiPrzechowywania"), QStringLiteral("schłodzone"));
+    okno.focus(QStringLiteral("TextUwagiG"));
 }
 
 } // namespace
 
-void ComWczytaj_Click(FormPartia& okno)
+void ComWczytaj_Click(BatchImportHost& okno)
 {
-    if (!okno.maPartie())
+    if (!okno.hasBatch())
         return;
-    if (okno.DataProbka->recordCount() > 0) {
+    if (okno.sampleCount() > 0) {
         PokazInfo(QStringLiteral("Dane można wczytać do partii, która nie ma przypisanych próbek!\r"
                                  "Załóż nową partię i wczytaj ponownie!"),
-                  kInformacja);
+                  kInformationTitle);
         return;
     }
-    okno.LabelWczytajPlik->clear();
+    okno.setLabelWczytajPlik(QString());
     const QString kod = kodZakladu(okno);
     const QString path = openImportFile(kod == kZakladFormatuD ? kFiltrTxt : kFiltrExcel);
     if (path.isEmpty())
@@ -165,13 +166,13 @@ void ComWczytaj_Click(FormPartia& okno)
     try {
         if (!QFileInfo(path).isReadable())
             throw PlatformError(QStringLiteral("Nie można otworzyć pliku %1.").arg(path));
-        okno.LabelWczytajPlik->setText(path);
+        okno.setLabelWczytajPlik(path);
         std::optional<ImportSheet> sheet;
         if (kod != kZakladFormatuD)
             sheet.emplace(path);
         if (kod == kZakladFormatuA || kod == kZakladFormatuB) {
             // The file waits in LabelWczytajPlik for the first sample's save.
-            okno.CzekaNaPierwszaProbke = true;
+            okno.setCzekaNaPierwszaProbke(true);
             if (kod == kZakladFormatuA)
                 wzorFormatuA(okno, *sheet);
             else
@@ -182,22 +183,22 @@ void ComWczytaj_Click(FormPartia& okno)
             WczytajPlikZakladu(okno);
             return;
         }
-        okno.LabelWczytajPlik->clear();
+        okno.setLabelWczytajPlik(QString());
         PokazInfo(
             QStringLiteral("Istnieje możliwość wczytywania plików z numerami kolczyków przygotowanych np. "
                            "w Excelu lub wygenerowanych z innych systemów!\r"
                            "Aby ustalić układ pliku Twojego zakładu, skontaktuj się z dostawcą programu."),
-            kInformacja);
+            kInformationTitle);
     } catch (const std::exception& e) {
-        okno.LabelWczytajPlik->clear();
-        okno.CzekaNaPierwszaProbke = false;
-        okno.FramePartiaG->hide();
+        okno.setLabelWczytajPlik(QString());
+        okno.setCzekaNaPierwszaProbke(false);
+        okno.hideSampleFrame();
         okno.Klawisze(true, true);
         ui::plainMessage(numberAndDescription(importErrorOf(e), QStringLiteral("-")));
     }
 }
 
-void WczytajPlikZakladu(FormPartia& okno)
+void WczytajPlikZakladu(BatchImportHost& okno)
 {
     const QString kod = kodZakladu(okno);
     if (kod == kZakladFormatuA)
@@ -210,8 +211,8 @@ void WczytajPlikZakladu(FormPartia& okno)
         WczytajFormatD(okno);
     else if (kod == kZakladFormatuE)
         WczytajFormatE(okno);
-    okno.PokazNaglowekProbek();
-    okno.LabelWczytajPlik->clear();
+    okno.refreshSampleCaption();
+    okno.setLabelWczytajPlik(QString());
 }
 
 } // namespace trelimor

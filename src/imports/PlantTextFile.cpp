@@ -9,8 +9,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
 bool startsWithDigit(const QString& line)
 {
     return !line.isEmpty() && line.at(0).unicode() >= '0' && line.at(0).unicode() <= '9';
@@ -59,12 +57,12 @@ ImportRead readPlantFormatD(const QStringList& lines)
             return result;
         const QString plec = field(6);
         if (plec != u"męska" && plec != u"żeńska")
-            PokazInfo(QStringLiteral("Płęś musi być męska lub żeńska!"), kInformacja);
+            PokazInfo(QStringLiteral("Płęś musi być męska lub żeńska!"), kInformationTitle);
         const QString nrGospod = field(9);
         if (nrGospod.isEmpty())
             PokazInfo(
                 QStringLiteral("Pole 'Identyfikator stada' nie może być puste!\rUzupełnij po wczytaniu!"),
-                kInformacja);
+                kInformationTitle);
         addIdentityFields(s);
         addAnimalFields(s, {field(4), field(5), plantSpecies(field(13)), plec, field(7), field(11), field(12),
                             field(10), nrGospod});

@@ -2,6 +2,8 @@
 
 #include "PlantValues.h"
 
+#include "common/TextHelpers.h"
+
 namespace trelimor {
 
 QString plantSpecies(const QString& value)
@@ -26,14 +28,14 @@ QVariant numberField(const QString& text)
 {
     if (text.trimmed().isEmpty())
         return {};
-    if (const std::optional<double> number = liczba(text))
+    if (const std::optional<double> number = decimalNumber(text))
         return *number;
     return text;
 }
 
 QVariant numberOrNull(const QString& text)
 {
-    if (const std::optional<double> number = liczba(text))
+    if (const std::optional<double> number = decimalNumber(text))
         return *number;
     return {};
 }

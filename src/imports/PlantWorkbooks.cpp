@@ -11,8 +11,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
-
 // The animal of a row of format A or B: what the file gives of it. Its row of the first sample
 // keeps what the pane shows, which the user may have corrected.
 struct Zwierze
@@ -24,13 +22,13 @@ struct Zwierze
     QString DataUrodzenia;
 };
 
-Zwierze zwierzeZPanelu(const WartosciProbki& t)
+Zwierze zwierzeZPanelu(const SampleFrameValues& t)
 {
     return {t.TextNrKolczyka, t.ComboWiek, t.ComboPlec, t.ComboGatunek, t.TextDataUrodzenia};
 }
 
 // The fields of a sample of format A or B: its animal, everything else as the pane's first sample.
-void polaWzoru(ImportedSample& s, const WartosciProbki& t, const Zwierze& z, bool formatB)
+void polaWzoru(ImportedSample& s, const SampleFrameValues& t, const Zwierze& z, bool formatB)
 {
     addIdentityFields(s);
     addAnimalFields(s, {z.NrKolczyka, z.Wiek, z.Gatunek, z.Plec, t.ComboRodzajUboju, t.ComboObjawyChorobowe,
@@ -51,8 +49,8 @@ void polaWzoru(ImportedSample& s, const WartosciProbki& t, const Zwierze& z, boo
 
 // Formats A and B: the rows from the first sample's row on, numbered on from the pane's number.
 template <class IsSample, class ReadAnimal>
-ImportRead readWithFirstSample(const ImportSheet& sheet, const WartosciProbki& t, int firstRow, bool formatB,
-                               IsSample isSample, ReadAnimal readAnimal)
+ImportRead readWithFirstSample(const ImportSheet& sheet, const SampleFrameValues& t, int firstRow,
+                               bool formatB, IsSample isSample, ReadAnimal readAnimal)
 {
     ImportRead result;
     int nr = t.TextNrProbki.trimmed().toInt();
@@ -123,7 +121,7 @@ void polaCE(ImportedSample& s, const WierszCE& w)
 
 // Formats C and E: the rows with their own numbers, up to the row that ends the file.
 template <class ReadRow>
-ImportRead readCE(const ImportSheet& sheet, const CzesciKoduProbki& partia, int numberColumn, ReadRow readRow)
+ImportRead readCE(const ImportSheet& sheet, const SampleCodeParts& partia, int numberColumn, ReadRow readRow)
 {
     ImportRead result;
     const auto isSample = [&](int row) { return isNumericValue(sheet.Value(row, numberColumn)); };
@@ -173,7 +171,7 @@ std::optional<QString> gatunekFormatuB(const QString& nazwa)
     return std::nullopt;
 }
 
-ImportRead readPlantFormatA(const ImportSheet& sheet, const WartosciProbki& pane)
+ImportRead readPlantFormatA(const ImportSheet& sheet, const SampleFrameValues& pane)
 {
     return readWithFirstSample(
         sheet, pane, 1, false, [&sheet](int row) { return dateValue(sheet.Value(row, 1)).has_value(); },
@@ -182,7 +180,7 @@ ImportRead readPlantFormatA(const ImportSheet& sheet, const WartosciProbki& pane
         });
 }
 
-ImportRead readPlantFormatB(const ImportSheet& sheet, const WartosciProbki& pane)
+ImportRead readPlantFormatB(const ImportSheet& sheet, const SampleFrameValues& pane)
 {
     return readWithFirstSample(
         sheet, pane, 5, true, [&sheet](int row) { return isNumeric(sheet.Text(row, 1)); },
@@ -190,16 +188,17 @@ ImportRead readPlantFormatB(const ImportSheet& sheet, const WartosciProbki& pane
             // An unknown code is told and left empty: no animal takes another's sex or species.
             const std::optional<QString> plec = plecFormatuB(sheet.Text(row, 13));
             if (!plec)
-                PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr %1").arg(row), kInformacja);
+                PokazInfo(QStringLiteral("Nieprawidłowa płeć w wierszu nr %1").arg(row), kInformationTitle);
             const std::optional<QString> gatunek = gatunekFormatuB(sheet.Text(row, 14));
             if (!gatunek)
-                PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr %1").arg(row), kInformacja);
+                PokazInfo(QStringLiteral("Nieprawidłowy gatunek w wierszu nr %1").arg(row),
+                          kInformationTitle);
             return Zwierze{sheet.Text(row, 3), sheet.Text(row, 19), plec.value_or(QString()),
                            gatunek.value_or(QString()), sheet.Text(row, 11)};
         });
 }
 
-ImportRead readPlantFormatC(const ImportSheet& sheet, const CzesciKoduProbki& partia, db::Database& stale)
+ImportRead readPlantFormatC(const ImportSheet& sheet, const SampleCodeParts& partia, db::Database& stale)
 {
     return readCE(sheet, partia, 2, [&](int row) {
         WierszCE w;
@@ -221,8 +220,8 @@ ImportRead readPlantFormatC(const ImportSheet& sheet, const CzesciKoduProbki& pa
     });
 }
 
-ImportRead readPlantFormatE(const ImportSheet& sheet, const CzesciKoduProbki& partia,
-                            const WartosciProbki& pane, db::Database& stale)
+ImportRead readPlantFormatE(const ImportSheet& sheet, const SampleCodeParts& partia,
+                            const SampleFrameValues& pane, db::Database& stale)
 {
     return readCE(sheet, partia, 1, [&](int row) {
         WierszCE w;
@@ -233,7 +232,7 @@ ImportRead readPlantFormatE(const ImportSheet& sheet, const CzesciKoduProbki& pa
         if (!w.powiat.KodPIW.isEmpty() && w.powiat.KodPIW.size() != 4) {
             PokazInfo(QStringLiteral("Kod PIW powinien składać się z 4 cyfr!\rBłędna wartość nie zostanie "
                                      "wprowadzona!\rSprawdź po zakończeniu wczytywania!"),
-                      kInformacja);
+                      kInformationTitle);
             w.powiat.KodPIW.clear();
         }
         w.powiat.Powiat =

@@ -1,19 +1,18 @@
 // The sample rows of the protocol spreadsheet into the current batch.
 
+#include "BatchImportHost.h"
 #include "BatchImports.h"
 #include "ImportSession.h"
 #include "ProtocolSamples.h"
 
-#include "batch/FormPartia.h"
-
 namespace trelimor {
 
-void ComWczyt_Click(FormPartia& okno)
+void ComWczyt_Click(BatchImportHost& okno)
 {
-    if (!okno.maPartie())
+    if (!okno.hasBatch())
         return;
     // The automatic load reads the file its header came from, never one asked for again.
-    if (okno.TrybWczytywania == u"WczytAuto" && okno.LabelWczytajPlik->text().isEmpty())
+    if (okno.TrybWczytywania() == u"WczytAuto" && okno.LabelWczytajPlik().isEmpty())
         return;
     runSampleImport(
         okno, {kFiltrExcel, ConversionText::ProgramOption, SourceUnit::Row},

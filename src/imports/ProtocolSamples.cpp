@@ -1,6 +1,6 @@
 #include "ProtocolSamples.h"
 
-#include "batch/BatchFields.h"
+#include "common/Dates.h"
 #include "common/TextHelpers.h"
 
 #include <QRegularExpression>
@@ -70,7 +70,7 @@ QString storedDate(const QString& asRead)
 {
     if (!asRead.contains(QLatin1Char('.')))
         return asRead;
-    const std::optional<QDate> date = dataZTekstu(asRead);
+    const std::optional<QDate> date = dateFromText(asRead);
     return date ? date->toString(QStringLiteral("ddMMyyyy")) : asRead;
 }
 

@@ -1,5 +1,7 @@
 #include "ResultsFile.h"
 
+#include "common/TextHelpers.h"
+
 #include "platform/db/Field.h"
 
 #include <QLocale>
@@ -22,16 +24,6 @@ constexpr int kLastValueField = 43;
 
 constexpr int kTypeMismatch = 13;
 constexpr int kOverflow = 6;
-
-// The line without the blanks at its ends (only blanks: a tab belongs to the text).
-QStringView trimBlanks(QStringView line)
-{
-    while (!line.isEmpty() && line.front() == QLatin1Char(' '))
-        line = line.sliced(1);
-    while (!line.isEmpty() && line.back() == QLatin1Char(' '))
-        line.chop(1);
-    return line;
-}
 
 // The "|"-separated fields of a line, numbered from 0; a field the line lacks is the empty text,
 // as if the line were padded with separators. Views into the line, which must outlive them.

@@ -1,10 +1,10 @@
 #include "ResultsImport.h"
 
+#include "BatchImportHost.h"
 #include "ImportErrors.h"
 #include "ResultWrites.h"
 #include "ResultsFile.h"
 
-#include "batch/FormPartia.h"
 #include "common/DataControl.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
@@ -12,6 +12,7 @@
 #include "common/TextLines.h"
 
 #include "platform/ui/DialogService.h"
+#include "platform/ui/OverrideCursorGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,14 +21,13 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kFilter = QStringLiteral("All Files (*.*)|*.*|Tekst (*.txt)|*.txt");
 
 // The window locked for the import's length (its date label too); unlock() at every end.
 class Lock
 {
 public:
-    explicit Lock(FormPartia& window)
+    explicit Lock(BatchImportHost& window)
         : m_window(window)
     {
         m_window.Klawisze(false, false);
@@ -38,23 +38,23 @@ public:
 
     void showWaitNotice()
     {
-        m_window.FrameCzekaj->show();
-        m_window.FrameCzekaj->raise();
+        m_window.setWaitNoticeVisible(true);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        m_window.setCursor(Qt::WaitCursor);
+        m_cursor.emplace();
     }
     void unlock()
     {
         if (m_unlocked)
             return;
         m_unlocked = true;
-        m_window.FrameCzekaj->hide();
-        m_window.unsetCursor();
+        m_window.setWaitNoticeVisible(false);
+        m_cursor.reset();
         m_window.Klawisze(true, false);
     }
 
 private:
-    FormPartia& m_window;
+    BatchImportHost& m_window;
+    std::optional<ui::OverrideCursorGuard> m_cursor;
     bool m_unlocked = false;
 };
 
@@ -87,9 +87,9 @@ QString summary(const QString& path, const ResultPlan& plan)
 
 } // namespace
 
-void ComWczytWynik_Click(FormPartia& okno)
+void ComWczytWynik_Click(BatchImportHost& okno)
 {
-    if (okno.DataPartia->recordCount() == 0)
+    if (!okno.hasBatch())
         return;
     Lock lock(okno);
     const QString folder = QDir::currentPath();
@@ -97,7 +97,7 @@ void ComWczytWynik_Click(FormPartia& okno)
         const QString path = ui::dialogs().openFile(QStringLiteral("Otwórz"), QString(), kFilter, 2);
         if (path.isEmpty()) {
             // Cancelled: silently, as every error trap ends.
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             QDir::setCurrent(folder);
             return;
@@ -113,21 +113,21 @@ void ComWczytWynik_Click(FormPartia& okno)
             lock.unlock();
             PokazUwage(
                 QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"),
-                QStringLiteral("WCZYTYWANIE"));
+                kLoadingTitle);
             return;
         case ResultsFile::Outcome::OtherCounty:
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki przeznaczone dla powiatu: ") +
                            file.county + QStringLiteral("\rPrzerywam wczytywanie pliku!"),
-                       kInformacja);
+                       kInformationTitle);
             return;
         case ResultsFile::Outcome::OtherMonth:
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazUwage(QStringLiteral("Wczytywany plik zawiera wyniki z miesiąca: ") + file.month +
                            QStringLiteral("\rZmień datę i czytaj ponownie!"),
-                       kInformacja);
+                       kInformationTitle);
             return;
         case ResultsFile::Outcome::Read:
             break;
@@ -135,20 +135,20 @@ void ComWczytWynik_Click(FormPartia& okno)
 
         const ResultPlan plan = planResults(ModLabor().BazaRok, file.lines);
         if (plan.herdMismatch) {
-            okno.TrybWczytywania.clear();
+            okno.setTrybWczytywania(QString());
             lock.unlock();
             PokazInfo(QStringLiteral("Wczytywany wynik dla numeru kolczyka: ") + plan.herdMismatch->earTag +
                           QStringLiteral(", nie pasuje do siedziby stada o numerze: ") +
                           plan.herdMismatch->holdingHerd + QStringLiteral("\rPrzerywam wczytywanie wyników!"),
-                      kInformacja);
+                      kInformationTitle);
             return;
         }
         writeResults(ModLabor().BazaRok, plan);
         QDir::setCurrent(folder);
         lock.unlock();
-        PokazInfo(summary(path, plan), kInformacja);
+        PokazInfo(summary(path, plan), kInformationTitle);
     } catch (const std::exception& e) {
-        okno.TrybWczytywania.clear();
+        okno.setTrybWczytywania(QString());
         lock.unlock();
         QDir::setCurrent(folder);
         showLoadFailure(failureOf(e));

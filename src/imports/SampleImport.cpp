@@ -1,8 +1,8 @@
 #include "SampleImport.h"
 
+#include "BatchImportHost.h"
 #include "ImportSession.h"
 
-#include "batch/FormPartia.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/TextHelpers.h"
@@ -13,8 +13,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kWczytywanie = QStringLiteral("WCZYTYWANIE");
-
 void showReadProblem(const ReadProblem& problem, SourceUnit unit)
 {
     const QString where = sourceSuffix(problem.source, unit);
@@ -22,25 +20,25 @@ void showReadProblem(const ReadProblem& problem, SourceUnit unit)
     case ReadProblem::Kind::NoSamples:
         PokazUwage(QStringLiteral("Niepoprawny format wczytywanego pliku!\r"
                                   "Sprawdź partię oraz plik i wczytaj ponownie!"),
-                   kWczytywanie);
+                   kLoadingTitle);
         return;
     case ReadProblem::Kind::BadHeader:
         PokazUwage(QStringLiteral("Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"),
-                   kWczytywanie);
+                   kLoadingTitle);
         return;
     case ReadProblem::Kind::LongNumber:
         UzupelnijZerami(problem.text, true, 3); // its own warning comes first
         PokazUwage(QStringLiteral("Numer uboju we wczytywanej partii próbek przekracza 3 znaki!\r"
                                   "Popraw plik i wczytaj ponownie!") +
                        where,
-                   kWczytywanie);
+                   kLoadingTitle);
         return;
     case ReadProblem::Kind::BadNumber:
         PokazUwage(
             QStringLiteral("Numer próbki: ") + problem.text +
                 QStringLiteral(" nie jest liczbą całkowitą od 1 do 999!\rPopraw plik i wczytaj ponownie!") +
                 where,
-            kWczytywanie);
+            kLoadingTitle);
         return;
     case ReadProblem::Kind::AgeNotNumber:
         PokazUwage(QStringLiteral("Wiek w wierszu nr %1, w kolumnie nr %2, nie jest liczbą: %3\r"
@@ -48,7 +46,7 @@ void showReadProblem(const ReadProblem& problem, SourceUnit unit)
                        .arg(problem.source)
                        .arg(problem.column)
                        .arg(problem.text),
-                   kWczytywanie);
+                   kLoadingTitle);
         return;
     }
 }
@@ -78,7 +76,7 @@ std::optional<ReadProblem> setSampleNumber(ImportedSample& sample, const QString
     return std::nullopt;
 }
 
-void runSampleImport(FormPartia& okno, const SampleImportKind& kind,
+void runSampleImport(BatchImportHost& okno, const SampleImportKind& kind,
                      const std::function<ImportRead(const QString& path)>& read, bool waitNotice)
 {
     ImportSession session(okno);
@@ -104,16 +102,15 @@ void runSampleImport(FormPartia& okno, const SampleImportKind& kind,
             return;
         }
         const StoreResult stored =
-            storeSamples(ModLabor().BazaRok, okno.biezacaPartia().trimmed().toLongLong(), file.samples,
+            storeSamples(ModLabor().BazaRok, okno.currentBatch().trimmed().toLongLong(), file.samples,
                          kind.checkNumbers, !problem);
         if (stored.kind == StoreResult::Kind::Stored && !problem) {
             if (stored.last >= 0)
-                okno.DataProbka->refreshAt(stored.last);
-            okno.PokazNaglowekProbek();
+                okno.selectSample(stored.last);
+            okno.refreshSampleCaption();
             session.end();
             if (file.missingDistrictCode)
-                PokazUwage(QStringLiteral("Uzupełnij brakujące 4-cyfrowe kody PIW!"),
-                           QStringLiteral("INFORMACJA"));
+                PokazUwage(QStringLiteral("Uzupełnij brakujące 4-cyfrowe kody PIW!"), kInformationTitle);
             return;
         }
         session.end();

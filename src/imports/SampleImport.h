@@ -11,7 +11,7 @@
 
 namespace trelimor {
 
-class FormPartia;
+class BatchImportHost;
 
 // Why the samples of a file cannot be taken, found at its row or line.
 struct ReadProblem
@@ -65,7 +65,7 @@ struct SampleImportKind
 // checked whole, then every sample stored in one transaction, or none. On success the sample
 // list shows them with the last one selected; otherwise one box tells why, once the window is
 // free again. The file may be read with a wait notice.
-void runSampleImport(FormPartia& okno, const SampleImportKind& kind,
+void runSampleImport(BatchImportHost& okno, const SampleImportKind& kind,
                      const std::function<ImportRead(const QString& path)>& read, bool waitNotice);
 
 } // namespace trelimor

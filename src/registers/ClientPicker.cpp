@@ -1,11 +1,6 @@
 #include "ClientPicker.h"
 
-#include "FormKlient.h"
-
 #include "common/Messages.h"
-#include "common/ModLabor.h"
-
-#include "platform/ui/WindowOpener.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -78,16 +73,6 @@ void wstawKlienta(const PickedClient& client, const ClientTarget& target)
     put(target.TextKodPIW, client.KodPIW);
     put(target.LabIDPIW, client.KodPIW);
     put(target.TextGmina, client.Gmina);
-}
-
-bool wybierzKlienta(const ClientTarget& target, const QString& labelWPZ)
-{
-    FormKlient& window = FormKlient::instance();
-    ModLabor().PierwszaAktywacja = true;
-    window.startPicking(target, labelWPZ);
-    ui::openModal(window);
-    // Whichever way the window was left, it is no picker any more.
-    return window.endPicking();
 }
 
 } // namespace trelimor

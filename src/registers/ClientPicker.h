@@ -60,11 +60,4 @@ struct PickedClient
 // the batch window's choice handlers do not run.
 void wstawKlienta(const PickedClient& client, const ClientTarget& target);
 
-// The batch window's client picker: shows the clients register as a picker (its "&Pobierz"
-// button shown) and returns when it closes. A pick copies the chosen client into the target
-// when labelWPZ is "W"; closing the register without a pick changes nothing. True when a client
-// was copied. The register leaves picker mode on either way, so a later opening from the menu
-// never writes into the batch window.
-bool wybierzKlienta(const ClientTarget& target, const QString& labelWPZ = QStringLiteral("W"));
-
 } // namespace trelimor

@@ -117,7 +117,7 @@ DuplicateTest alreadyExists(const QString& field, const QString& box, bool tests
                              return prefix + (trimShown ? shown.trimmed() : shown) +
                                     QStringLiteral(" już istnieje. Popraw!");
                          },
-                         InformationTitle,
+                         kInformationTitle,
                          ui::Icon::Information,
                          shownBox};
 }

@@ -121,7 +121,7 @@ RegisterConfig FormChoroba::configuration()
     c.saveErrorTitle = QStringLiteral("Zapis kierunku badania");
     c.deletion.question = QStringLiteral("Czy usunąć kierunek: ");
     c.deletion.questionField = QStringLiteral("Kierunek");
-    c.deletion.title = QStringLiteral("PYTANIE");
+    c.deletion.title = kQuestionTitle;
     c.deletion.lockWhileAsking = true;
     c.deletion.beepWhenEmpty = true;
     c.deletion.beepAfterDelete = true;
@@ -191,6 +191,11 @@ QWidget* FormChoroba::buildSlots()
     }
     connect(m_tabs, &QTabBar::currentChanged, this, &FormChoroba::TabStrip1_Click);
     return section;
+}
+
+QWidget& FormChoroba::editFrame()
+{
+    return frame();
 }
 
 int FormChoroba::selectedSlot() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatrixEditor.h"
 #include "RegisterWindow.h"
 
 #include "platform/ui/DefaultInstance.h"
@@ -13,13 +14,11 @@ class QTabBar;
 
 namespace trelimor {
 
-class MatrixEditor;
-
 // The test directions (KIERUNEK): a code, a name and four slots, each a test type, a method
 // and a procedure, shown on the tabs "Typ badania 1" to "Typ badania 4". Inside the frame the
 // matrices (MATRYCA) of the selected slot are kept: a matrix belongs to the direction's code
 // and the slot's type code by those texts alone.
-class FormChoroba : public RegisterWindow
+class FormChoroba : public RegisterWindow, public MatrixWindow
 {
     Q_OBJECT
 
@@ -44,13 +43,16 @@ public:
     void TabStrip1_Click();
 
     // The selected slot, 1 to 4.
-    int selectedSlot() const;
+    int selectedSlot() const override;
     // The type code of the slot last selected.
-    const QString& TypBiezacy() const { return m_typBiezacy; }
+    const QString& TypBiezacy() const override { return m_typBiezacy; }
     // The direction's code as it is stored (the code box, trimmed).
-    QString directionCode() const;
+    QString directionCode() const override;
     // Whether the direction in the frame is stored under the code in the code box.
-    bool directionStored() const;
+    bool directionStored() const override;
+    QWidget& windowWidget() override { return *this; }
+    QWidget& editFrame() override;
+    QWidget* control(const QString& name) const override { return RegisterWindow::control(name); }
 
     MatrixEditor& matrices() const { return *m_matrices; }
     void reject() override;

@@ -2,6 +2,8 @@
 
 #include "CommonFields.h"
 
+#include "common/Messages.h"
+
 namespace trelimor {
 
 RegisterConfig FormGatunek::configuration()
@@ -59,7 +61,7 @@ RegisterConfig FormGatunek::configuration()
     c.saveErrorTitle = QStringLiteral("Zapis gatunku");
     c.deletion.question = QStringLiteral("Czy usunąć Gatunek: ");
     c.deletion.questionField = QStringLiteral("NazGatunek");
-    c.deletion.title = QStringLiteral("PYTANIE");
+    c.deletion.title = kQuestionTitle;
     c.deletion.lockWhileAsking = true;
     c.deletion.beepWhenEmpty = true;
     c.deletion.beepAfterDelete = true;

@@ -9,6 +9,8 @@
 #include "common/ModLabor.h"
 #include "common/TableHelpers.h"
 
+#include "platform/ui/WindowOpener.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -232,7 +234,7 @@ RegisterConfig FormKlient::configuration()
                                 kNumber, true);
     c.saveErrorTitle = QStringLiteral("Zapis klienta");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zaznaczonego klienta?");
-    c.deletion.title = QStringLiteral("PYTANIE");
+    c.deletion.title = kQuestionTitle;
 
     c.hooks.firstActivation = &firstActivation;
     c.hooks.loaded = &loaded;
@@ -345,6 +347,16 @@ void FormKlient::pobierz()
     m_copied = copied; // read by the picker once the window is closed
     ModLabor().PierwszaAktywacja = false;
     hide();
+}
+
+bool wybierzKlienta(const ClientTarget& target, const QString& labelWPZ)
+{
+    FormKlient& window = FormKlient::instance();
+    ModLabor().PierwszaAktywacja = true;
+    window.startPicking(target, labelWPZ);
+    ui::openModal(window);
+    // Whichever way the window was left, it is no picker any more.
+    return window.endPicking();
 }
 
 } // namespace trelimor

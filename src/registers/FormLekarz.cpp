@@ -69,7 +69,7 @@ RegisterConfig FormLekarz::configuration()
              false};
     c.saveErrorTitle = QStringLiteral("Zapis lekarza");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zaznaczone Lekarz?");
-    c.deletion.title = QStringLiteral("PYTANIE");
+    c.deletion.title = kQuestionTitle;
     // The batch window never asks for a veterinarian through this window: nothing stores
     // "PartiaLekarz", and its pick action does nothing.
     c.hooks.close = pickInsteadOfClosingIn(QStringLiteral("PartiaLekarz"));

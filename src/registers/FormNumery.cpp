@@ -2,6 +2,7 @@
 
 #include "ui_FormNumery.h"
 
+#include "common/Messages.h"
 #include "common/TableHelpers.h"
 #include "common/TextHelpers.h"
 
@@ -12,8 +13,6 @@
 namespace trelimor {
 
 namespace {
-
-const QString kCheckTitle = QStringLiteral("KONTROLA POPRAWNOŚCI");
 
 Refusal warning(const QString& title, const QString& text, const QString& focus)
 {

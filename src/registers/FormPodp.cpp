@@ -2,6 +2,7 @@
 
 #include "CommonFields.h"
 
+#include "common/Messages.h"
 #include "common/ProgramState.h"
 
 #include <QLabel>
@@ -47,7 +48,7 @@ RegisterConfig FormPodp::configuration()
     c.checks = checks();
     c.saveErrorTitle = QStringLiteral("Zapis podpowiedzi");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?");
-    c.deletion.title = QStringLiteral("PYTANIE");
+    c.deletion.title = kQuestionTitle;
     // Both hint lists of the batch window are filled again, whichever list was edited.
     c.hooks.close = [](RegisterWindow&) {
         emit programState().remarkHintsChanged();

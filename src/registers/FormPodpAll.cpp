@@ -2,6 +2,7 @@
 
 #include "RegisterFrame.h"
 
+#include "common/Messages.h"
 #include "common/TextHelpers.h"
 
 #include "platform/ui/WindowOpener.h"
@@ -74,7 +75,7 @@ RegisterConfig FormPodpAll::configuration()
     };
     c.saveErrorTitle = QStringLiteral("Zapisz");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?");
-    c.deletion.title = QStringLiteral("PYTANIE");
+    c.deletion.title = kQuestionTitle;
     return c;
 }
 

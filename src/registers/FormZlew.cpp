@@ -4,6 +4,7 @@
 #include "HiddenCommands.h"
 
 #include "common/MaskedEdit.h"
+#include "common/Messages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -137,7 +138,7 @@ RegisterConfig FormZlew::configuration()
         kCode};
     c.saveErrorTitle = QStringLiteral("Zapis zakładu");
     c.deletion.question = QStringLiteral("Czy na pewno usunąć zakład?");
-    c.deletion.title = QStringLiteral("USUWANIE!");
+    c.deletion.title = kDeletionTitle;
     return c;
 }
 

@@ -6,6 +6,7 @@
 #include "RegisterWindow.h"
 
 #include "common/MaskedEdit.h"
+#include "common/Messages.h"
 
 namespace trelimor {
 
@@ -90,7 +91,7 @@ RegisterConfig inspectorateConfiguration(const InspectorateKind& kind)
                                 kCode};
     c.saveErrorTitle = kind.saveErrorTitle;
     c.deletion.question = kind.deleteQuestion;
-    c.deletion.title = QStringLiteral("USUWANIE!");
+    c.deletion.title = kDeletionTitle;
     return c;
 }
 

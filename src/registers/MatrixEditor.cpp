@@ -1,6 +1,5 @@
 #include "MatrixEditor.h"
 
-#include "FormChoroba.h"
 #include "RegisterFrame.h"
 
 #include "common/DataControl.h"
@@ -39,7 +38,7 @@ const QStringList kWaiting = {QStringLiteral("ComDodajMatryca"), QStringLiteral(
 
 Refusal information(const QString& text, const QString& focus)
 {
-    return {ui::Icon::Information, InformationTitle, text, focus};
+    return {ui::Icon::Information, kInformationTitle, text, focus};
 }
 
 } // namespace
@@ -54,8 +53,8 @@ std::optional<Refusal> matrixPlaceRefusal(const QString& directionCode, const QS
     return std::nullopt;
 }
 
-MatrixEditor::MatrixEditor(FormChoroba& window)
-    : QWidget(&window.frame())
+MatrixEditor::MatrixEditor(MatrixWindow& window)
+    : QWidget(&window.editFrame())
     , m_window(window)
     , m_data(new DataControl(this))
     , m_grid(new DataGrid(this))
@@ -100,7 +99,7 @@ MatrixEditor::MatrixEditor(FormChoroba& window)
 
 QGroupBox* MatrixEditor::buildFrame()
 {
-    auto* frame = new QGroupBox(&m_window);
+    auto* frame = new QGroupBox(&m_window.windowWidget());
     frame->setObjectName(QStringLiteral("FrameMatryca"));
     frame->setAutoFillBackground(true);
     auto* grid = new QGridLayout(frame);
@@ -250,7 +249,7 @@ void MatrixEditor::ComUsunMatryca_Click()
         return;
     try {
         if (UsunRekord(m_data->recordset(), QStringLiteral("Czy na pewno usunąć zaznaczoną pozycję?"), true,
-                       QStringLiteral("PYTANIE")))
+                       kQuestionTitle))
             m_data->refresh();
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Usuń matrycę"), e);
@@ -347,9 +346,10 @@ void MatrixEditor::closeFrame()
 void MatrixEditor::placeFrame()
 {
     const QSize hint = m_frame->sizeHint().expandedTo(m_frame->minimumSize());
-    const int w = qMin(hint.width(), m_window.width());
-    const int h = qMin(hint.height(), m_window.height());
-    m_frame->setGeometry((m_window.width() - w) / 2, (m_window.height() - h) / 2, w, h);
+    const int w = qMin(hint.width(), m_window.windowWidget().width());
+    const int h = qMin(hint.height(), m_window.windowWidget().height());
+    m_frame->setGeometry((m_window.windowWidget().width() - w) / 2,
+                         (m_window.windowWidget().height() - h) / 2, w, h);
     m_frame->raise();
 }
 

@@ -18,12 +18,31 @@ namespace trelimor {
 
 class DataControl;
 class DataGrid;
-class FormChoroba;
 
 // Where a matrix goes: the direction's code and the slot's type code, both required. The
 // refusal focuses the code box, or the slot's type-name box when one is given.
 std::optional<Refusal> matrixPlaceRefusal(const QString& directionCode, const QString& typeCode,
                                           const QString& typeFocus);
+
+// What the matrix editor reads of the window it works in (the test directions register).
+class MatrixWindow
+{
+public:
+    virtual ~MatrixWindow() = default;
+
+    // The window, over which the matrix frame is centred, and its edit frame, which holds the
+    // matrices' grid.
+    virtual QWidget& windowWidget() = 0;
+    virtual QWidget& editFrame() = 0;
+    // The selected slot, 1 to 4, and the type code of the slot last selected.
+    virtual int selectedSlot() const = 0;
+    virtual const QString& TypBiezacy() const = 0;
+    // The direction's code as it is stored, and whether it is stored under that code.
+    virtual QString directionCode() const = 0;
+    virtual bool directionStored() const = 0;
+    // A control of the window by its name; null when there is none.
+    virtual QWidget* control(const QString& name) const = 0;
+};
 
 // The matrices of the direction frame's selected slot: their grid with add, correct and
 // delete, and the frame FrameMatryca, centred in the window, in which one matrix is typed.
@@ -33,7 +52,7 @@ class MatrixEditor : public QWidget
     Q_OBJECT
 
 public:
-    explicit MatrixEditor(FormChoroba& window);
+    explicit MatrixEditor(MatrixWindow& window);
 
     DataControl& dataControl() const { return *m_data; }
     DataGrid& grid() const { return *m_grid; }
@@ -70,7 +89,7 @@ private:
     // shown once the transaction has ended.
     std::optional<Refusal> writeMatrix(qint64& saved);
 
-    FormChoroba& m_window;
+    MatrixWindow& m_window;
     DataControl* m_data;
     DataGrid* m_grid;
     QGroupBox* m_frame;

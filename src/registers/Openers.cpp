@@ -113,14 +113,14 @@ bool sprawdzLekarzaIZaklad()
     if (!hasRows(QStringLiteral("Lekarz"))) {
         PokazInfo(QStringLiteral("Aby prawidłowo definiować próbki zdefiniuj lekarza pobierającego próbki!\r"
                                  "Dodaj nowego lekarza!"),
-                  QStringLiteral("INFORMACJA"));
+                  kInformationTitle);
         otworzLekarzy();
         return false;
     }
     if (!hasRows(QStringLiteral("Zaklad"))) {
         PokazInfo(QStringLiteral("Aby prawidłowo definiować próbki zdefiniuj zakład, w którym będą pobierane "
                                  "próbki!\rDodaj nowy zakład!"),
-                  QStringLiteral("INFORMACJA"));
+                  kInformationTitle);
         otworzZaklady();
         return false;
     }

@@ -15,7 +15,7 @@ std::optional<Refusal> firstRefusal(const std::vector<Check>& checks, FrameValue
 Check checkThat(std::function<bool(const FrameValues&)> refuses, const QString& box, const QString& text)
 {
     return {[refuses = std::move(refuses)](FrameValues& values) { return refuses(values); },
-            {ui::Icon::Information, InformationTitle, text, box}};
+            {ui::Icon::Information, kInformationTitle, text, box}};
 }
 
 Check emptyCheck(const QString& box, const QString& text)

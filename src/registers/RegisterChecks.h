@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Messages.h"
+
 #include "platform/ui/DialogService.h"
 
 #include <QHash>
@@ -55,7 +57,7 @@ struct Check
 std::optional<Refusal> firstRefusal(const std::vector<Check>& checks, FrameValues& values);
 
 // The checks every register is built from; their boxes show PokazInfo's box under "INFORMACJA".
-inline const QString InformationTitle = QStringLiteral("INFORMACJA");
+
 // Refuses when the box is empty (blanks count as text).
 Check emptyCheck(const QString& box, const QString& text);
 // Refuses when the box holds nothing but blanks.

@@ -8,7 +8,7 @@
 #include "common/ModLabor.h"
 #include "common/TableHelpers.h"
 
-#include "platform/db/Connection.h"
+#include "platform/db/Database.h"
 #include "platform/db/JetError.h"
 #include "platform/db/Transaction.h"
 

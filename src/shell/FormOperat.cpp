@@ -24,12 +24,11 @@ namespace trelimor {
 namespace {
 
 const QString kNoRights = QStringLiteral("Nie posiadasz uprawnień administratora!");
-const QString kAlarm = QStringLiteral("ALARM!!!");
 const QString kMaskedPassword = QStringLiteral("*****");
 
 void alarmNoRights()
 {
-    PokazAlarm(kNoRights, kAlarm, 1, false);
+    PokazAlarm(kNoRights, kAlarmTitle, 1, false);
 }
 
 bool loggedInAsAdministrator()

@@ -1,7 +1,5 @@
 #include "FormUzytkownik.h"
 
-#include "ShellHooks.h"
-
 #include "ui_FormUzytkownik.h"
 
 #include "UserRecord.h"
@@ -9,6 +7,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/YearlyDatabase.h"
 
 #include <QFocusEvent>
 
@@ -146,7 +145,7 @@ void FormUzytkownik::ComZapisz_Click()
             PokazInfo(QStringLiteral("Tabela PODATNIK powinna zawierać jeden wiersz, a zawiera %1.\r"
                                      "Dane zleceniodawcy nie zostały zapisane.")
                           .arg(stored.count),
-                      QStringLiteral("INFORMACJA"));
+                      kInformationTitle);
             return;
         }
         // Only the row as stored enters the program state; the county code goes last, so whoever
@@ -159,7 +158,7 @@ void FormUzytkownik::ComZapisz_Click()
         state.setCountyCode(state.userField(QStringLiteral("KodPIW")));
         // Another county keeps its samples in a yearly database of its own.
         if (state.countyCode() != previousCode)
-            shellHooks().otworzBazeRoku();
+            openYearlyDatabase();
     } catch (const std::exception& e) {
         PokazBlad(QStringLiteral("Błąd zapisu danych użytkownika!"), e);
         return;

@@ -48,12 +48,4 @@ void MainWindowExportHost::setProgressBar1Value(int value)
     m_window.ProgressBar1->setValue(value);
 }
 
-void MainWindowExportHost::setWaitCursor(bool waiting)
-{
-    if (waiting)
-        m_window.setCursor(Qt::WaitCursor);
-    else
-        m_window.unsetCursor();
-}
-
 } // namespace trelimor

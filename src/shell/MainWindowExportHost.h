@@ -22,7 +22,6 @@ public:
     void setLabIl(const QString& caption) override;
     void setProgressBar1Range(int minimum, int maximum) override;
     void setProgressBar1Value(int value) override;
-    void setWaitCursor(bool waiting) override;
 
 private:
     aMain& m_window;

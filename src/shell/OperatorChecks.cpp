@@ -1,5 +1,6 @@
 #include "OperatorChecks.h"
 
+#include "common/Messages.h"
 #include "common/TextHelpers.h"
 
 #include <algorithm>
@@ -8,11 +9,9 @@ namespace trelimor {
 
 namespace {
 
-const QString kAlarm = QStringLiteral("ALARM!!!");
-
 FailedCheck alarm(const QString& text, const QString& focus = {})
 {
-    return {FailedCheck::Box::Alarm, kAlarm, text, focus};
+    return {FailedCheck::Box::Alarm, kAlarmTitle, text, focus};
 }
 
 // The value of the number's leading digits, as the number was always read; 0 for none.

@@ -65,7 +65,7 @@ OperatorSave saveOperator(db::Database& database, const OperatorEdit& edit)
     } else {
         if (rs.recordCount() == 0)
             return {FailedCheck{FailedCheck::Box::Alarm,
-                                QStringLiteral("ALARM!!!"),
+                                kAlarmTitle,
                                 QStringLiteral("Tego operatora usunięto w międzyczasie!"),
                                 {}}};
         rs.edit();

@@ -1,15 +1,11 @@
 #include "ShellHooks.h"
 
-#include "WindowCommands.h"
+#include "common/WindowCommands.h"
 
 namespace trelimor {
 
 ShellHooks::ShellHooks()
-    : otworzBazeRoku([] {
-        pokazNiedostepne(QStringLiteral("Otwieranie bazy danych roku"));
-        return false;
-    })
-    , wybierzDate([](const QDate&, const QString&) -> std::optional<QDate> {
+    : wybierzDate([](const QDate&, const QString&) -> std::optional<QDate> {
         pokazNiedostepne(QStringLiteral("Wybór daty"));
         return std::nullopt;
     })

@@ -15,10 +15,6 @@ struct ShellHooks
 {
     ShellHooks();
 
-    // Opens, or creates when missing, the yearly database of the working date's year and the
-    // active county code into BazaRok; false when it could not (the failure has been shown).
-    std::function<bool()> otworzBazeRoku;
-
     // The working-date picker, opened on the preselected date under the caption: the chosen
     // date, or nothing when the user cancelled.
     std::function<std::optional<QDate>(const QDate& preselected, const QString& caption)> wybierzDate;

@@ -1,6 +1,7 @@
 #include "UserRecord.h"
 
 #include "common/Messages.h"
+#include "common/ProgramState.h"
 
 #include "platform/db/Recordset.h"
 
@@ -8,23 +9,13 @@ namespace trelimor {
 
 namespace {
 
-const QString kTitle = QStringLiteral("INFORMACJA");
+const QString kTitle = kInformationTitle;
 const QString kMailsUse = QStringLiteral("Na wskazany e-mail wysyłane będą protokły pobrania próbek!");
 const QString kCountyList = QStringLiteral("Lista powiatów znajduje się w menu Definicje->PIW.");
 
 FailedCheck info(const QString& text, const QString& focus)
 {
     return {FailedCheck::Box::Information, kTitle, text, focus};
-}
-
-bool isCountyCode(const QString& code)
-{
-    if (code.size() != 4)
-        return false;
-    for (const QChar c : code)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
 }
 
 QVariantMap currentRecord(const db::Recordset& rs)

@@ -3,11 +3,12 @@
 #include "ui_aMain.h"
 
 #include "ShellHooks.h"
-#include "WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/ProgramState.h"
+#include "common/YearlyDatabase.h"
 
 #include "platform/ui/Twips.h"
 
@@ -131,23 +132,13 @@ void aMain::pokazAdresy()
 
 bool aMain::ComTworzBazy_Click()
 {
-    const ProgramState& state = programState();
-    if (!state.hasValidCountyCode()) {
-        // A file name without a county code would mix every district's batches in one file.
-        PokazInfo(
-            QStringLiteral("Aby otworzyć bazę danych na rok %1, wprowadź 4-cyfrowy kod powiatu w danych "
-                           "użytkownika!")
-                .arg(state.workingYear()),
-            QStringLiteral("INFORMACJA"));
+    if (openYearlyDatabase())
+        return true;
+    // Without a county code no yearly file can be named (the opening has said so): the user
+    // record is where the code is entered.
+    if (!programState().hasValidCountyCode())
         windowCommands().run(WindowCommand::UserRecordWindow);
-        return false;
-    }
-    try {
-        return shellHooks().otworzBazeRoku();
-    } catch (const std::exception& e) {
-        PokazBlad(QStringLiteral("Tworzenie nowej bazy!"), e);
-        return false;
-    }
+    return false;
 }
 
 void aMain::LabelData_DblClick()

@@ -6,7 +6,7 @@
 
 #include "FrmInfLMrec.h"
 #include "ShellHooks.h"
-#include "WindowCommands.h"
+#include "common/WindowCommands.h"
 
 #include "common/Messages.h"
 #include "common/ModLabor.h"
@@ -25,7 +25,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kDrukowanie = QStringLiteral("Drukowanie");
 
 void otworz(WindowCommand command)
@@ -195,8 +194,7 @@ void aMain::menWynik_Click()
 void aMain::Opcje_Click()
 {
     if (!programState().operatorIsAdministrator()) {
-        PokazAlarm(QStringLiteral("Nie posiadasz uprawnień administratora!"), QStringLiteral("ALARM!!!"), 1,
-                   false);
+        PokazAlarm(QStringLiteral("Nie posiadasz uprawnień administratora!"), kAlarmTitle, 1, false);
         return;
     }
     otworz(WindowCommand::OptionsWindow);
@@ -221,7 +219,7 @@ void aMain::OAutorze_Click()
 
 void aMain::ComCLab_Click()
 {
-    PokazInfo(QStringLiteral("Eksport do cLAB będzie możliwy po uzgodnieniu szczegółów!"), kInformacja);
+    PokazInfo(QStringLiteral("Eksport do cLAB będzie możliwy po uzgodnieniu szczegółów!"), kInformationTitle);
 }
 
 void aMain::ComDodKol_Click()

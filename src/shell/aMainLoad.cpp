@@ -53,8 +53,7 @@ std::optional<int> aMain::Form_Load()
         return 0;
     }
     if (!ModLabor().Zalogowany) {
-        PokazAlarm(QStringLiteral("Nie masz uprawnień do pracy z tym programem!!!"),
-                   QStringLiteral("ALARM!!!"), 1, false);
+        PokazAlarm(QStringLiteral("Nie masz uprawnień do pracy z tym programem!!!"), kAlarmTitle, 1, false);
         Form_Unload();
         ui::requestQuit(1);
         return 1;

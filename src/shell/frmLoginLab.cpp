@@ -25,7 +25,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kAlarmTitle = QStringLiteral("ALARM!!!");
 const QString kRequiredFormat = QStringLiteral("dd.MM.yyyy");
 
 void alarm(const QString& text)

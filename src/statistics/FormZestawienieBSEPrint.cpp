@@ -33,7 +33,6 @@ namespace trelimor {
 namespace {
 
 const QString kWszystkie = u"wszystkie"_s;
-const QString kInformacja = u"INFORMACJA"_s;
 
 // The window while a summary is built: the wait notice shown and painted, the hourglass, and
 // every control locked; all undone when the summary ends, whichever way.
@@ -85,13 +84,13 @@ void FormZestawienieBSE::ComDrukuj_Click()
         const QString wojewodztwo = ComboWoj->currentText();
         const QString powiat = ComboPIW->currentText();
         if ((wojewodztwo.isEmpty() || wojewodztwo == kWszystkie) && powiat != kWszystkie) {
-            PokazInfo(u"Przed wybraniem powiatu wybierz województwo!"_s, kInformacja);
+            PokazInfo(u"Przed wybraniem powiatu wybierz województwo!"_s, kInformationTitle);
             return;
         }
         if (wojewodztwo != kWszystkie && powiat != kWszystkie &&
             LabIDPIW->text().left(2) != LabKodWIW->text()) {
             PokazInfo(u"Dla województwa o kodzie "_s + LabKodWIW->text() + u", wybierz odpowiedni powiat!"_s,
-                      kInformacja);
+                      kInformationTitle);
             return;
         }
 
@@ -148,7 +147,7 @@ bool FormZestawienieBSE::ustawKolumneDaty(QString& podtytul)
         if (c.option == OptionDataPobr && !SprBrakDatyPobr(ModLabor().BazaRok)) {
             PokazUwage(u"Stwierdzono brakujące daty pobrania na poziomie partii próbek!\r"
                        "Uzupełnij daty pobrania i wykonaj zestawienie ponownie!"_s,
-                       kInformacja);
+                       kInformationTitle);
             return false;
         }
         m_wybor.PoleDaty = c.column;
@@ -222,7 +221,7 @@ bool FormZestawienieBSE::wykonajZestawienie(const QString& podtytul)
         return zestawienieMiesieczne(tytul);
     case Summary::AgeBand:
         if (!isNumeric(TextWiekOd->text()) || !isNumeric(TextWiekDo->text())) {
-            PokazInfo(u"Wprowadź prawidłowy zakres wieku od - do"_s, kInformacja);
+            PokazInfo(u"Wprowadź prawidłowy zakres wieku od - do"_s, kInformationTitle);
             m_fokusNaKoniec = TextWiekOd;
             return false;
         }
@@ -280,7 +279,7 @@ bool FormZestawienieBSE::zestawienieMiesieczne(const QString& tytul)
         PokazInfo(
             u"Wykonujesz raport wg daty pobrania!\rW ramce Data zaznacz opcję 'pobrania' i wykonaj raport "
             "ponownie!"_s,
-            kInformacja);
+            kInformationTitle);
         return false;
     }
     OproznijRoboczaTabele(u"BseMceRodzUboju"_s);
@@ -328,7 +327,7 @@ void FormZestawienieBSE::ZliczWiek()
     });
     // Shown once the count is stored, in the order the count met the samples.
     for (const MissingAge& probka : bezWieku)
-        PokazInfo(missingAgeText(probka), kInformacja);
+        PokazInfo(missingAgeText(probka), kInformationTitle);
 }
 
 void FormZestawienieBSE::ZliczGatunek()

@@ -174,7 +174,7 @@ void eksportujListe(const ListingExport& variant)
         if (!paths::writeFileAtomically(path, tekstEksportuListy(ModLabor().BazaRobot, variant), &error))
             throw PathAccessError(error);
         cursor.restore();
-        PokazInfo(u"Zapis do pliku zakończony powodzeniem!"_s, u"INFORMACJA"_s);
+        PokazInfo(u"Zapis do pliku zakończony powodzeniem!"_s, kInformationTitle);
     } catch (const std::exception& e) {
         cursor.restore();
         showExportError(e);

@@ -22,18 +22,6 @@ namespace trelimor {
 
 namespace {
 
-// The text without the blanks around it (only blanks, as the original's Trim removed).
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 // A number typed with either decimal separator; nothing for any other text.
 std::optional<double> numberFromText(const QString& text)
 {
@@ -85,7 +73,7 @@ void kindFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void regionFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    const QString code = trimBlanks(db::sqlArgumentText(argv[0]));
+    const QString code = trimBlanks(db::sqlArgumentText(argv[0])).toString();
     const int length = sqlite3_value_int(argv[1]);
     db::setSqlResultText(ctx, length > 0 ? code.left(length) : code);
 }
@@ -202,7 +190,7 @@ QString kindColumn(const QString& kind)
 {
     static const std::array<QString, 11> known = {
         u"N"_s, u"K"_s, u"P"_s, u"U"_s, u"UF"_s, u"R"_s, u"NNWOK"_s, u"NWOK"_s, u"BSEP"_s, u"BSEZ"_s, u"Z"_s};
-    const QString code = trimBlanks(kind).toUpper();
+    const QString code = trimBlanks(kind).toString().toUpper();
     for (const QString& k : known)
         if (code == k)
             return k;

@@ -8,6 +8,7 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/Pickers.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "registers/FormChoroba.h"
@@ -17,7 +18,6 @@
 #include "registers/FormZliczBr.h"
 #include "registers/Openers.h"
 #include "registers/RegisterWindow.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 #include "shell/frmLoginLab.h"
 
@@ -185,7 +185,7 @@ TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsControl)
     test::addOperator(u"002"_s, u"Nowak Jan"_s, u"Operator"_s, u"jnowak"_s, u"Tajne1"_s);
     ASSERT_EQ(start(u"jnowak"_s, u"Tajne1"_s), std::nullopt);
     test::dodajLekarzaIZaklad(ModLabor().BazaStale);
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     test::dodajPartie(ModLabor().BazaRok, 1, 2);
 
     test::Installed<CaptionCheckingOpener> windows;

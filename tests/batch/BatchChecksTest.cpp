@@ -1,6 +1,7 @@
 #include "batch/BatchChecks.h"
 #include "batch/BatchFields.h"
 #include "batch/BatchPickers.h"
+#include "common/Dates.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,12 @@ using namespace trelimor;
 
 namespace {
 
-using Okno = OdmowaPartii::Okno;
+using Okno = BatchRefusal::Okno;
 
 // The lookups of an installation with one establishment and batch 3 stored.
-DaneSprawdzenPartii daneInstalacji()
+BatchCheckData daneInstalacji()
 {
-    DaneSprawdzenPartii dane;
+    BatchCheckData dane;
     dane.saZaklady = true;
     dane.zakladIstnieje = [](const QString& wni) { return wni == u"14650011"; };
     dane.partiaIstnieje = [](qint64 partia) { return partia == 3; };
@@ -25,24 +26,24 @@ DaneSprawdzenPartii daneInstalacji()
 
 struct Krok
 {
-    std::function<void(FrameValues&, DaneSprawdzenPartii&)> popraw;
-    OdmowaPartii odmowa;
+    std::function<void(FrameValues&, BatchCheckData&)> popraw;
+    BatchRefusal odmowa;
 };
 
-OdmowaPartii zwykla(const char* tekst, const char* fokus)
+BatchRefusal zwykla(const char* tekst, const char* fokus)
 {
     return {Okno::Zwykle, QStringLiteral("TRELIMOR"), QString::fromUtf8(tekst), QString::fromLatin1(fokus)};
 }
 
-OdmowaPartii info(const char* tekst, const char* fokus)
+BatchRefusal info(const char* tekst, const char* fokus)
 {
     return {Okno::Informacja, QStringLiteral("INFORMACJA"), QString::fromUtf8(tekst),
             QString::fromLatin1(fokus)};
 }
 
-std::function<void(FrameValues&, DaneSprawdzenPartii&)> ustaw(const char* kontrolka, const char* tekst)
+std::function<void(FrameValues&, BatchCheckData&)> ustaw(const char* kontrolka, const char* tekst)
 {
-    return [=](FrameValues& v, DaneSprawdzenPartii&) {
+    return [=](FrameValues& v, BatchCheckData&) {
         v.setText(QString::fromLatin1(kontrolka), QString::fromUtf8(tekst));
     };
 }
@@ -53,13 +54,13 @@ TEST(BatchChecksTest, EachCheckInItsOrderWithItsBoxUntilTheFrameIsMended)
     // the field the previous check refused (sometimes with another wrong value).
     FrameValues v;
     v.isNew = true;
-    DaneSprawdzenPartii dane = daneInstalacji();
+    BatchCheckData dane = daneInstalacji();
     dane.saZaklady = false;
     const std::vector<Krok> kroki{
-        {[](FrameValues&, DaneSprawdzenPartii&) {}, zwykla("Wprowadź numer partii!", "TextNrPartii")},
+        {[](FrameValues&, BatchCheckData&) {}, zwykla("Wprowadź numer partii!", "TextNrPartii")},
         {ustaw("TextNrPartii", "x1"), zwykla("Brak danych o zakładzie. Uzupełnij dane o zakładach!", "")},
         // An unknown establishment comes before the number and every date.
-        {[](FrameValues& f, DaneSprawdzenPartii& d) {
+        {[](FrameValues& f, BatchCheckData& d) {
              d.saZaklady = true;
              f.setText(QStringLiteral("TextZaklad"), QStringLiteral(" 1465001 "));
          },
@@ -105,10 +106,10 @@ TEST(BatchChecksTest, EachCheckInItsOrderWithItsBoxUntilTheFrameIsMended)
     };
     for (std::size_t i = 0; i < kroki.size(); ++i) {
         kroki[i].popraw(v, dane);
-        const std::optional<OdmowaPartii> odmowa = pierwszaOdmowaPartii(v, dane);
+        const std::optional<BatchRefusal> odmowa = firstBatchRefusal(v, dane);
         if (kroki[i].odmowa.tekst.isEmpty()) {
             EXPECT_EQ(odmowa, std::nullopt)
-                << "step " << i << ": " << odmowa.value_or(OdmowaPartii{}).tekst.toStdString();
+                << "step " << i << ": " << odmowa.value_or(BatchRefusal{}).tekst.toStdString();
             continue;
         }
         ASSERT_TRUE(odmowa.has_value()) << "step " << i;
@@ -125,67 +126,67 @@ TEST(BatchChecksTest, ACorrectionKeepsItsNumberUntested)
           std::pair{"TextDataUboju", "01.03.2022"}, std::pair{"TextDataPobr", "01.03.2022"},
           std::pair{"ComboPobral", "Jan Nowak"}, std::pair{"TextPowiat", "1465"}})
         v.setText(QString::fromLatin1(kontrolka), QString::fromLatin1(tekst));
-    DaneSprawdzenPartii dane = daneInstalacji();
+    BatchCheckData dane = daneInstalacji();
     dane.partiaIstnieje = [](qint64) { return true; };
-    EXPECT_EQ(pierwszaOdmowaPartii(v, dane), std::nullopt);
+    EXPECT_EQ(firstBatchRefusal(v, dane), std::nullopt);
     v.isNew = true;
-    ASSERT_TRUE(pierwszaOdmowaPartii(v, dane).has_value());
-    EXPECT_EQ(pierwszaOdmowaPartii(v, dane)->fokus, QStringLiteral("TextNrPartii"));
+    ASSERT_TRUE(firstBatchRefusal(v, dane).has_value());
+    EXPECT_EQ(firstBatchRefusal(v, dane)->fokus, QStringLiteral("TextNrPartii"));
 }
 
 TEST(BatchChecksTest, AnEstablishmentWithAnEmptyCodeLeavesTheEmptyBoxToItsOwnCheck)
 {
     FrameValues v;
     v.setText(QStringLiteral("TextNrPartii"), QStringLiteral("1"));
-    DaneSprawdzenPartii dane = daneInstalacji();
+    BatchCheckData dane = daneInstalacji();
     dane.zakladIstnieje = [](const QString&) { return true; };
-    EXPECT_EQ(pierwszaOdmowaPartii(v, dane), zwykla("Wprowadź poprawny numer zakładu!", "TextZaklad"));
+    EXPECT_EQ(firstBatchRefusal(v, dane), zwykla("Wprowadź poprawny numer zakładu!", "TextZaklad"));
 }
 
 TEST(BatchChecksTest, FieldsAreWrittenByTheirRules)
 {
     const auto pole = [](const char* nazwa) {
-        for (const PoleRamkiPartii& p : polaRamkiPartii())
+        for (const BatchFrameField& p : batchFrameFields())
             if (p.pole == QLatin1String(nazwa))
                 return p;
         ADD_FAILURE() << nazwa;
-        return PoleRamkiPartii{};
+        return BatchFrameField{};
     };
     // The hour box stores what its mask shows, but nothing when no digit was typed.
-    EXPECT_EQ(wartoscPola(pole("GodzWyslaniaDoLab"), QStringLiteral("__:__")), QVariant(QString()));
-    EXPECT_EQ(wartoscPola(pole("GodzWyslaniaDoLab"), QStringLiteral("12:3_")),
+    EXPECT_EQ(fieldValue(pole("GodzWyslaniaDoLab"), QStringLiteral("__:__")), QVariant(QString()));
+    EXPECT_EQ(fieldValue(pole("GodzWyslaniaDoLab"), QStringLiteral("12:3_")),
               QVariant(QStringLiteral("12:3_")));
-    EXPECT_FALSE(wartoscPola(pole("IlProbek"), QString()).isValid());
-    EXPECT_EQ(wartoscPola(pole("IlProbek"), QStringLiteral(" 12 ")).toInt(), 12);
-    EXPECT_EQ(wartoscPola(pole("Partia"), QStringLiteral("2,5")).toLongLong(), 2);
-    EXPECT_EQ(wartoscPola(pole("Partia"), QStringLiteral("3.5")).toLongLong(), 4);
-    EXPECT_FALSE(wartoscPola(pole("DataWysylki"), QString()).isValid());
-    EXPECT_EQ(wartoscPola(pole("DataUboju"), QStringLiteral("1-3-2022")).toDate(), QDate(2022, 3, 1));
-    EXPECT_EQ(wartoscPola(pole("KodZakladu"), QStringLiteral(" 1465 ")).toString(), QStringLiteral("1465"));
-    EXPECT_EQ(wartoscPola(pole("NrZlecenia"), QStringLiteral(" 12")).toString(), QStringLiteral(" 12"));
+    EXPECT_FALSE(fieldValue(pole("IlProbek"), QString()).isValid());
+    EXPECT_EQ(fieldValue(pole("IlProbek"), QStringLiteral(" 12 ")).toInt(), 12);
+    EXPECT_EQ(fieldValue(pole("Partia"), QStringLiteral("2,5")).toLongLong(), 2);
+    EXPECT_EQ(fieldValue(pole("Partia"), QStringLiteral("3.5")).toLongLong(), 4);
+    EXPECT_FALSE(fieldValue(pole("DataWysylki"), QString()).isValid());
+    EXPECT_EQ(fieldValue(pole("DataUboju"), QStringLiteral("1-3-2022")).toDate(), QDate(2022, 3, 1));
+    EXPECT_EQ(fieldValue(pole("KodZakladu"), QStringLiteral(" 1465 ")).toString(), QStringLiteral("1465"));
+    EXPECT_EQ(fieldValue(pole("NrZlecenia"), QStringLiteral(" 12")).toString(), QStringLiteral(" 12"));
 }
 
 TEST(BatchChecksTest, DatesAreDayMonthYear)
 {
-    EXPECT_EQ(dataZTekstu(QStringLiteral(" 15.03.2021 ")), QDate(2021, 3, 15));
-    EXPECT_EQ(dataZTekstu(QStringLiteral("1/3/2021")), QDate(2021, 3, 1));
+    EXPECT_EQ(dateFromText(QStringLiteral(" 15.03.2021 ")), QDate(2021, 3, 15));
+    EXPECT_EQ(dateFromText(QStringLiteral("1/3/2021")), QDate(2021, 3, 1));
     for (const char* nie : {"31.02.2021", "2021-03-15", "15.03.21", "15.03.2021 10:00", "", "data"})
-        EXPECT_EQ(dataZTekstu(QString::fromLatin1(nie)), std::nullopt) << nie;
+        EXPECT_EQ(dateFromText(QString::fromLatin1(nie)), std::nullopt) << nie;
 }
 
 TEST(BatchChecksTest, SamplingAndDispatchDatesKeepToTheWorkingYear)
 {
-    EXPECT_EQ(odmowaRokuDaty(QStringLiteral("01.01.2022"), QStringLiteral("31.03.2022")), std::nullopt);
-    EXPECT_EQ(odmowaRokuDaty(QStringLiteral("31.12.2021"), QStringLiteral("31.03.2022")),
+    EXPECT_EQ(dateYearRefusal(QStringLiteral("01.01.2022"), QStringLiteral("31.03.2022")), std::nullopt);
+    EXPECT_EQ(dateYearRefusal(QStringLiteral("31.12.2021"), QStringLiteral("31.03.2022")),
               QStringLiteral("Wybrany rok: 31.12.2021 jest niezgodny z datą ustawioną w programie!\r"
                              "Wybierz datę ponownie!"));
 }
 
 TEST(BatchChecksTest, TheSeparatorIsReportedForTheLastFieldHoldingIt)
 {
-    EXPECT_EQ(poleZSeparatorem({{"Ilość próbek", "1|2"}, {"Kod powiatu", "14|5"}, {"Uwaga", "bez"}}),
+    EXPECT_EQ(controlWithSeparator({{"Ilość próbek", "1|2"}, {"Kod powiatu", "14|5"}, {"Uwaga", "bez"}}),
               QStringLiteral("Kod powiatu"));
-    EXPECT_EQ(poleZSeparatorem({{"Uwagi", "a/b"}}), std::nullopt);
+    EXPECT_EQ(controlWithSeparator({{"Uwagi", "a/b"}}), std::nullopt);
 }
 
 } // namespace

@@ -38,21 +38,21 @@ protected:
         dodajLekarzaIZaklad(ModLabor().BazaStale);
         ModLabor().BazaStale.execute(
             QStringLiteral("UPDATE ZAKLAD SET KodPocztowy = '99-400', Miasto = 'Łowicz'"));
-        ASSERT_TRUE(ComTworzBazy_Click());
+        ASSERT_TRUE(openYearlyDatabase());
         programState().setDefaultPlan(QStringLiteral("Obszar regulowany prawnie"));
         programState().setDefaultProcedure(QStringLiteral("Rozporządzenie"));
-        poleceniaOknaPartii().ComWczyt_Click = [this] { wczytaniaDlaPartii << w().LabPartia->text(); };
+        batchWindowCommands().ComWczyt_Click = [this] { wczytaniaDlaPartii << w().LabPartia->text(); };
         m_poczatek = komunikaty().size(); // the start-up's and the new year's messages
     }
     void TearDown() override
     {
-        resetPoleceniaOknaPartii();
+        resetBatchWindowCommands();
         ProgramFixture::TearDown();
     }
 
     static FormPartia& w() { return FormPartia::instance(); }
     static db::Database& rok() { return ModLabor().BazaRok; }
-    static void otworz() { w().przygotujDoPokazania(); }
+    static void otworz() { w().prepareForShowing(); }
 
     // What a user types into a new batch's frame for it to pass every check.
     static void wypelnij()

@@ -7,10 +7,10 @@ using namespace trelimor;
 namespace {
 
 // The window as designed: 1215 x 375 twip buttons, a wide button for the spreadsheet import.
-UkladOkna zaprojektowany()
+WindowLayout zaprojektowany()
 {
-    UkladOkna u;
-    for (const QString& name : kontrolkiUkladuPartii())
+    WindowLayout u;
+    for (const QString& name : batchLayoutControls())
         u.insert(name, {100, 100, 1215, 375});
     u[QStringLiteral("ComWczytPart")].width = 3810;
     u[QStringLiteral("DBGridPartia")] = {300, 600, 14000, 3000};
@@ -23,8 +23,8 @@ UkladOkna zaprojektowany()
 
 TEST(BatchLayoutTest, ButtonsHangOnTheCloseButtonAsInTheExampleWindow)
 {
-    const UkladOkna u = rozmiescOknoPartii(12000, 9000, zaprojektowany());
-    const Miejsce dodaj = u[QStringLiteral("ComDodajPr")];
+    const WindowLayout u = layOutBatchWindow(12000, 9000, zaprojektowany());
+    const ControlPlace dodaj = u[QStringLiteral("ComDodajPr")];
     EXPECT_EQ(dodaj.left, 12000 - 1215 - 650);
     EXPECT_EQ(dodaj.top, 4500 - 2.6 * 375);
     // The gap is 1215 / 15 = 81 twips between the buttons of a row.
@@ -35,7 +35,7 @@ TEST(BatchLayoutTest, ButtonsHangOnTheCloseButtonAsInTheExampleWindow)
     EXPECT_EQ(u[QStringLiteral("DBGridPartia")].height, dodaj.top - 2.4 * 375);
     EXPECT_EQ(u[QStringLiteral("DBGridPartia")].left, 300);
 
-    const Miejsce zamk = u[QStringLiteral("ComZamk")];
+    const ControlPlace zamk = u[QStringLiteral("ComZamk")];
     EXPECT_EQ(zamk.top, 9000 - 3 * 375);
     EXPECT_EQ(zamk.left, u[QStringLiteral("ComPopraw")].left);
     // The right-hand column stacks upwards from the close button, hidden buttons included.
@@ -43,7 +43,7 @@ TEST(BatchLayoutTest, ButtonsHangOnTheCloseButtonAsInTheExampleWindow)
     EXPECT_EQ(u[QStringLiteral("ComEdytuj")].top, zamk.top - 7 * (81 + 375));
     EXPECT_EQ(u[QStringLiteral("ComEdytuj")].left, zamk.left);
 
-    const Miejsce probki = u[QStringLiteral("DBGridPartiaG")];
+    const ControlPlace probki = u[QStringLiteral("DBGridPartiaG")];
     EXPECT_EQ(probki.top, dodaj.top);
     EXPECT_EQ(probki.width, u[QStringLiteral("ComWczytPart")].left - 1215);
     EXPECT_EQ(probki.bottom(), zamk.top - 0.7 * 375);
@@ -57,14 +57,14 @@ TEST(BatchLayoutTest, ButtonsHangOnTheCloseButtonAsInTheExampleWindow)
     EXPECT_EQ(u[QStringLiteral("LabData")].right(), u[QStringLiteral("DBGridPartia")].right());
     EXPECT_EQ(u[QStringLiteral("LabDataDTP")].right(), u[QStringLiteral("LabData")].left - 81);
     EXPECT_EQ(u[QStringLiteral("LabiNFO")].top, u[QStringLiteral("DBGridPartia")].bottom());
-    EXPECT_EQ(u[QStringLiteral("Line1")], (Miejsce{0, dodaj.bottom() + 187.5, 12000, 0}));
+    EXPECT_EQ(u[QStringLiteral("Line1")], (ControlPlace{0, dodaj.bottom() + 187.5, 12000, 0}));
     EXPECT_EQ(u[QStringLiteral("Line2")].left, 8000);
 }
 
 TEST(BatchLayoutTest, ATallerWindowMovesTheRowsWithItsMiddleAndBottom)
 {
-    const UkladOkna low = rozmiescOknoPartii(12000, 9000, zaprojektowany());
-    const UkladOkna tall = rozmiescOknoPartii(12000, 11000, zaprojektowany());
+    const WindowLayout low = layOutBatchWindow(12000, 9000, zaprojektowany());
+    const WindowLayout tall = layOutBatchWindow(12000, 11000, zaprojektowany());
     EXPECT_EQ(tall[QStringLiteral("ComDodajPr")].top - low[QStringLiteral("ComDodajPr")].top, 1000);
     EXPECT_EQ(tall[QStringLiteral("ComDodajPr")].top, 5500 - 2.6 * 375);
     EXPECT_EQ(tall[QStringLiteral("ComZamk")].top, 11000 - 3 * 375);
@@ -73,9 +73,9 @@ TEST(BatchLayoutTest, ATallerWindowMovesTheRowsWithItsMiddleAndBottom)
 
 TEST(BatchLayoutTest, ATinyWindowGetsNoNegativeSizesAndAHugeButtonNoHugeGap)
 {
-    UkladOkna u = zaprojektowany();
+    WindowLayout u = zaprojektowany();
     u[QStringLiteral("ComZamk")].width = 6000;
-    u = rozmiescOknoPartii(300, 200, u);
+    u = layOutBatchWindow(300, 200, u);
     for (auto it = u.cbegin(); it != u.cend(); ++it) {
         EXPECT_GE(it->width, 0) << it.key().toStdString();
         EXPECT_GE(it->height, 0) << it.key().toStdString();

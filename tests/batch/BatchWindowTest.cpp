@@ -1,18 +1,18 @@
 #include "BatchRows.h"
 
 #include "batch/BatchCommands.h"
-#include "batch/DokumentyOknaPartii.h"
+#include "batch/BatchWindowDocuments.h"
+#include "batch/BatchWindowOpening.h"
 #include "batch/FormPartia.h"
-#include "batch/OtwarcieOknaPartii.h"
 #include "common/CodeLists.h"
 
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 #include "documents/FormDrukRap.h"
 #include "shell/FormOperat.h"
 #include "shell/FormUzytkownik.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 
 #include "support/ProgramFixture.h"
@@ -58,7 +58,7 @@ protected:
     }
     void TearDown() override
     {
-        resetPoleceniaOknaPartii();
+        resetBatchWindowCommands();
         ProgramFixture::TearDown();
     }
 
@@ -75,7 +75,7 @@ protected:
     db::Database& rok()
     {
         if (!ModLabor().BazaRok.isOpen()) {
-            EXPECT_TRUE(ComTworzBazy_Click());
+            EXPECT_TRUE(openYearlyDatabase());
         }
         return ModLabor().BazaRok;
     }
@@ -109,10 +109,11 @@ TEST_F(BatchWindowTest, TheBuiltInAdministratorIsRefusedWhateverTheOtherOperator
                 QStringLiteral("inny"), QStringLiteral("Tajne1"));
     ASSERT_EQ(start(), std::nullopt);
     dodajLekarzaIZaklad(ModLabor().BazaStale);
+    const db::Database opened = ModLabor().BazaRok;
     ewidencjaDanych();
     EXPECT_EQ(dialogs->last().text, kAdminZInnymi);
     EXPECT_EQ(opener->opened(), QStringList{"frmLoginLab"});
-    EXPECT_FALSE(ModLabor().BazaRok.isOpen());
+    EXPECT_TRUE(ModLabor().BazaRok == opened) << "the year is not opened for a refused operator";
 }
 
 TEST_F(BatchWindowTest, AnOperatorNamedLikeTheAdministratorInAnotherCaseGetsThrough)
@@ -188,13 +189,13 @@ TEST_F(BatchWindowTest, ChoosingABatchShowsItsSamplesAndTheirCount)
     ASSERT_EQ(partie->rowCount(), 3);
     EXPECT_EQ(partie->index(0, 0).data().toString(), QStringLiteral("3"));
     EXPECT_EQ(okno().LabPartia->text(), QStringLiteral("3"));
-    EXPECT_EQ(okno().naglowekProbek(),
+    EXPECT_EQ(okno().sampleCaption(),
               QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR: 3               ILOŚĆ POZYCJI: 0"));
 
     okno().DBGridPartia->setCurrentIndex(partie->index(1, 3));
     EXPECT_EQ(okno().LabPartia->text(), QStringLiteral("2"));
     EXPECT_EQ(okno().DataProbka->recordCount(), 12);
-    EXPECT_TRUE(okno().naglowekProbek().endsWith(QStringLiteral("               ILOŚĆ POZYCJI: 12")));
+    EXPECT_TRUE(okno().sampleCaption().endsWith(QStringLiteral("               ILOŚĆ POZYCJI: 12")));
     QAbstractItemModel* probki = okno().DBGridPartiaG->model();
     EXPECT_EQ(probki->index(0, 0).data().toString(), QStringLiteral("1"));
     EXPECT_EQ(probki->index(11, 0).data().toString(), QStringLiteral("12"));
@@ -203,7 +204,7 @@ TEST_F(BatchWindowTest, ChoosingABatchShowsItsSamplesAndTheirCount)
 
     okno().DBGridPartia->setCurrentIndex(partie->index(2, 0));
     EXPECT_EQ(okno().DataProbka->recordCount(), 3);
-    EXPECT_TRUE(okno().naglowekProbek().endsWith(QStringLiteral("NR: 1               ILOŚĆ POZYCJI: 3")));
+    EXPECT_TRUE(okno().sampleCaption().endsWith(QStringLiteral("NR: 1               ILOŚĆ POZYCJI: 3")));
 }
 
 TEST_F(BatchWindowTest, AnotherWorkingYearRefreshesTheSampleCaptionWithTheLists)
@@ -211,7 +212,7 @@ TEST_F(BatchWindowTest, AnotherWorkingYearRefreshesTheSampleCaptionWithTheLists)
     startJakoOperator();
     dodajPartie(rok(), 5, 3);
     ewidencjaDanych();
-    EXPECT_EQ(okno().naglowekProbek(),
+    EXPECT_EQ(okno().sampleCaption(),
               QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR: 5               ILOŚĆ POZYCJI: 3"));
     okno().ComZamk->click();
 
@@ -219,19 +220,19 @@ TEST_F(BatchWindowTest, AnotherWorkingYearRefreshesTheSampleCaptionWithTheLists)
     ewidencjaDanych();
     EXPECT_EQ(okno().DataPartia->recordCount(), 0);
     EXPECT_EQ(okno().DataProbka->recordCount(), 0);
-    EXPECT_EQ(okno().naglowekProbek(),
+    EXPECT_EQ(okno().sampleCaption(),
               QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR:                ILOŚĆ POZYCJI: 0"));
     okno().ComZamk->click();
 
     programState().setWorkingDate(QDate(2022, 3, 31));
     ewidencjaDanych();
-    EXPECT_EQ(okno().naglowekProbek(),
+    EXPECT_EQ(okno().sampleCaption(),
               QStringLiteral("PRÓBKI NALEŻĄCE DO PARTII NR: 5               ILOŚĆ POZYCJI: 3"));
 }
 
 TEST_F(BatchWindowTest, ThePrintButtonsRunTheBatchDocuments)
 {
-    polaczDokumentyOknaPartii();
+    connectBatchWindowDocuments();
     registerFormDrukRap();
     startJakoOperator();
     dodajPartie(rok(), 1, 2, QStringLiteral("Owce"));

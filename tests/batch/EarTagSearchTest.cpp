@@ -50,7 +50,7 @@ TEST_F(EarTagSearchTest, FindsTheHerdSeatOfTheSampleAndClosesTheSearchFrame)
     EXPECT_EQ(w.DataPartia->recordset().value(QStringLiteral("Partia")).toInt(), 1);
     EXPECT_EQ(w.DataProbka->recordCount(), 2);
     EXPECT_EQ(w.DataProbka->currentRow(), 1);
-    EXPECT_EQ(w.naglowekProbek(), QStringLiteral("SIEDZIBY STAD NALEŻĄCE DO ZLECENIA 1"));
+    EXPECT_EQ(w.sampleCaption(), QStringLiteral("SIEDZIBY STAD NALEŻĄCE DO ZLECENIA 1"));
     EXPECT_TRUE(w.FrameSzukaj->isHidden());
     EXPECT_TRUE(w.ComZamk->isEnabled());
 

@@ -14,9 +14,9 @@ namespace {
 const QString kPlain = QString(ui::ProgramTitle);
 
 // A sample every check accepts.
-WartosciProbki dobra()
+SampleFrameValues dobra()
 {
-    WartosciProbki v;
+    SampleFrameValues v;
     v.TextNrProbki = QStringLiteral("7");
     v.TextIDProbkiWNI = QStringLiteral("14650011");
     v.TextIDProbkiNr = QStringLiteral("007");
@@ -34,7 +34,7 @@ WartosciProbki dobra()
 
 struct Krok
 {
-    std::function<void(WartosciProbki&)> popraw; // what the user corrects after the refusal
+    std::function<void(SampleFrameValues&)> popraw; // what the user corrects after the refusal
     QString tekst;
     QString fokus;
     ui::Icon ikona = ui::Icon::None;
@@ -42,7 +42,7 @@ struct Krok
 
 TEST(SampleChecks, RefuseOneAfterAnotherInTheirOrder)
 {
-    WartosciProbki v;
+    SampleFrameValues v;
     v.TextKodPIW = QStringLiteral("146");
     v.LabIDWOJ = QStringLiteral("14");
     v.TextNrProbki.clear();
@@ -115,7 +115,7 @@ TEST(SampleChecks, RefuseOneAfterAnotherInTheirOrder)
          QStringLiteral("TextGmina")},
     };
     for (size_t i = 0; i < kroki.size(); ++i) {
-        const std::optional<Refusal> odmowa = sprawdzProbke(v);
+        const std::optional<Refusal> odmowa = firstSampleRefusal(v);
         ASSERT_TRUE(odmowa) << "step " << i;
         EXPECT_EQ(odmowa->text, kroki[i].tekst) << "step " << i;
         EXPECT_EQ(odmowa->focus, kroki[i].fokus) << "step " << i;
@@ -124,49 +124,50 @@ TEST(SampleChecks, RefuseOneAfterAnotherInTheirOrder)
             << "step " << i;
         kroki[i].popraw(v);
     }
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt);
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt);
 }
 
 TEST(SampleChecks, NumbersOfTheSampleAndItsCodeAreComparedAsNumbers)
 {
-    WartosciProbki v = dobra();
+    SampleFrameValues v = dobra();
     v.TextIDProbkiNr = QStringLiteral("07");
-    ASSERT_TRUE(sprawdzProbke(v));
-    EXPECT_EQ(sprawdzProbke(v)->text,
+    ASSERT_TRUE(firstSampleRefusal(v));
+    EXPECT_EQ(firstSampleRefusal(v)->text,
               QStringLiteral("Drugi człon kodu próbki powinien być zapisany na 3 znakach z "
                              "uwzględnieniem zer wiodących!\rPopraw 07 na 007"));
     v.TextNrProbki = QStringLiteral(" 7");
     v.TextIDProbkiNr = QStringLiteral("007");
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt);
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt);
 
     // A text that is no whole number is told as such rather than failing the save.
     for (const char* nr : {"7a", "7,5", "40000"}) {
         v.TextNrProbki = QString::fromLatin1(nr);
-        ASSERT_TRUE(sprawdzProbke(v)) << nr;
-        EXPECT_EQ(sprawdzProbke(v)->text, QStringLiteral("Numer próbki należy podać jako liczbę całkowitą!"))
+        ASSERT_TRUE(firstSampleRefusal(v)) << nr;
+        EXPECT_EQ(firstSampleRefusal(v)->text,
+                  QStringLiteral("Numer próbki należy podać jako liczbę całkowitą!"))
             << nr;
     }
     v.TextNrProbki = QStringLiteral("7");
     v.TextIDProbkiNr = QStringLiteral("0x7");
-    ASSERT_TRUE(sprawdzProbke(v));
-    EXPECT_EQ(sprawdzProbke(v)->focus, QStringLiteral("TextIDProbkiNr"));
+    ASSERT_TRUE(firstSampleRefusal(v));
+    EXPECT_EQ(firstSampleRefusal(v)->focus, QStringLiteral("TextIDProbkiNr"));
 }
 
 TEST(SampleChecks, EarTagsKindsAndDeerAtTheirLimits)
 {
-    WartosciProbki v = dobra();
+    SampleFrameValues v = dobra();
     // The tag is measured without the blanks typed around it; any fourteen characters pass.
     v.TextNrKolczyka = QStringLiteral(" PL00512345678");
-    ASSERT_TRUE(sprawdzProbke(v));
-    EXPECT_EQ(sprawdzProbke(v)->focus, QStringLiteral("TextNrKolczyka"));
+    ASSERT_TRUE(firstSampleRefusal(v));
+    EXPECT_EQ(firstSampleRefusal(v)->focus, QStringLiteral("TextNrKolczyka"));
     v.TextNrKolczyka = QStringLiteral("DE12345678xxxx");
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt);
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt);
 
     // The kind of slaughter is trimmed but case matters; "N" needs no owner.
     v.ComboRodzajUboju = QStringLiteral(" N ");
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt);
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt);
     v.ComboRodzajUboju = QStringLiteral("P ");
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt) << "only an untrimmed P asks for the owner";
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt) << "only an untrimmed P asks for the owner";
 
     // Deer: twelve months pass, and neither use nor herd is asked for.
     v.ComboGatunek = QStringLiteral("Jeleniowate");
@@ -174,17 +175,17 @@ TEST(SampleChecks, EarTagsKindsAndDeerAtTheirLimits)
     v.ComboUzytkowosc.clear();
     v.TextNrGospod.clear();
     v.ComboWiek = QStringLiteral("12");
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt);
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt);
     v.ComboWiek = QStringLiteral("11,5");
-    ASSERT_TRUE(sprawdzProbke(v));
-    EXPECT_EQ(sprawdzProbke(v)->focus, QStringLiteral("ComboWiek"));
+    ASSERT_TRUE(firstSampleRefusal(v));
+    EXPECT_EQ(firstSampleRefusal(v)->focus, QStringLiteral("ComboWiek"));
     // Another species is not blocked by its age.
     v.ComboGatunek = QStringLiteral("Owce");
     v.ComboRodzajUboju = QStringLiteral("N");
     v.ComboUzytkowosc = QStringLiteral("mięsna");
     v.TextNrGospod = QStringLiteral("PL1");
     v.ComboWiek = QStringLiteral("3");
-    EXPECT_EQ(sprawdzProbke(v), std::nullopt);
+    EXPECT_EQ(firstSampleRefusal(v), std::nullopt);
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 #include "BatchRows.h"
 
 #include "batch/BatchCommands.h"
-#include "batch/OtwarcieOknaPartii.h"
+#include "batch/BatchWindowOpening.h"
 
 #include "common/ModLabor.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 
 #include "platform/db/Recordset.h"
@@ -27,7 +27,7 @@ void SampleFixture::SetUp()
 
 void SampleFixture::TearDown()
 {
-    resetPoleceniaOknaPartii();
+    resetBatchWindowCommands();
     ProgramFixture::TearDown();
 }
 
@@ -37,7 +37,7 @@ void SampleFixture::zaloguj()
                 QStringLiteral("jnowak"), QStringLiteral("Tajne1"));
     ASSERT_EQ(start(QStringLiteral("jnowak"), QStringLiteral("Tajne1")), std::nullopt);
     dodajLekarzaIZaklad(ModLabor().BazaStale);
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
 }
 
 void SampleFixture::otworzOkno()

@@ -129,7 +129,7 @@ TEST_F(SampleWindowTest, AStoredSampleIsTrimmedCountedAndTheFrameCloses)
     EXPECT_TRUE(w.FramePartiaG->isHidden());
     EXPECT_FALSE(zablokowane());
     EXPECT_FALSE(w.NowyRekord);
-    EXPECT_TRUE(w.naglowekProbek().endsWith(QStringLiteral("ILOŚĆ POZYCJI: 1")));
+    EXPECT_TRUE(w.sampleCaption().endsWith(QStringLiteral("ILOŚĆ POZYCJI: 1")));
     EXPECT_EQ(w.DBGridPartiaG->model()->index(0, 6).data().toString(), QStringLiteral("PL005123456789"));
 }
 
@@ -218,7 +218,7 @@ TEST_F(SampleWindowTest, TheFirstSampleOfAnImportIsHandedOverNotStored)
     bool czeka = true;
     QString kolczyk;
     QString gatunek;
-    poleceniaOknaPartii().WczytajPlikZakladu = [&] {
+    batchWindowCommands().WczytajPlikZakladu = [&] {
         ++wywolania;
         ramkaUkryta = w.FramePartiaG->isHidden();
         czeka = w.CzekaNaPierwszaProbke;
@@ -292,7 +292,7 @@ TEST_F(SampleWindowTest, DeletingASampleAsksAndRecounts)
     w.ComUsunG->click();
     EXPECT_EQ(liczbaProbek(), 2);
     EXPECT_EQ(w.DataProbka->recordCount(), 2);
-    EXPECT_TRUE(w.naglowekProbek().endsWith(QStringLiteral("ILOŚĆ POZYCJI: 2")));
+    EXPECT_TRUE(w.sampleCaption().endsWith(QStringLiteral("ILOŚĆ POZYCJI: 2")));
 }
 
 TEST_F(SampleWindowTest, DistrictsComeWithTheirOwnCodesAndClientsFillTheOwner)

@@ -105,15 +105,15 @@ int main(int argc, char** argv)
     state.setMails({}, {}, QStringLiteral("lab@zhw.example.pl"));
     state.setWorkingDate(QDate(2022, 3, 31));
     test::dodajLekarzaIZaklad(ModLabor().BazaStale);
-    if (!ComTworzBazy_Click())
+    if (!openYearlyDatabase())
         return 1;
     test::dodajPartie(ModLabor().BazaRok, 1, 4);
     test::dodajPartie(ModLabor().BazaRok, 2, 12);
     test::dodajPartie(ModLabor().BazaRok, 3, 2, QStringLiteral("Jeleniowate"));
 
     FormPartia& window = FormPartia::instance();
-    window.WypelnijUwagi();
-    window.przygotujDoPokazania();
+    window.fillRemarkHints();
+    window.prepareForShowing();
     window.show();
     window.DBGridPartia->setCurrentIndex(window.DBGridPartia->model()->index(1, 0));
     bool ok = save(window, QStringLiteral("partia.png"));

@@ -70,7 +70,7 @@ protected:
 TEST_F(ColumnUpgradeTest, OldFileGainsTheMissingColumnsEmptyAndKeepsEveryRow)
 {
     makeOldYearlyFile();
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_TRUE(dialogs->calls().empty());
 
     EXPECT_EQ(columns(rok(), QStringLiteral("Partia")).join(u' '),
@@ -100,7 +100,7 @@ TEST_F(ColumnUpgradeTest, OldFileGainsTheMissingColumnsEmptyAndKeepsEveryRow)
 
     // A second opening finds everything in place and changes nothing.
     const QStringList before = schema(rok());
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_TRUE(dialogs->calls().empty());
     EXPECT_EQ(schema(rok()), before);
     EXPECT_EQ(count(QStringLiteral("SELECT PlanPobierania FROM Partia WHERE Partia = 2")),
@@ -116,7 +116,7 @@ TEST_F(ColumnUpgradeTest, OldDictionaryGainsTheSamplingListsSeededAndTheDefaults
     stale().execute(QStringLiteral("INSERT INTO ZAKLAD (WNI) VALUES ('14650001')"));
     makeOldYearlyFile();
 
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_TRUE(dialogs->calls().empty());
     for (const QString& table : {QStringLiteral("PlanPobierania"), QStringLiteral("ProceduraPobierania")}) {
         SCOPED_TRACE(table.toStdString());
@@ -137,7 +137,7 @@ TEST_F(ColumnUpgradeTest, OldDictionaryGainsTheSamplingListsSeededAndTheDefaults
     // The next year's file: the lists are there and are not seeded again.
     stale().execute(QStringLiteral("UPDATE PlanPobierania SET Domyslny = 'N'"));
     programState().setWorkingDate({2023, 2, 2});
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_EQ(stale().scalar(QStringLiteral("SELECT count(*) FROM PlanPobierania")).toInt(), 1);
 }
 
@@ -145,7 +145,7 @@ TEST_F(ColumnUpgradeTest, OnlyAListJustCreatedIsSeeded)
 {
     stale().dropTable(QStringLiteral("ProceduraPobierania"));
     makeOldYearlyFile();
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_EQ(stale().scalar(QStringLiteral("SELECT count(*) FROM PlanPobierania")).toInt(), 0)
         << "an existing empty list is the user's choice";
     EXPECT_EQ(stale().scalar(QStringLiteral("SELECT count(*) FROM ProceduraPobierania")).toInt(), 1);
@@ -157,7 +157,7 @@ TEST_F(ColumnUpgradeTest, UnexpectedProbeAnswerIsReportedAndTheChecksGoOn)
 {
     makeOldYearlyFile();
     stale().close();
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     ASSERT_EQ(dialogs->calls().size(), 3u) << "one report per check of the closed dictionary database";
     for (const DialogCall& call : dialogs->calls())
         EXPECT_EQ(call.title, QStringLiteral("SprBrakKol"));
@@ -167,7 +167,7 @@ TEST_F(ColumnUpgradeTest, UnexpectedProbeAnswerIsReportedAndTheChecksGoOn)
 TEST_F(ColumnUpgradeTest, GroupOwnerColumnIsFilledFromTheSamplesAndNarrowColumnsWidened)
 {
     makeOldYearlyFile();
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     rok().createTable({QStringLiteral("PartiaG"),
                        {Field::of(QStringLiteral("PartiaG"), DataType::Long),
                         Field::text(QStringLiteral("NRGOSPOD"), 10)}});

@@ -1,7 +1,7 @@
 #include "common/ReportWork.h"
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
 #include "common/ReportEngine.h"
+#include "common/ReportWindow.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/report/Report.h"
@@ -22,10 +22,10 @@ using namespace trelimor::test;
 namespace {
 
 // A report window that only notes what it was asked to show.
-class RecordedWindow : public OknoRaportu
+class RecordedWindow : public ReportWindow
 {
 public:
-    void pokazRaport(std::shared_ptr<report::Report> raport, const QString& caption) override
+    void showReport(std::shared_ptr<report::Report> raport, const QString& caption) override
     {
         shown.push_back(raport);
         captions << caption;
@@ -203,7 +203,7 @@ TEST(ReportWindowRegistry, WithoutARegisteredWindowThereIsAClearError)
     setReportWindow({});
     EXPECT_THROW(reportWindow(), report::ReportError);
     RecordedWindow window;
-    setReportWindow([&window]() -> OknoRaportu& { return window; });
+    setReportWindow([&window]() -> ReportWindow& { return window; });
     EXPECT_EQ(&reportWindow(), &window);
     setReportWindow({});
 }

@@ -55,7 +55,7 @@ class YearlyDatabaseTest : public YearlyFixture
 TEST_F(YearlyDatabaseTest, NewFileHoldsTheBatchAndSampleColumnsInOrderAndNothingElse)
 {
     const QString path = yearlyPath();
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
 
     ASSERT_EQ(dialogs->calls().size(), 2u);
     EXPECT_EQ(dialogs->calls()[0].text, QStringLiteral("Brak bazy danych na rok 2022, w katalogu: ") + path +
@@ -107,14 +107,14 @@ TEST_F(YearlyDatabaseTest, NewFileHoldsTheBatchAndSampleColumnsInOrderAndNothing
 
 TEST_F(YearlyDatabaseTest, SameYearReopensTheFileAndANewYearMakesAnother)
 {
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     programState().setWorkingDate({2022, 12, 31});
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_EQ(dialogs->calls().size(), 2u) << "the second opening announces nothing";
     EXPECT_EQ(rok().name(), yearlyPath());
 
     programState().setWorkingDate({2023, 1, 1});
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_EQ(rok().name(), yearlyPath(QStringLiteral("1465"), 2023));
     EXPECT_EQ(dialogs->calls().size(), 4u);
     EXPECT_TRUE(QFileInfo::exists(yearlyPath()));
@@ -124,7 +124,7 @@ TEST_F(YearlyDatabaseTest, SameYearReopensTheFileAndANewYearMakesAnother)
 // the index an opening makes, not through every sample of the year.
 TEST_F(YearlyDatabaseTest, OpeningIndexesTheSearchForASampleCode)
 {
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     const auto plan = [] {
         QString steps;
         for (db::Recordset rs = rok().openRecordset(
@@ -141,21 +141,21 @@ TEST_F(YearlyDatabaseTest, OpeningIndexesTheSearchForASampleCode)
     // A file that lost it gets it back at its next opening.
     rok().execute(QStringLiteral("DROP INDEX ") + kIndeksKoduProbki);
     ASSERT_FALSE(plan().contains(kIndeksKoduProbki));
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_TRUE(plan().contains(kIndeksKoduProbki));
 }
 
 TEST_F(YearlyDatabaseTest, FailedCreationLeavesNoFileAndNoYearOpen)
 {
     programState().setWorkingDate({2021, 5, 5});
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     ASSERT_TRUE(rok().isOpen());
 
     // The folder goes away under the open 2021 file; the 2022 file cannot be made.
     ASSERT_TRUE(QDir(paths::dataFolder()).removeRecursively());
     programState().setWorkingDate({2022, 1, 2});
     const std::size_t before = dialogs->calls().size();
-    EXPECT_FALSE(ComTworzBazy_Click());
+    EXPECT_FALSE(openYearlyDatabase());
 
     const std::vector<DialogCall> calls(dialogs->calls().begin() + long(before), dialogs->calls().end());
     ASSERT_EQ(calls.size(), 3u) << "the announcement, the engine's error, the failure; nothing else";
@@ -174,14 +174,14 @@ TEST_F(YearlyDatabaseTest, FailedCreationLeavesNoFileAndNoYearOpen)
 
 TEST_F(YearlyDatabaseTest, FailedOpeningClosesThePreviousFileAndDataCommandsRefuse)
 {
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_TRUE(wymagajBazyRoku());
     const std::size_t before = dialogs->calls().size();
 
     // Something that is not a database stands where county 1466's file belongs.
     ASSERT_TRUE(QDir().mkpath(yearlyPath(QStringLiteral("1466"))));
     programState().setCountyCode(QStringLiteral("1466"));
-    EXPECT_FALSE(ComTworzBazy_Click());
+    EXPECT_FALSE(openYearlyDatabase());
     ASSERT_EQ(dialogs->calls().size(), before + 1);
     EXPECT_EQ(dialogs->last().title, QStringLiteral("Tworzenie nowej bazy!"));
     EXPECT_FALSE(rok().isOpen()) << "county 1465's file must not stay open under 1466";
@@ -194,11 +194,11 @@ TEST_F(YearlyDatabaseTest, FailedOpeningClosesThePreviousFileAndDataCommandsRefu
 
 TEST_F(YearlyDatabaseTest, AFileMissingCoreTablesOrColumnsIsRefusedNamingThem)
 {
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     // A column the opening adds when missing is no reason to refuse.
     rok().dropColumn(QStringLiteral("Partia"), QStringLiteral("RodzajBadaniaInny"));
     rok().close();
-    ASSERT_TRUE(ComTworzBazy_Click());
+    ASSERT_TRUE(openYearlyDatabase());
     EXPECT_TRUE(rok().hasColumn(QStringLiteral("Partia"), QStringLiteral("RodzajBadaniaInny")));
     const std::size_t before = dialogs->calls().size();
 
@@ -206,7 +206,7 @@ TEST_F(YearlyDatabaseTest, AFileMissingCoreTablesOrColumnsIsRefusedNamingThem)
     rok().dropColumn(QStringLiteral("Partia"), QStringLiteral("WNI"));
     rok().dropTable(QStringLiteral("Badanie"));
     rok().close();
-    EXPECT_FALSE(ComTworzBazy_Click());
+    EXPECT_FALSE(openYearlyDatabase());
     EXPECT_FALSE(rok().isOpen());
     ASSERT_EQ(dialogs->calls().size(), before + 1);
     EXPECT_EQ(dialogs->last().title, QStringLiteral("Uwaga!"));
@@ -223,11 +223,11 @@ TEST_F(YearlyDatabaseTest, CountyCodeMustBeFourDigitsToNameAFile)
          {QString(), QStringLiteral("14a5"), QStringLiteral("146"), QStringLiteral(" 1465")}) {
         SCOPED_TRACE(code.toStdString());
         programState().setCountyCode(QStringLiteral("1465"));
-        ASSERT_TRUE(ComTworzBazy_Click());
+        ASSERT_TRUE(openYearlyDatabase());
         const std::size_t before = dialogs->calls().size();
 
         programState().setCountyCode(code);
-        EXPECT_FALSE(ComTworzBazy_Click());
+        EXPECT_FALSE(openYearlyDatabase());
         EXPECT_FALSE(rok().isOpen());
         ASSERT_EQ(dialogs->calls().size(), before + 1);
         EXPECT_EQ(dialogs->last().icon, ui::Icon::Warning);

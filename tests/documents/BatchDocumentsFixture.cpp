@@ -1,8 +1,8 @@
 #include "BatchDocumentsFixture.h"
 
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
 #include "common/ProgramState.h"
+#include "common/ReportWindow.h"
 #include "documents/FormDrukRap.h"
 
 #include "platform/db/Recordset.h"

@@ -56,13 +56,6 @@ void TestBatchWindow::select(qlonglong batch, int sampleRow)
     probki.moveToRow(sampleRow);
 }
 
-void TestBatchWindow::setWaitCursor(bool on)
-{
-    if (on)
-        ++waits;
-    waiting = on;
-}
-
 void prepareDocuments()
 {
     const install::Installation installation =

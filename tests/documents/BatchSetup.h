@@ -4,6 +4,7 @@
 #include "documents/BatchDocumentsHost.h"
 #include "documents/ReportControl.h"
 
+#include <QGuiApplication>
 #include <QString>
 #include <QVariantMap>
 
@@ -29,7 +30,8 @@ public:
     void setFrameWynikVisible(bool visible) override { frameVisible = visible; }
     void setComDrukujEnabled(bool enabled) override { drukujEnabled = enabled; }
     ReportControl& CRdzien() override { return raport; }
-    void setWaitCursor(bool waiting) override;
+    // The hourglass, which the documents put over the whole program while they work.
+    static bool waiting() { return QGuiApplication::overrideCursor() != nullptr; }
 
     QString labPartia;
     DataControl partie;
@@ -38,8 +40,6 @@ public:
     bool frameVisible = false;
     bool drukujEnabled = true;
     std::vector<std::pair<bool, bool>> klawisze;
-    bool waiting = false;
-    int waits = 0; // how often the hourglass was shown
 };
 
 // Installs the program into the program folder (paths::programFolder()), opens its dictionary

@@ -1,8 +1,8 @@
 #include "BatchDocumentsFixture.h"
 
+#include "common/CodeLists.h"
 #include "common/ModLabor.h"
 #include "documents/BatchDocuments.h"
-#include "common/CodeLists.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +105,7 @@ TEST_F(CoveringLetterTest, WithoutADispatchDateTheLetterIsRefused)
     EXPECT_TRUE(opener->opened().isEmpty());
     EXPECT_FALSE(okno.frameVisible);
     EXPECT_EQ(okno.klawisze, (std::vector<std::pair<bool, bool>>{{true, true}}));
-    EXPECT_FALSE(okno.waiting);
+    EXPECT_FALSE(okno.waiting());
 }
 
 TEST_F(CoveringLetterTest, RefusingToCorrectADifferentCountLeavesEverythingAsItWas)
@@ -124,7 +124,7 @@ TEST_F(CoveringLetterTest, RefusingToCorrectADifferentCountLeavesEverythingAsItW
     EXPECT_EQ(workCount(QStringLiteral("Partia")), 0) << "no work table is touched";
     EXPECT_TRUE(okno.frameVisible) << "the print frame stays open for another printout";
     EXPECT_TRUE(okno.klawisze.empty());
-    EXPECT_FALSE(okno.waiting);
+    EXPECT_FALSE(okno.waiting());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "DocumentsFixture.h"
 
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
 #include "common/ProgramState.h"
+#include "common/ReportWindow.h"
 #include "documents/FormDrukRap.h"
 
 #include "platform/ui/DefaultInstance.h"

@@ -51,7 +51,7 @@ TEST_F(ExportChecksTest, FallenAnimalsWithoutDistrictCodeStopBeforeAnyQuestion)
     EXPECT_EQ(dialogs->last().title, QStringLiteral("INFORMACJA"));
     EXPECT_EQ(dialogs->last().icon, ui::Icon::Warning);
     EXPECT_EQ(declaredCount(), QVariant(9));
-    EXPECT_FALSE(okno.waiting);
+    EXPECT_FALSE(okno.waiting());
 }
 
 TEST_F(ExportChecksTest, AFailingCheckStopsTheExport)
@@ -68,7 +68,7 @@ TEST_F(ExportChecksTest, AFailingCheckStopsTheExport)
         << dialogs->last().text.toStdString();
     EXPECT_EQ(dialogs->last().title, QStringLiteral("EKSPORT DO PLIKU"));
     EXPECT_TRUE(declaredCount().isNull());
-    EXPECT_FALSE(okno.waiting);
+    EXPECT_FALSE(okno.waiting());
 }
 
 TEST_F(ExportChecksTest, WithoutADeclaredCountNoStopsAndYesStoresTheRealCount)

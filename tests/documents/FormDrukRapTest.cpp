@@ -1,7 +1,7 @@
 #include "DocumentsFixture.h"
 
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
+#include "common/ReportWindow.h"
 #include "common/ReportWork.h"
 #include "documents/FormDrukRap.h"
 

@@ -34,7 +34,7 @@ protected:
     {
         EXPECT_FALSE(okno.frameVisible);
         EXPECT_EQ(okno.klawisze, (Klawisze{{true, true}}));
-        EXPECT_FALSE(okno.waiting);
+        EXPECT_FALSE(okno.waiting());
     }
 };
 
@@ -183,7 +183,7 @@ TEST_F(PrintoutsTest, WithoutBatchesThereIsNothingToPrint)
     ASSERT_EQ(dialogs->calls().size(), 4u) << "the print button tells it again: it has no samples either";
     for (const DialogCall& call : dialogs->calls())
         EXPECT_EQ(call.text, QStringLiteral("Brak danych do wydruku!"));
-    EXPECT_EQ(okno.waits, 0);
+    EXPECT_FALSE(okno.waiting());
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // it, to look at the layout on a real screen (run under xvfb-run): report_window_shot out.png
 
 #include "common/ModLabor.h"
-#include "common/OknoRaportu.h"
 #include "common/ProgramState.h"
+#include "common/ReportWindow.h"
 #include "common/ReportWork.h"
 #include "documents/FormDrukRap.h"
 

@@ -137,7 +137,7 @@ TEST_F(SerologyExportTest, WritesTheWholeYearSectionBySectionAndZipsIt)
                                         u"IBRIPV"_s, u"Par"_s, u"BrOK"_s, u"BrOK (1)"_s}));
     EXPECT_EQ(host.labIl, QStringLiteral("1")) << "the last row of the last table";
     EXPECT_TRUE(host.frameDoWIWShown);
-    EXPECT_FALSE(host.frameCzekaj || host.frameDoWIW || host.waitCursor)
+    EXPECT_FALSE(host.frameCzekaj || host.frameDoWIW || host.waitCursor())
         << "the wait display ends with the run";
     EXPECT_EQ(readFile(paths::join(paths::exportFolder(), QStringLiteral("BlednaProbka.txt"))), QByteArray())
         << "the check found nothing";
@@ -254,7 +254,7 @@ TEST_F(SerologyExportTest, IncompleteSamplesStopTheExportAndAreListed)
                                          "ciciel: Kowalski Jan, Pr\xf3"
                                          "bka nr: 4\r\n"));
     EXPECT_EQ(host.labelPrCz, QStringLiteral("Sprawdzanie wyników. Proszę czekać ..."));
-    EXPECT_FALSE(host.frameCzekaj || host.waitCursor || host.frameDoWIWShown);
+    EXPECT_FALSE(host.frameCzekaj || host.waitCursor() || host.frameDoWIWShown);
 
     // Mended, the check passes and empties the list.
     ModLabor().BazaRok.execute(QStringLiteral("UPDATE Badanie SET BadajEBB = 'N'"));
@@ -272,7 +272,7 @@ TEST_F(SerologyExportTest, AFailedCheckStopsTheExport)
     EXPECT_EQ(dialogs->last().title, QStringLiteral("EKSPORT DO PLIKU"));
     EXPECT_TRUE(dialogs->last().text.startsWith(QStringLiteral("Błąd eksportu! 3078")))
         << dialogs->last().text.toStdString();
-    EXPECT_FALSE(host.frameCzekaj || host.waitCursor);
+    EXPECT_FALSE(host.frameCzekaj || host.waitCursor());
 
     // No Eksport folder for the list.
     applySerologyShape(ModLabor().BazaRok);
@@ -307,7 +307,7 @@ TEST_F(SerologyExportTest, AFailureWhileWritingLeavesNoFileUnderTheChosenName)
     EXPECT_EQ(readFile(proposedFile()), "poprzedni eksport");
     EXPECT_EQ(QDir(todaysFolder()).entryList(QDir::Files),
               QStringList{QStringLiteral("ZHW-GnieznoBSEMiesiac2022-03")});
-    EXPECT_FALSE(host.frameDoWIW || host.frameCzekaj || host.waitCursor);
+    EXPECT_FALSE(host.frameDoWIW || host.frameCzekaj || host.waitCursor());
 }
 
 TEST_F(SerologyExportTest, AFailedZipStopsBeforeTheMailQuestion)
@@ -325,7 +325,7 @@ TEST_F(SerologyExportTest, AFailedZipStopsBeforeTheMailQuestion)
     EXPECT_EQ(readFile(proposedFile()), readFile(QStringLiteral(TRELIMOR_TEST_DATA_DIR "/eksport_wiw.txt")))
         << "the written file stays";
     EXPECT_FALSE(mail.ran());
-    EXPECT_FALSE(host.frameDoWIW || host.frameCzekaj || host.waitCursor);
+    EXPECT_FALSE(host.frameDoWIW || host.frameCzekaj || host.waitCursor());
 }
 
 TEST_F(SerologyExportTest, MailsTheArchiveToTheRegionalInspectorate)

@@ -7,6 +7,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempProgramFolder.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -28,12 +29,12 @@ public:
     void setLabIl(const QString& caption) override { labIl = caption; }
     void setProgressBar1Range(int, int maximum) override { progressMaximum = maximum; }
     void setProgressBar1Value(int value) override { progressValue = value; }
-    void setWaitCursor(bool waiting) override { waitCursor = waiting; }
+    // The wait cursor, which the export puts over the whole program.
+    static bool waitCursor() { return QGuiApplication::overrideCursor() != nullptr; }
 
     bool frameCzekaj = false;
     bool frameDoWIW = false;
     bool frameDoWIWShown = false;
-    bool waitCursor = false;
     QString labelPrCz;
     QStringList labTab; // every caption in turn
     QString labIl;

@@ -1,6 +1,6 @@
 #include "ImportFixture.h"
 
-#include "imports/BatchImports.h"
+#include "batch/BatchWindowImports.h"
 
 #include "platform/db/Recordset.h"
 
@@ -12,7 +12,7 @@ namespace trelimor::test {
 void ImportFixture::SetUp()
 {
     SampleFixture::SetUp();
-    polaczImportyOknaPartii();
+    connectBatchWindowImports();
 }
 
 QString ImportFixture::daneTestowe(const QString& name)

@@ -47,7 +47,7 @@ protected:
                {QStringLiteral("Powiat"), QStringLiteral("1465")},
                {QStringLiteral("DataPobr"), QDate(2022, 3, 30)},
                {QStringLiteral("Uwagi"), QStringLiteral("uwagi partii")}});
-        okno().WczytajPartie();
+        okno().loadBatches();
     }
 
     // "&Wczytaj" with the file chosen (or the dialog cancelled); the boxes shown after the dialog.
@@ -141,7 +141,7 @@ TEST_F(PlantImportTest, FormatACopiesTheCompletedFirstSampleToEveryRow)
     EXPECT_EQ(p[1].value(QStringLiteral("Wiek")).toDouble(), 31.5);
     EXPECT_TRUE(pusty(p[2], "Wiek"));
     EXPECT_EQ(w.DataProbka->recordCount(), 4);
-    EXPECT_TRUE(w.naglowekProbek().endsWith(QStringLiteral("               ILOŚĆ POZYCJI: 4")));
+    EXPECT_TRUE(w.sampleCaption().endsWith(QStringLiteral("               ILOŚĆ POZYCJI: 4")));
     oknoWolne();
 }
 
@@ -296,7 +296,7 @@ TEST_F(PlantImportTest, RefusedFilesStoreNothing)
 
     // A batch that has samples.
     dodajPartie(rok(), 1, 1);
-    w.WczytajPartie();
+    w.loadBatches();
     std::size_t przed = dialogs->calls().size();
     QTest::mouseClick(w.ComWczytaj, Qt::LeftButton);
     ASSERT_EQ(dialogs->calls().size(), przed + 1);

@@ -98,7 +98,7 @@ TEST_F(ProtocolImportTest, ARefusedRowLeavesNoSampleOfTheFile)
            {QStringLiteral("IDProbkiWNI"), QStringLiteral("14650011")},
            {QStringLiteral("IDProbkiNr"), QStringLiteral("002")},
            {QStringLiteral("IDProbkiData"), QStringLiteral("05032022")}});
-    w.WczytajPartie();
+    w.loadBatches();
 
     const QString kod = QStringLiteral("Próbka o numerze: 14650011-%1 już istnieje w bazie danych,\r\n"
                                        "pod nr partii: %2\r\nNie może być 2 próbek o takim samym numerze "

@@ -1,7 +1,7 @@
 #include "ImportFixture.h"
 
 #include "batch/BatchRows.h"
-#include "batch/DokumentyOknaPartii.h"
+#include "batch/BatchWindowDocuments.h"
 #include "documents/ProtocolFile.h"
 
 #include "support/TestFiles.h"
@@ -115,7 +115,7 @@ protected:
 
     QStringList liniePlikuBiezacejPartii()
     {
-        DokumentyOknaPartii dokumenty(okno());
+        BatchWindowDocumentsHost dokumenty(okno());
         return liniePlikuProtokolu(dokumenty, QStringLiteral("BSE"));
     }
 };
@@ -135,7 +135,7 @@ TEST_F(ProtocolRoundTripTest, TheProtocolFileOfABatchImportsBackWhole)
 
     rok().execute(QStringLiteral("DELETE FROM Badanie"));
     rok().execute(QStringLiteral("DELETE FROM Partia"));
-    w.WczytajPartie();
+    w.loadBatches();
     const QString plik = daneTestowe(QStringLiteral("protokol_trzy_probki.xls"));
     const std::size_t przed = dialogs->calls().size();
     wczytajNaglowek(plik);
@@ -164,7 +164,7 @@ TEST_F(ProtocolRoundTripTest, TheProtocolFileOfABatchImportsBackWhole)
     ASSERT_EQ(partie(), QList<int>{1});
     ASSERT_EQ(w.DataProbka->recordCount(), 3);
     EXPECT_EQ(w.DataProbka->currentRow(), 2); // the last sample written is selected
-    EXPECT_TRUE(w.naglowekProbek().endsWith(QStringLiteral("ILOŚĆ POZYCJI: 3")));
+    EXPECT_TRUE(w.sampleCaption().endsWith(QStringLiteral("ILOŚĆ POZYCJI: 3")));
     EXPECT_TRUE(w.LabelWczytajPlik->text().isEmpty());
     EXPECT_TRUE(w.TrybWczytywania.isEmpty());
     EXPECT_TRUE(w.ComDodajPr->isEnabled());

@@ -44,7 +44,7 @@ protected:
         EXPECT_FALSE(ModLabor().Zalogowany);
         EXPECT_FALSE(ModLabor().BazaStale.isOpen());
         EXPECT_FALSE(ModLabor().BazaRobot.isOpen());
-        EXPECT_TRUE(yearlyOpenings.empty());
+        EXPECT_FALSE(ModLabor().BazaRok.isOpen());
         for (const Alarm& alarm : alarms())
             EXPECT_EQ(alarm.title, QStringLiteral("ALARM!!!"));
     }

@@ -1,11 +1,10 @@
 #include "support/ProgramFixture.h"
 
-#include "shell/ShellHooks.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 
 #include "platform/locale/ShortDateFormat.h"
@@ -29,6 +28,11 @@ class MainWindowTest : public ProgramFixture
 protected:
     QLabel* label(const char* name) { return mainWindow().findChild<QLabel*>(QString::fromLatin1(name)); }
     void doubleClick(const char* name) { QTest::mouseDClick(label(name), Qt::LeftButton); }
+
+    static QString yearlyFile(int year)
+    {
+        return paths::join(paths::dataFolder(), QStringLiteral("Trelimor1465PIW%1.sqlite").arg(year));
+    }
 };
 
 TEST_F(MainWindowTest, AfterTheLoginTheWindowShowsTheSession)
@@ -50,40 +54,37 @@ TEST_F(MainWindowTest, AfterTheLoginTheWindowShowsTheSession)
     EXPECT_EQ(programState().defaultPlan(), QStringLiteral("Obszar regulowany prawnie"));
     EXPECT_EQ(programState().defaultProcedure(), QStringLiteral("Obszar regulowany prawnie"));
     EXPECT_TRUE(ModLabor().PierwszaAktywacja);
-    // Opened by the setting of the working date and once more by the start itself.
-    ASSERT_EQ(yearlyOpenings.size(), 2u);
-    EXPECT_EQ(yearlyOpenings[0].year, 2022);
-    EXPECT_EQ(yearlyOpenings[0].countyCode, QStringLiteral("1465"));
+    // The database of the working date's year and the county code, which the installation has.
+    EXPECT_TRUE(ModLabor().BazaRok.isOpen());
+    EXPECT_EQ(ModLabor().BazaRok.name(), yearlyFile(2022));
     EXPECT_TRUE(dialogs->calls().empty());
 }
 
 TEST_F(MainWindowTest, ChoosingADateOfAnotherYearOpensThatYearsDatabase)
 {
     ASSERT_EQ(start(), std::nullopt);
-    yearlyOpenings.clear();
     pickedDate = QDate(2023, 1, 1);
     doubleClick("LabelData");
     ASSERT_EQ(pickerShownWith, std::vector<QDate>{QDate(2022, 3, 31)});
     EXPECT_EQ(mainWindow().LabelData->text(), QStringLiteral("01.01.2023"));
     EXPECT_EQ(mainWindow().LabMonth->text(), QStringLiteral("STYCZEŃ"));
     EXPECT_EQ(programState().workingDate(), QDate(2023, 1, 1));
-    ASSERT_EQ(yearlyOpenings.size(), 1u);
-    EXPECT_EQ(yearlyOpenings[0].year, 2023);
+    EXPECT_EQ(ModLabor().BazaRok.name(), yearlyFile(2023));
     EXPECT_EQ(mainWindow().panelText(3), QStringLiteral("31.03.2022"))
         << "the status bar keeps the start's date";
 
     // Another day of the same month, picked from the month label: the same year is opened again.
+    const db::Database opened = ModLabor().BazaRok;
     pickedDate = QDate(2023, 1, 20);
     doubleClick("LabMonth");
     EXPECT_EQ(mainWindow().LabMonth->text(), QStringLiteral("STYCZEŃ"));
-    ASSERT_EQ(yearlyOpenings.size(), 2u);
-    EXPECT_EQ(yearlyOpenings[1].year, 2023);
+    EXPECT_FALSE(ModLabor().BazaRok == opened) << "opened anew";
+    EXPECT_EQ(ModLabor().BazaRok.name(), yearlyFile(2023));
 }
 
 TEST_F(MainWindowTest, AnotherYearsDatabaseIsAnnouncedCreatedAndOpened)
 {
     ASSERT_EQ(start(), std::nullopt);
-    shellHooks().otworzBazeRoku = &ComTworzBazy_Click; // the real yearly database this time
     const std::size_t before = dialogs->calls().size();
     pickedDate = QDate(2023, 1, 1);
     doubleClick("LabelData");
@@ -104,13 +105,13 @@ TEST_F(MainWindowTest, AnotherYearsDatabaseIsAnnouncedCreatedAndOpened)
 TEST_F(MainWindowTest, ACancelledDatePickKeepsTheDate)
 {
     ASSERT_EQ(start(), std::nullopt);
-    yearlyOpenings.clear();
+    const db::Database opened = ModLabor().BazaRok;
     pickedDate.reset();
     doubleClick("LabelData");
     EXPECT_EQ(pickerShownWith.size(), 1u);
     EXPECT_EQ(mainWindow().LabelData->text(), QStringLiteral("31.03.2022"));
     EXPECT_EQ(programState().workingDate(), QDate(2022, 3, 31));
-    EXPECT_TRUE(yearlyOpenings.empty());
+    EXPECT_TRUE(ModLabor().BazaRok == opened) << "not opened again";
 }
 
 TEST_F(MainWindowTest, WithoutAUserRecordNoYearlyDatabaseIsOpenedAndTheUserIsSentToFillIt)
@@ -119,11 +120,12 @@ TEST_F(MainWindowTest, WithoutAUserRecordNoYearlyDatabaseIsOpenedAndTheUserIsSen
     windowCommands().setOpener(WindowCommand::UserRecordWindow, [&] { ++userRecordShown; });
     userRecord.clear();
     ASSERT_EQ(start(), std::nullopt);
-    EXPECT_TRUE(yearlyOpenings.empty());
+    EXPECT_FALSE(ModLabor().BazaRok.isOpen());
     EXPECT_EQ(userRecordShown, 1);
     ASSERT_EQ(dialogs->calls().size(), 1u);
-    EXPECT_EQ(dialogs->last().title, QStringLiteral("INFORMACJA"));
-    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("4-cyfrowy kod powiatu")));
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Uwaga!"));
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("czterocyfrowy kod powiatu")));
+    EXPECT_TRUE(QDir(paths::dataFolder()).entryList({QStringLiteral("Trelimor*")}).isEmpty());
     EXPECT_EQ(mainWindow().LabelKodPiw->text(), QString());
     EXPECT_EQ(mainWindow().LabelMailWIW->text(), QString());
     EXPECT_EQ(mainWindow().LabelMailLab->text(), QString());
@@ -132,8 +134,9 @@ TEST_F(MainWindowTest, WithoutAUserRecordNoYearlyDatabaseIsOpenedAndTheUserIsSen
     // A code that is not four digits is refused the same way.
     programState().setCountyCode(QStringLiteral("14a5"));
     EXPECT_FALSE(mainWindow().ComTworzBazy_Click());
-    EXPECT_TRUE(yearlyOpenings.empty());
+    EXPECT_FALSE(ModLabor().BazaRok.isOpen());
     EXPECT_EQ(userRecordShown, 2);
+    EXPECT_EQ(dialogs->calls().size(), 2u) << "one message, from the opening";
 }
 
 TEST_F(MainWindowTest, TheStartRemovesTemporaryCopiesLeftByAKilledRun)

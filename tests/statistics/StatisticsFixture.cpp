@@ -2,9 +2,8 @@
 
 #include "common/MaskedEdit.h"
 #include "common/ModLabor.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
-#include "shell/ShellHooks.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 
 #include "platform/db/Recordset.h"
@@ -22,7 +21,6 @@ void StatisticsFixture::SetUp()
 {
     ProgramFixture::SetUp();
     windowCommands().setOpener(WindowCommand::Statistics, &otworzZestawienia);
-    shellHooks().otworzBazeRoku = &ComTworzBazy_Click;
 }
 
 void StatisticsFixture::zaloguj()

@@ -2,9 +2,9 @@
 
 #include "support/TypePolish.h"
 
+#include "common/WindowCommands.h"
 #include "shell/ShellHooks.h"
 #include "shell/Startup.h"
-#include "shell/WindowCommands.h"
 #include "shell/aMain.h"
 #include "shell/frmLoginLab.h"
 
@@ -12,6 +12,7 @@
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
 
+#include "platform/ui/Clock.h"
 #include "platform/ui/DefaultInstance.h"
 
 #include <QLabel>
@@ -42,10 +43,6 @@ void ProgramFixture::SetUp()
         window.hide();
     });
     ShellHooks& hooks = shellHooks();
-    hooks.otworzBazeRoku = [this] {
-        yearlyOpenings.push_back({programState().workingYear(), programState().countyCode()});
-        return true;
-    };
     hooks.wybierzDate = [this](const QDate& preselected, const QString&) {
         pickerShownWith.push_back(preselected);
         return pickedDate;
@@ -68,8 +65,12 @@ std::optional<int> ProgramFixture::start(const QString& login, const QString& pa
 
 std::optional<int> ProgramFixture::start(const std::vector<LoginStep>& steps)
 {
-    if (!userRecord.isEmpty())
+    if (!userRecord.isEmpty()) {
         setUserRecord(userRecord);
+        const QString code = userRecord.value(QStringLiteral("KodPIW")).toString();
+        if (!code.isEmpty())
+            addYearlyDatabase(code, ui::today().year());
+    }
     opener->onOpen(QStringLiteral("frmLoginLab"),
                    [this, steps](QDialog& window) { runLogin(window, steps); });
     return uruchomProgram();

@@ -42,7 +42,9 @@ struct LoginStep
 // Message boxes are scripted (dialogs), the clock stands at 31.03.2022 10:00 (clock), and the
 // end of the program is recorded (quit). Alarm windows close at once and are recorded.
 //
-// The yearly database and the date picker are stand-ins that record their calls.
+// The installation has worked in the clock's year already: the yearly database of the user
+// record's county code and that year is there. The date picker is a stand-in that records its
+// calls.
 class ProgramFixture : public TempProgramFolder
 {
 protected:
@@ -68,13 +70,6 @@ protected:
     // Written to the installation by start(); empty it for a new installation's empty record.
     QVariantMap userRecord = typicalUserRecord();
 
-    // Each opening of the yearly database: the working year and county code at the time.
-    struct YearlyOpening
-    {
-        int year;
-        QString countyCode;
-    };
-    std::vector<YearlyOpening> yearlyOpenings;
     // What the date picker answers (nothing: the user cancels), and what it was shown.
     std::optional<QDate> pickedDate;
     std::vector<QDate> pickerShownWith;

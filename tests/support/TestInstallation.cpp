@@ -2,6 +2,7 @@
 
 #include "common/Password.h"
 #include "install/Installer.h"
+#include "support/YearShapes.h"
 
 #include "platform/db/Database.h"
 #include "platform/db/Recordset.h"
@@ -89,6 +90,14 @@ QVariantMap typicalUserRecord()
             {QStringLiteral("TX2"), QStringLiteral("Powiatowy Inspektorat Weterynarii")},
             {QStringLiteral("TX3"), QStringLiteral("w Warszawie")},
             {QStringLiteral("Uzytkownik"), QStringLiteral("PIW")}};
+}
+
+void addYearlyDatabase(const QString& countyCode, int year)
+{
+    const QString path =
+        paths::join(paths::dataFolder(), QStringLiteral("Trelimor%1PIW%2.sqlite").arg(countyCode).arg(year));
+    if (!QFile::exists(path))
+        createProgramYear(path).close();
 }
 
 } // namespace trelimor::test

@@ -27,5 +27,9 @@ QString storedPassword(const QString& login);
 void setUserRecord(const QVariantMap& fields);
 // A complete user record of a district inspectorate, county code 1465.
 QVariantMap typicalUserRecord();
+// The yearly database of the county and year beside the installed dictionary database, made as
+// the program makes it (an installation that has worked in that year already); an existing
+// file is left alone.
+void addYearlyDatabase(const QString& countyCode, int year);
 
 } // namespace trelimor::test

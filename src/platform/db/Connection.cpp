@@ -70,11 +70,4 @@ void Connection::close()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-QString quoteIdentifier(const QString& name)
-{
-    QString quoted = name;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 } // namespace trelimor::db

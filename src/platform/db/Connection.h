@@ -2,7 +2,6 @@
 
 // Internal to the engine: the state behind a Database handle, shared by its recordsets.
 
-#include "Database.h"
 #include "Statement.h"
 
 #include <QHash>

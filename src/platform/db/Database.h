@@ -15,9 +15,6 @@ namespace trelimor::db {
 class Connection;
 class Recordset;
 
-// A table or field name quoted for SQL text ("Nazwa" -> "\"Nazwa\"").
-QString quoteIdentifier(const QString& name);
-
 // One open database file, as a DAO Database was: copies of a handle share the connection,
 // and closing it closes it for every copy and every recordset opened on it.
 class Database

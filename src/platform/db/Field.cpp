@@ -383,4 +383,11 @@ QDateTime parseDateText(const QString& raw)
     return {};
 }
 
+QString quoteIdentifier(const QString& name)
+{
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 } // namespace trelimor::db

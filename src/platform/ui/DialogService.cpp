@@ -1,25 +1,6 @@
 #include "platform/ui/DialogService.h"
 
-#include "platform/ui/QtDialogService.h"
-#include "platform/ui/Replaceable.h"
-
 namespace trelimor::ui {
-
-namespace {
-
-constinit Replaceable<DialogService, QtDialogService> theDialogs;
-
-} // namespace
-
-DialogService& dialogs()
-{
-    return theDialogs.get();
-}
-
-std::unique_ptr<DialogService> setDialogs(std::unique_ptr<DialogService> service)
-{
-    return theDialogs.replace(std::move(service));
-}
 
 void information(const QString& text, const QString& title)
 {

@@ -1,5 +1,6 @@
 #include "platform/ui/WindowOpener.h"
 
+#include "platform/ui/OverrideCursorGuard.h"
 #include "platform/ui/Replaceable.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@ public:
                 window.activateWindow();
             },
             Qt::QueuedConnection);
+        // A window the user works in shows the normal pointer, whatever work waits for it.
+        const OverrideCursorPause pointer;
         return window.exec();
     }
 };

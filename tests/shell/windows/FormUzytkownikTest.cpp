@@ -2,10 +2,17 @@
 #include "StaleFixture.h"
 
 #include "shell/FormUzytkownik.h"
-#include "shell/ShellHooks.h"
 #include "shell/UserRecord.h"
 
+#include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/YearlyDatabase.h"
+
+#include "support/YearShapes.h"
+
+#include "platform/paths/Folders.h"
+
+#include <QDir>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -101,11 +108,10 @@ protected:
 TEST_F(FormUzytkownikTest, ChangedCountyCodeIsStoredAndAnnouncedOnce)
 {
     QSignalSpy changed(&programState(), &ProgramState::countyCodeChanged);
-    int yearlyOpenings = 0;
-    shellHooks().otworzBazeRoku = [&] {
-        ++yearlyOpenings;
-        return true;
-    };
+    programState().setWorkingDate(QDate(2022, 3, 31));
+    ASSERT_TRUE(QDir().mkpath(paths::dataFolder()));
+    // The other county's year is there already: it is opened without a word.
+    createProgramYear(yearlyDatabasePath(stale().name(), QStringLiteral("1465"), QDate(2022, 3, 31))).close();
     FormUzytkownik& w = window();
     EXPECT_TRUE(w.OptionPIW1->isChecked());
     EXPECT_TRUE(w.OptionUzytkLek->isChecked());
@@ -126,7 +132,9 @@ TEST_F(FormUzytkownikTest, ChangedCountyCodeIsStoredAndAnnouncedOnce)
     EXPECT_EQ(changed.at(0).at(0).toString(), QStringLiteral("1465"));
     EXPECT_EQ(programState().userField(QStringLiteral("Miejsc")), QStringLiteral("Wola O'Briena"));
     EXPECT_EQ(programState().mailLab(), QStringLiteral("zhw@radom.pl"));
-    EXPECT_EQ(yearlyOpenings, 1) << "the other county's yearly database is opened";
+    EXPECT_EQ(ModLabor().BazaRok.name(), yearlyDatabasePath())
+        << "the other county's yearly database is opened";
+    const db::Database opened = ModLabor().BazaRok;
 
     // Opened again, the active code follows the program's; saving it unchanged announces nothing.
     window();
@@ -134,8 +142,7 @@ TEST_F(FormUzytkownikTest, ChangedCountyCodeIsStoredAndAnnouncedOnce)
     QTest::mouseClick(w.ComZapisz, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(yearlyOpenings, 1);
-    resetShellHooks();
+    EXPECT_TRUE(ModLabor().BazaRok == opened);
 }
 
 TEST_F(FormUzytkownikTest, AnulujLeaksNothingAndTheStoredRowComesBack)

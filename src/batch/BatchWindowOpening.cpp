@@ -1,4 +1,4 @@
-#include "OtwarcieOknaPartii.h"
+#include "BatchWindowOpening.h"
 
 #include "FormPartia.h"
 
@@ -7,8 +7,8 @@
 #include "common/ProgramState.h"
 #include "common/YearlyDatabase.h"
 
+#include "common/WindowCommands.h"
 #include "registers/Openers.h"
-#include "shell/WindowCommands.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/ui/OverrideCursorGuard.h"
@@ -18,14 +18,13 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformacja = QStringLiteral("INFORMACJA");
 const QString kWbudowanyAdministrator = QStringLiteral("Administrator systemu");
 const QString kTylkoDoUstawien =
     QStringLiteral("'Admin' służy wyłącznie do pierwszego logowania oraz ustawiania parametrów systemu!");
 
 // The built-in administrator sets the program up and enters no samples, however many
 // operators there are; while he is the only one he is sent to add an operator.
-bool sprawdzOperatora()
+bool operatorMayEnter()
 {
     const int operatorzy =
         ModLabor().BazaStale.openRecordset(QStringLiteral("SELECT * FROM OPERATORZY")).recordCount();
@@ -36,12 +35,12 @@ bool sprawdzOperatora()
             kTylkoDoUstawien +
                 QStringLiteral("\rAby wprowadzać próbki dodaj i zaloguj się na innego użytkownika!\r"
                                "Dodaj nowego operatora wprowadzając nazwisko, imię oraz unikalny login!"),
-            kInformacja);
+            kInformationTitle);
         windowCommands().run(WindowCommand::OperatorsWindow);
     } else {
         PokazInfo(kTylkoDoUstawien +
                       QStringLiteral("\rAby wprowadzać próbki zaloguj się na innego użytkownika!"),
-                  kInformacja);
+                  kInformationTitle);
     }
     return false;
 }
@@ -53,30 +52,30 @@ bool sprawdzDaneUzytkownika()
         return true;
     PokazInfo(QStringLiteral("Aby prawidłowo definiować próbki wprowadź 4-cyfrowy kod powiatu oraz e-mail "
                              "laboratorium!\rUzupełnij dane użytkownika!"),
-              kInformacja);
+              kInformationTitle);
     windowCommands().run(WindowCommand::UserRecordWindow);
     return false;
 }
 
 } // namespace
 
-bool sprawdzWarunkiEwidencji()
+bool batchEntryAllowed()
 {
-    return sprawdzOperatora() && sprawdzDaneUzytkownika() && sprawdzLekarzaIZaklad();
+    return operatorMayEnter() && sprawdzDaneUzytkownika() && sprawdzLekarzaIZaklad();
 }
 
 void EwidencjaDanych()
 {
-    if (!sprawdzWarunkiEwidencji())
+    if (!batchEntryAllowed())
         return;
     FormPartia* okno = nullptr;
     {
         ui::OverrideCursorGuard wait;
         // Without the working year's database there is nothing to show the batches of.
-        if (!ComTworzBazy_Click())
+        if (!openYearlyDatabase())
             return;
         okno = &FormPartia::instance();
-        okno->przygotujDoPokazania();
+        okno->prepareForShowing();
     }
     ui::openModal(*okno);
 }

@@ -9,10 +9,10 @@ class FormPartia;
 
 // The batch window as the batch documents see it: its selected batch and sample, its lock, its
 // print frame and its report control.
-class DokumentyOknaPartii : public BatchDocumentsHost
+class BatchWindowDocumentsHost : public BatchDocumentsHost
 {
 public:
-    explicit DokumentyOknaPartii(FormPartia& okno);
+    explicit BatchWindowDocumentsHost(FormPartia& okno);
 
     QString LabPartia() const override;
     DataControl& DataPartia() override;
@@ -22,7 +22,6 @@ public:
     void setFrameWynikVisible(bool visible) override;
     void setComDrukujEnabled(bool enabled) override;
     ReportControl& CRdzien() override { return m_crdzien; }
-    void setWaitCursor(bool waiting) override;
 
 private:
     FormPartia& m_okno;
@@ -30,6 +29,6 @@ private:
 };
 
 // Gives the batch window's print and file/mail buttons their documents.
-void polaczDokumentyOknaPartii();
+void connectBatchWindowDocuments();
 
 } // namespace trelimor

@@ -1,6 +1,6 @@
 #include "WindowCommands.h"
 
-#include "common/Messages.h"
+#include "Messages.h"
 
 namespace trelimor {
 
@@ -92,7 +92,7 @@ WindowCommands& windowCommands()
 void pokazNiedostepne(const QString& name)
 {
     PokazInfo(QStringLiteral("Funkcja „%1” nie jest jeszcze dostępna w tej wersji programu.").arg(name),
-              QStringLiteral("INFORMACJA"));
+              kInformationTitle);
 }
 
 } // namespace trelimor

@@ -1,25 +1,25 @@
-#include "OknoRaportu.h"
+#include "ReportWindow.h"
 
 #include "platform/report/ReportError.h"
 
 namespace trelimor {
 
 namespace {
-std::function<OknoRaportu&()>& provider()
+std::function<ReportWindow&()>& provider()
 {
-    static std::function<OknoRaportu&()> registered;
+    static std::function<ReportWindow&()> registered;
     return registered;
 }
 } // namespace
 
-OknoRaportu& reportWindow()
+ReportWindow& reportWindow()
 {
     if (!provider())
         throw report::ReportError(QStringLiteral("Okno raportu nie jest dostępne w tym programie."));
     return provider()();
 }
 
-void setReportWindow(std::function<OknoRaportu&()> window)
+void setReportWindow(std::function<ReportWindow&()> window)
 {
     provider() = std::move(window);
 }

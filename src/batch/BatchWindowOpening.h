@@ -9,6 +9,6 @@ namespace trelimor {
 void EwidencjaDanych();
 
 // The checks alone, each refusal explained and its window shown; true when all pass.
-bool sprawdzWarunkiEwidencji();
+bool batchEntryAllowed();
 
 } // namespace trelimor
