@@ -136,7 +136,7 @@ bool aMain::ComTworzBazy_Click()
         return true;
     // Without a county code no yearly file can be named (the opening has said so): the user
     // record is where the code is entered.
-    if (!programState().hasValidCountyCode())
+    if (!isCountyCode(programState().countyCode()))
         windowCommands().run(WindowCommand::UserRecordWindow);
     return false;
 }
