@@ -3,11 +3,11 @@
 #include "ui_aMain.h"
 
 #include "ShellHooks.h"
-#include "common/WindowCommands.h"
 
 #include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 
 #include "platform/ui/Twips.h"
