@@ -1,6 +1,7 @@
 #include "ResultsFile.h"
 
 #include "common/TextHelpers.h"
+#include "common/TextLines.h"
 
 #include "platform/db/Field.h"
 
@@ -84,14 +85,14 @@ ResultValueError::ResultValueError(int number, QString description, int lineNumb
     , m_what(m_description.toUtf8())
 {}
 
-ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode, const QDate& workingDate)
+ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, const QDate& workingDate)
 {
     ResultsFile file;
     bool headerAccepted = false;
     QString holdingHerd;
     QSet<QString> speciesNames;
     QString text;
-    for (int lineNumber = 1; nextLine(text); ++lineNumber) {
+    for (int lineNumber = 1; lines.next(text); ++lineNumber) {
         const QStringView line = trimBlanks(text);
         if (!headerAccepted) {
             if (!line.startsWith(kHeader))
@@ -131,19 +132,6 @@ ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode,
     }
     file.outcome = headerAccepted ? ResultsFile::Outcome::Read : ResultsFile::Outcome::NoHeader;
     return file;
-}
-
-ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate)
-{
-    qsizetype next = 0;
-    return readResultsFile(
-        [&](QString& line) {
-            if (next >= lines.size())
-                return false;
-            line = lines.at(next++);
-            return true;
-        },
-        countyCode, workingDate);
 }
 
 const std::vector<ResultTest>& resultTests()

@@ -106,8 +106,8 @@ void ComWczytWynik_Click(BatchImportHost& okno)
         // Line by line: a large file is never held whole as text, only as the results it gives.
         TextLineReader lines(path);
 
-        const ResultsFile file = readResultsFile([&lines](QString& line) { return lines.next(line); },
-                                                 programState().countyCode(), programState().workingDate());
+        const ResultsFile file =
+            readResultsFile(lines, programState().countyCode(), programState().workingDate());
         switch (file.outcome) {
         case ResultsFile::Outcome::NoHeader:
             lock.unlock();
