@@ -52,6 +52,12 @@ private:
     QList<QStringView> m_fields;
 };
 
+// The bit of ResultLine::flagged that holds the test's flag.
+quint16 flagBit(const ResultTest& test)
+{
+    return quint16(1u << (test.flagField - kFirstFlagField));
+}
+
 // A whole number as Basic's CInt reads it: a decimal comma or point, a fraction rounded half to
 // even, the 16-bit range.
 qint16 shortNumber(QStringView field, int lineNumber)
@@ -126,7 +132,7 @@ ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, co
         result.holdingHerd = holdingHerd;
         for (const ResultTest& test : resultTests())
             if (fields.at(test.flagField) == QLatin1String("T"))
-                result.flagged |= quint16(1u << (test.flagField - kFirstFlagField));
+                result.flagged |= flagBit(test);
         if (result.flagged)
             result.values = fields.span(kFirstValueField, kLastValueField).toUtf8();
     }
@@ -163,7 +169,7 @@ const std::vector<ResultTest>& resultTests()
 
 bool isFlagged(const ResultLine& line, const ResultTest& test)
 {
-    return (line.flagged & (1u << (test.flagField - kFirstFlagField))) != 0;
+    return (line.flagged & flagBit(test)) != 0;
 }
 
 QStringList valuesOf(const ResultLine& line, const ResultTest& test)
