@@ -42,7 +42,7 @@ std::optional<BatchRefusal> dateRefusal(const QString& tekst, const QString& kon
 // The batch number as a 16-bit whole number would take it: halves to the even number.
 double batchNumberOf(const QString& tekst)
 {
-    return std::nearbyint(tekst.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    return std::nearbyint(decimalNumber(tekst).value_or(0.0));
 }
 
 } // namespace

@@ -12,10 +12,10 @@ namespace {
 // The number after the text's number, written as the user writes numbers; empty for no number.
 QString nextNumber(const QString& tekst)
 {
-    if (!isNumeric(tekst))
+    const std::optional<double> number = decimalNumber(tekst);
+    if (!number)
         return {};
-    const double liczba = tekst.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble() + 1;
-    return QString::number(liczba, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+    return QString::number(*number + 1, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 
-#include "common/WindowCommands.h"
 #include "registers/Openers.h"
 
 #include "platform/db/Recordset.h"

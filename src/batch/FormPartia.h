@@ -79,7 +79,8 @@ public:
     // becomes current and its samples are shown.
     void loadBatches();
     // What a change of the current batch does: LabPartia, the batch's samples in DataProbka and
-    // the sample grid's caption; with no batch at all, an empty sample list only.
+    // the sample grid's caption; with no batch at all, an empty sample list under a caption
+    // without a batch number.
     void showBatchSamples();
     // Rebuilds the sample grid's caption from LabPartia and the samples DataProbka holds.
     void refreshSampleCaption();

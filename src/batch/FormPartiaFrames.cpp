@@ -7,7 +7,6 @@
 
 #include "common/Messages.h"
 #include "common/ModLabor.h"
-
 #include "common/WindowCommands.h"
 
 #include "platform/ui/DialogService.h"

@@ -31,8 +31,6 @@ public:
     // The active county code (LabelKodPiw), as stored in the user record.
     QString countyCode() const { return m_countyCode; }
     void setCountyCode(const QString& code);
-    // Whether the active county code is one (isCountyCode).
-    bool hasValidCountyCode() const { return isCountyCode(m_countyCode); }
 
     QString mailWIW() const { return m_mailWIW; }
     QString mailPIW() const { return m_mailPIW; }

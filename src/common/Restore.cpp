@@ -21,8 +21,6 @@ namespace trelimor {
 
 namespace {
 
-const QString kInformation = kInformationTitle;
-
 bool hasTables(const QString& path)
 {
     db::Database database = db::Database::open(path);
@@ -126,7 +124,7 @@ void menOdzysk_Click()
     }
     // The report work database stays open throughout, so its file cannot be replaced.
     if (sameFile(target, ModLabor().BazaRobot.name())) {
-        PokazInfo(cannotReplace, kInformation);
+        PokazInfo(cannotReplace, kInformationTitle);
         return;
     }
 
@@ -144,7 +142,7 @@ void menOdzysk_Click()
         closed.reopen();
         cursor.restore();
         if (!replaced) {
-            PokazInfo(cannotReplace, kInformation);
+            PokazInfo(cannotReplace, kInformationTitle);
             return;
         }
         QString done =
@@ -153,7 +151,7 @@ void menOdzysk_Click()
                 .arg(source, target);
         if (!previous.isEmpty())
             done += QStringLiteral("\rPoprzedni plik zachowano jako: \r") + previous;
-        PokazInfo(done, kInformation);
+        PokazInfo(done, kInformationTitle);
     } catch (const std::exception& e) {
         cursor.restore(); // the databases were opened again when the scope above ended
         PokazBlad(kArchiveFailureTitle, e);

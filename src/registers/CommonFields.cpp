@@ -2,6 +2,7 @@
 
 #include "RegisterWindow.h"
 
+#include "common/Messages.h"
 #include "common/ModLabor.h"
 
 namespace trelimor {

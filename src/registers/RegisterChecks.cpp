@@ -1,5 +1,6 @@
 #include "RegisterChecks.h"
 
+#include "common/Messages.h"
 #include "common/TextHelpers.h"
 
 namespace trelimor {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/Messages.h"
-
 #include "platform/ui/DialogService.h"
 
 #include <QHash>

@@ -9,13 +9,12 @@ namespace trelimor {
 
 namespace {
 
-const QString kTitle = kInformationTitle;
 const QString kMailsUse = QStringLiteral("Na wskazany e-mail wysyłane będą protokły pobrania próbek!");
 const QString kCountyList = QStringLiteral("Lista powiatów znajduje się w menu Definicje->PIW.");
 
 FailedCheck info(const QString& text, const QString& focus)
 {
-    return {FailedCheck::Box::Information, kTitle, text, focus};
+    return {FailedCheck::Box::Information, kInformationTitle, text, focus};
 }
 
 QVariantMap currentRecord(const db::Recordset& rs)

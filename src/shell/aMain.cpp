@@ -3,11 +3,11 @@
 #include "ui_aMain.h"
 
 #include "ShellHooks.h"
-#include "common/WindowCommands.h"
 
 #include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 #include "common/YearlyDatabase.h"
 
 #include "platform/ui/Twips.h"
@@ -136,7 +136,7 @@ bool aMain::ComTworzBazy_Click()
         return true;
     // Without a county code no yearly file can be named (the opening has said so): the user
     // record is where the code is entered.
-    if (!programState().hasValidCountyCode())
+    if (!isCountyCode(programState().countyCode()))
         windowCommands().run(WindowCommand::UserRecordWindow);
     return false;
 }

@@ -6,11 +6,11 @@
 
 #include "FrmInfLMrec.h"
 #include "ShellHooks.h"
-#include "common/WindowCommands.h"
 
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"

@@ -72,7 +72,7 @@ std::optional<int> aMain::Form_Load()
         shellHooks().przygotujOknoPartii();
         // Opened once more, as the batch window expects; without a county code the date
         // change has already sent the user to the user record.
-        if (programState().hasValidCountyCode())
+        if (isCountyCode(programState().countyCode()))
             ComTworzBazy_Click();
 
         m_panele[1]->setText(login.TextNazwisko->text());

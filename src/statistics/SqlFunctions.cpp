@@ -22,18 +22,6 @@ namespace trelimor {
 
 namespace {
 
-// A number typed with either decimal separator; nothing for any other text.
-std::optional<double> numberFromText(const QString& text)
-{
-    if (!isNumeric(text))
-        return std::nullopt;
-    QString normalized = text.trimmed();
-    normalized.replace(u',', u'.');
-    bool ok = false;
-    const double value = normalized.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
-
 // The kind column of a kind written in plain ASCII, without making a QString: the common case.
 const char* asciiKindColumn(const unsigned char* text, int length)
 {
@@ -98,7 +86,7 @@ std::optional<double> ageOf(sqlite3_context* ctx, sqlite3_value* age)
         const QString text = db::sqlArgumentText(age);
         if (text.trimmed().isEmpty())
             return 0.0;
-        if (const std::optional<double> number = numberFromText(text))
+        if (const std::optional<double> number = decimalNumber(text))
             return number;
         sqlite3_result_error(ctx, "Niezgodność typów.", -1);
         return std::nullopt;
@@ -205,7 +193,7 @@ qint64 roundHalfEven(double value)
 
 std::optional<qint16> wholeBound(const QString& text)
 {
-    const std::optional<double> number = numberFromText(text);
+    const std::optional<double> number = decimalNumber(text);
     if (!number || !std::isfinite(*number))
         return std::nullopt;
     const double rounded = std::nearbyint(*number);

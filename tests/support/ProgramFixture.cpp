@@ -2,7 +2,6 @@
 
 #include "support/TypePolish.h"
 
-#include "common/WindowCommands.h"
 #include "shell/ShellHooks.h"
 #include "shell/Startup.h"
 #include "shell/aMain.h"
@@ -11,6 +10,7 @@
 #include "common/FormAlarm.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
+#include "common/WindowCommands.h"
 
 #include "platform/ui/Clock.h"
 #include "platform/ui/DefaultInstance.h"
