@@ -129,21 +129,25 @@ zip_int64_t beginWrite(FileSource& source)
     return 0;
 }
 
+// Gives up the new archive after a call that failed (errno says why): its file is closed and
+// removed, and the archive stays as it was.
+zip_int64_t abandonWrite(FileSource& source, int zipError)
+{
+    const int systemError = errno;
+    if (source.writeFd >= 0)
+        ::close(std::exchange(source.writeFd, -1));
+    ::unlink(QFile::encodeName(source.temporary).constData());
+    return fail(source, zipError, systemError);
+}
+
 // The new archive goes to the disk before it takes the old one's name, as every file the program
 // writes: a power cut leaves the old archive or the new one, never a part of it.
 zip_int64_t commitWrite(FileSource& source)
 {
-    if (::fsync(source.writeFd) != 0 || ::close(std::exchange(source.writeFd, -1)) != 0) {
-        const int error = errno;
-        source.writeFd = -1;
-        ::unlink(QFile::encodeName(source.temporary).constData());
-        return fail(source, ZIP_ER_WRITE, error);
-    }
-    if (::rename(QFile::encodeName(source.temporary).constData(), source.encoded.constData()) != 0) {
-        const int error = errno;
-        ::unlink(QFile::encodeName(source.temporary).constData());
-        return fail(source, ZIP_ER_RENAME, error);
-    }
+    if (::fsync(source.writeFd) != 0 || ::close(std::exchange(source.writeFd, -1)) != 0)
+        return abandonWrite(source, ZIP_ER_WRITE);
+    if (::rename(QFile::encodeName(source.temporary).constData(), source.encoded.constData()) != 0)
+        return abandonWrite(source, ZIP_ER_RENAME);
     if (!paths::syncFolder(QFileInfo(source.path).absolutePath()))
         return fail(source, ZIP_ER_WRITE, errno);
     return 0;
