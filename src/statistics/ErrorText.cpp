@@ -1,5 +1,7 @@
 #include "ErrorText.h"
 
+#include "documents/ExportErrors.h"
+
 #include "platform/db/JetError.h"
 #include "platform/ui/DialogService.h"
 
@@ -16,7 +18,7 @@ QString numberAndDescription(const std::exception& error)
 
 void showListingError(const std::exception& error)
 {
-    ui::dialogs().message(u"Błąd eksportu! "_s + numberAndDescription(error), u"EKSPORT DO PLIKU"_s,
+    ui::dialogs().message(u"Błąd eksportu! "_s + numberAndDescription(error), kEksportDoPliku,
                           ui::Icon::Information);
 }
 
