@@ -69,8 +69,8 @@ fuzz:
 	    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' $$log; \
 	done
 
-# Builds only what it runs: the program and the installation tool, not the tests or benchmarks.
-# The program lays out a missing program folder on its start, with the source tree's templates.
+# Builds the program and the installation tool, not the tests or benchmarks, and starts the
+# program, which lays out a missing program folder with the source tree's templates.
 run: configure-program
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target trelimor trelimor-setup
 	@TRELIMOR_HOME="$(TRELIMOR_HOME)" $(BUILD_DIR)/src/app/trelimor

@@ -30,39 +30,39 @@ using namespace trelimor;
 
 namespace {
 
-void BM_WczytajProbkiProtokolu(benchmark::State& state)
+void BM_LoadProtocolSamples(benchmark::State& state)
 {
     bench::przygotujRokPartii();
-    FormPartia& okno = FormPartia::instance();
-    db::Database& rok = ModLabor().BazaRok;
-    const QString plik = bench::daneTestowe(QStringLiteral("probki_2000.xls"));
-    const qint64 partia = bench::kPartieRoku + 1;
-    rok.execute(
+    FormPartia& window = FormPartia::instance();
+    db::Database& year = ModLabor().BazaRok;
+    const QString file = bench::daneTestowe(QStringLiteral("probki_2000.xls"));
+    const qint64 batch = bench::kPartieRoku + 1;
+    year.execute(
         QStringLiteral("INSERT INTO Partia (Partia, KodZakladu, Powiat) VALUES (?, '14650011', '1465')"),
-        {partia});
-    okno.loadBatches(); // the new batch, the newest, is the current one
-    BatchWindowImportHost host(okno);
-    int zapisane = 0;
+        {batch});
+    window.loadBatches(); // the new batch, the newest, is the current one
+    BatchWindowImportHost host(window);
+    int stored = 0;
     for (auto _ : state) {
-        okno.LabelWczytajPlik->setText(plik);
+        window.LabelWczytajPlik->setText(file);
         ComWczyt_Click(host);
         state.PauseTiming();
-        zapisane = okno.DataProbka->recordCount();
-        rok.execute(QStringLiteral("DELETE FROM Badanie WHERE Partia = ?"), {partia});
+        stored = window.DataProbka->recordCount();
+        year.execute(QStringLiteral("DELETE FROM Badanie WHERE Partia = ?"), {batch});
         state.ResumeTiming();
     }
-    if (zapisane != 2000)
+    if (stored != 2000)
         state.SkipWithError("the sheet's samples were not all stored");
-    state.counters["probki"] = zapisane;
-    state.counters["rok"] = rok.scalar(QStringLiteral("SELECT count(*) FROM Badanie")).toInt();
+    state.counters["samples"] = stored;
+    state.counters["year_samples"] = year.scalar(QStringLiteral("SELECT count(*) FROM Badanie")).toInt();
 }
-BENCHMARK(BM_WczytajProbkiProtokolu)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LoadProtocolSamples)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The Open dialog answers with the results file.
-class PlikWynikow : public bench::SilentDialogs
+class ResultsFileDialogs : public bench::SilentDialogs
 {
 public:
-    explicit PlikWynikow(QString path)
+    explicit ResultsFileDialogs(QString path)
         : m_path(std::move(path))
     {}
     QString openFile(const QString&, const QString&, const QString&, int) override { return m_path; }
@@ -78,108 +78,108 @@ private:
 // the samples of the first ten batches with the rows of the EBB and Br tests their results go
 // to (the result tables have no index: a large one would measure the writes' search, not the
 // reading of the file).
-void przygotujSerologie(db::Database& rok)
+void prepareSerology(db::Database& year)
 {
-    if (rok.hasTable(QStringLiteral("EBB")))
+    if (year.hasTable(QStringLiteral("EBB")))
         return;
-    test::applySerologyShape(rok);
-    db::Transaction together(rok);
-    rok.execute(QStringLiteral("UPDATE Badanie SET NrStado = Partia, PartiaG = Partia"));
-    rok.execute(QStringLiteral("INSERT INTO PartiaG (PartiaG, Partia, NrGospod) "
-                               "SELECT Partia, Partia, 'PL' || Partia FROM Partia"));
-    for (const QString& tabela : {QStringLiteral("EBB"), QStringLiteral("Br")})
-        rok.execute(QStringLiteral("INSERT INTO %1 (Partia, NrProbki) SELECT PartiaG, NrProbki FROM Badanie "
-                                   "WHERE Partia <= 10")
-                        .arg(tabela));
+    test::applySerologyShape(year);
+    db::Transaction together(year);
+    year.execute(QStringLiteral("UPDATE Badanie SET NrStado = Partia, PartiaG = Partia"));
+    year.execute(QStringLiteral("INSERT INTO PartiaG (PartiaG, Partia, NrGospod) "
+                                "SELECT Partia, Partia, 'PL' || Partia FROM Partia"));
+    for (const QString& table : {QStringLiteral("EBB"), QStringLiteral("Br")})
+        year.execute(QStringLiteral("INSERT INTO %1 (Partia, NrProbki) SELECT PartiaG, NrProbki FROM Badanie "
+                                    "WHERE Partia <= 10")
+                         .arg(table));
     together.commit();
 }
 
 // The header, then the year's holdings one after another with a line for each of their samples,
 // over and over until the file has its lines: half of them flag EBB, half EBB and Br.
-qint64 zapiszPlikWynikow(const QString& path, int linie)
+qint64 writeResultsFile(const QString& path, int lineCount)
 {
-    QFile plik(path);
-    if (!plik.open(QIODevice::WriteOnly))
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return 0;
-    QByteArray bajty;
-    const auto dopisz = [&](const QString& linia) {
-        cp1250::appendEncoded(linia, bajty);
-        bajty += "\r\n";
-        if (bajty.size() > (1 << 20)) {
-            plik.write(bajty);
-            bajty.clear();
+    QByteArray bytes;
+    const auto append = [&](const QString& line) {
+        cp1250::appendEncoded(line, bytes);
+        bytes += "\r\n";
+        if (bytes.size() > (1 << 20)) {
+            file.write(bytes);
+            bytes.clear();
         }
     };
-    dopisz(QStringLiteral("[WynikPartia]|ZHW Poznań|1465|||||Serologia|15.03.2022|"));
-    for (int n = 0; n < linie; ++n) {
-        const int partia = (n / bench::kProbekNaPartie) % bench::kPartieRoku + 1;
-        const int nr = n % bench::kProbekNaPartie + 1;
-        if (nr == 1)
-            dopisz(QStringLiteral("[PartiaG]|PL%1|").arg(partia));
-        const QString kolczyk = QStringLiteral("PL%1").arg(partia * 100 + nr, 12, 10, QLatin1Char('0'));
-        dopisz(n % 2 == 0
+    append(QStringLiteral("[WynikPartia]|ZHW Poznań|1465|||||Serologia|15.03.2022|"));
+    for (int n = 0; n < lineCount; ++n) {
+        const int batch = (n / bench::kProbekNaPartie) % bench::kPartieRoku + 1;
+        const int number = n % bench::kProbekNaPartie + 1;
+        if (number == 1)
+            append(QStringLiteral("[PartiaG]|PL%1|").arg(batch));
+        const QString earTag = QStringLiteral("PL%1").arg(batch * 100 + number, 12, 10, QLatin1Char('0'));
+        append(n % 2 == 0
                    ? QStringLiteral("%1|%2|1|%3|Bydło|||||||T|N|N|N|N|N|N|N|N|0,12|A1|ujemny")
-                         .arg(partia)
-                         .arg(nr)
-                         .arg(kolczyk)
+                         .arg(batch)
+                         .arg(number)
+                         .arg(earTag)
                    : QStringLiteral("%1|%2|1|%3|Bydło|||||||T|T|N|N|N|N|N|N|N|0,12|A1|ujemny|-|1:20||0,3|"
                                     "ujemny|5|ujemny")
-                         .arg(partia)
-                         .arg(nr)
-                         .arg(kolczyk));
+                         .arg(batch)
+                         .arg(number)
+                         .arg(earTag));
     }
-    plik.write(bajty);
-    return plik.size();
+    file.write(bytes);
+    return file.size();
 }
 
 // The peak resident set since the last reset, and the reset (Linux: /proc/self/clear_refs).
-double szczytPamieciMB()
+double peakMemoryMB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
-    for (const QByteArray& linia : status.readAll().split('\n'))
-        if (linia.startsWith("VmHWM:"))
-            return linia.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return 0;
 }
-void wyzerujSzczytPamieci()
+void resetPeakMemory()
 {
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
 }
 
-void BM_WczytajWyniki(benchmark::State& state)
+void BM_LoadResultsFile(benchmark::State& state)
 {
     bench::przygotujRokPartii();
-    BatchWindowImportHost okno(FormPartia::instance());
-    db::Database& rok = ModLabor().BazaRok;
-    przygotujSerologie(rok);
+    BatchWindowImportHost host(FormPartia::instance());
+    db::Database& year = ModLabor().BazaRok;
+    prepareSerology(year);
     QTemporaryDir folder;
-    const QString plik = folder.filePath(QStringLiteral("wyniki.txt"));
-    const qint64 rozmiar = zapiszPlikWynikow(plik, int(state.range(0)));
-    auto odpowiedzi = std::make_unique<PlikWynikow>(plik);
-    const PlikWynikow& okna = *odpowiedzi;
-    auto poprzednie = ui::setDialogs(std::move(odpowiedzi));
-    double szczyt = 0;
-    double przed = 0;
+    const QString file = folder.filePath(QStringLiteral("wyniki.txt"));
+    const qint64 fileSize = writeResultsFile(file, int(state.range(0)));
+    auto answers = std::make_unique<ResultsFileDialogs>(file);
+    const ResultsFileDialogs& dialogs = *answers;
+    auto previous = ui::setDialogs(std::move(answers));
+    double peak = 0;
+    double before = 0;
     for (auto _ : state) {
-        wyzerujSzczytPamieci();
-        przed = szczytPamieciMB();
-        ComWczytWynik_Click(okno);
-        szczyt = szczytPamieciMB();
+        resetPeakMemory();
+        before = peakMemoryMB();
+        ComWczytWynik_Click(host);
+        peak = peakMemoryMB();
     }
-    const QString komunikat = okna.last();
-    ui::setDialogs(std::move(poprzednie));
-    if (!komunikat.startsWith(QStringLiteral("Wczytano wyniki")))
-        state.SkipWithError(komunikat.toUtf8().constData());
-    state.counters["plik_MB"] = double(rozmiar) / (1024.0 * 1024.0);
-    state.counters["przed_MB"] = przed;
-    state.counters["szczyt_MB"] = szczyt;
-    state.counters["import_MB"] = szczyt - przed;
+    const QString lastMessage = dialogs.last();
+    ui::setDialogs(std::move(previous));
+    if (!lastMessage.startsWith(QStringLiteral("Wczytano wyniki")))
+        state.SkipWithError(lastMessage.toUtf8().constData());
+    state.counters["file_MB"] = double(fileSize) / (1024.0 * 1024.0);
+    state.counters["before_MB"] = before;
+    state.counters["peak_MB"] = peak;
+    state.counters["import_MB"] = peak - before;
 }
-BENCHMARK(BM_WczytajWyniki)
+BENCHMARK(BM_LoadResultsFile)
     ->Arg(1000)
     ->Arg(100'000)
     ->Arg(1'000'000)

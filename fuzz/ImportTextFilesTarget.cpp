@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
+#include "common/TextLines.h"
 #include "imports/CollectorHeader.h"
 #include "imports/PlantFiles.h"
 #include "imports/ResultsFile.h"
-#include "common/TextLines.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -17,12 +17,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace trelimor;
-    const QStringList lines = splitTextLines(fuzz::bytesOf(data, size));
+    const QByteArray bytes = fuzz::bytesOf(data, size);
     try {
-        (void)readResultsFile(lines, QStringLiteral("1465"), QDate(2022, 3, 31));
+        TextLineReader results(bytes);
+        (void)readResultsFile(results, QStringLiteral("1465"), QDate(2022, 3, 31));
     } catch (const ResultValueError&) {
         // A herd or sample number that is no number is refused with its line: the sound answer.
     }
+    const QStringList lines = splitTextLines(bytes);
     if (const auto header = findCollectorHeader(lines))
         (void)collectorDate(header->dataPobr);
     (void)readPlantFormatD(lines);

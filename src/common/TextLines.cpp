@@ -38,48 +38,6 @@ QString fromCp1250(QByteArrayView bytes)
 
 } // namespace
 
-bool isValidUtf8(QByteArrayView bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = p + bytes.size();
-    while (p < end) {
-        const unsigned char lead = *p;
-        if (lead < 0x80) {
-            ++p;
-            continue;
-        }
-        // The number of continuation bytes, and the range of the first of them that keeps out
-        // overlong forms, surrogates and code points past U+10FFFF.
-        int extra = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            if (lead == 0xE0)
-                low = 0xA0;
-            else if (lead == 0xED)
-                high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            if (lead == 0xF0)
-                low = 0x90;
-            else if (lead == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p <= extra || p[1] < low || p[1] > high)
-            return false;
-        for (int i = 2; i <= extra; ++i)
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        p += extra + 1;
-    }
-    return true;
-}
-
 TextLineReader::TextLineReader(const QString& path)
     : m_path(path)
     , m_device(std::make_unique<QFile>(path))
@@ -115,7 +73,8 @@ void TextLineReader::start()
         if (isAscii(line))
             continue;
         beyondAscii = true;
-        valid = isValidUtf8(line);
+        // Qt's check refuses overlong forms, surrogates and code points past U+10FFFF too.
+        valid = line.isValidUtf8();
     }
     m_utf8 = beyondAscii && valid;
     rewind();

@@ -62,7 +62,4 @@ QStringList splitTextLines(const QByteArray& bytes);
 // when it cannot be opened or read.
 QStringList readTextLines(const QString& path);
 
-// Whether the bytes are well-formed UTF-8 (no overlong form, no surrogate, nothing past U+10FFFF).
-bool isValidUtf8(QByteArrayView bytes);
-
 } // namespace trelimor

@@ -71,8 +71,6 @@ void FormDrukRap::showReport(std::shared_ptr<report::Report> raport, const QStri
     }
     m_report = std::move(raport);
     setWindowTitle(caption);
-    // The report is read here: the hourglass of the work that prepared it stays off this window.
-    const ui::OverrideCursorPause pointer;
     ui::openModal(*this);
 }
 

@@ -1,6 +1,7 @@
 #include "ResultsFile.h"
 
 #include "common/TextHelpers.h"
+#include "common/TextLines.h"
 
 #include "platform/db/Field.h"
 
@@ -51,6 +52,12 @@ private:
     QList<QStringView> m_fields;
 };
 
+// The bit of ResultLine::flagged that holds the test's flag.
+quint16 flagBit(const ResultTest& test)
+{
+    return quint16(1u << (test.flagField - kFirstFlagField));
+}
+
 // A whole number as Basic's CInt reads it: a decimal comma or point, a fraction rounded half to
 // even, the 16-bit range.
 qint16 shortNumber(QStringView field, int lineNumber)
@@ -84,14 +91,14 @@ ResultValueError::ResultValueError(int number, QString description, int lineNumb
     , m_what(m_description.toUtf8())
 {}
 
-ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode, const QDate& workingDate)
+ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, const QDate& workingDate)
 {
     ResultsFile file;
     bool headerAccepted = false;
     QString holdingHerd;
     QSet<QString> speciesNames;
     QString text;
-    for (int lineNumber = 1; nextLine(text); ++lineNumber) {
+    for (int lineNumber = 1; lines.next(text); ++lineNumber) {
         const QStringView line = trimBlanks(text);
         if (!headerAccepted) {
             if (!line.startsWith(kHeader))
@@ -125,25 +132,12 @@ ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode,
         result.holdingHerd = holdingHerd;
         for (const ResultTest& test : resultTests())
             if (fields.at(test.flagField) == QLatin1String("T"))
-                result.flagged |= quint16(1u << (test.flagField - kFirstFlagField));
+                result.flagged |= flagBit(test);
         if (result.flagged)
             result.values = fields.span(kFirstValueField, kLastValueField).toUtf8();
     }
     file.outcome = headerAccepted ? ResultsFile::Outcome::Read : ResultsFile::Outcome::NoHeader;
     return file;
-}
-
-ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate)
-{
-    qsizetype next = 0;
-    return readResultsFile(
-        [&](QString& line) {
-            if (next >= lines.size())
-                return false;
-            line = lines.at(next++);
-            return true;
-        },
-        countyCode, workingDate);
 }
 
 const std::vector<ResultTest>& resultTests()
@@ -175,7 +169,7 @@ const std::vector<ResultTest>& resultTests()
 
 bool isFlagged(const ResultLine& line, const ResultTest& test)
 {
-    return (line.flagged & (1u << (test.flagField - kFirstFlagField))) != 0;
+    return (line.flagged & flagBit(test)) != 0;
 }
 
 QStringList valuesOf(const ResultLine& line, const ResultTest& test)

@@ -6,10 +6,11 @@
 
 #include <deque>
 #include <exception>
-#include <functional>
 #include <vector>
 
 namespace trelimor {
+
+class TextLineReader;
 
 // A laboratory's results file, as its own program writes it: lines of "|"-separated fields; a
 // header "[WynikPartia]" naming the county (field 2) and a day of the results' month (field 8);
@@ -65,15 +66,12 @@ private:
     QByteArray m_what;
 };
 
-// The next line of a file into line; false after the last one.
-using NextLine = std::function<bool(QString& line)>;
-
 // Reads the lines of a results file: lines before the header are ignored, the header is checked
 // against the county code and the working date's month (the county first), and after it every
 // non-blank line is a holding or a result line; a second header is read as a result line. Reading
-// ends at the first refusal of the header. Throws ResultValueError, and whatever nextLine throws.
-ResultsFile readResultsFile(const NextLine& nextLine, const QString& countyCode, const QDate& workingDate);
-ResultsFile readResultsFile(const QStringList& lines, const QString& countyCode, const QDate& workingDate);
+// ends at the first refusal of the header. Throws ResultValueError, and PlatformError when the
+// file cannot be read.
+ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, const QDate& workingDate);
 
 // One test of the file: its result table, the field of its flag and where its values go.
 struct ResultTest

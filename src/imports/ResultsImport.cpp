@@ -2,16 +2,15 @@
 
 #include "BatchImportHost.h"
 #include "ImportErrors.h"
+#include "ImportSession.h"
 #include "ResultWrites.h"
 #include "ResultsFile.h"
 
-#include "common/DataControl.h"
 #include "common/Messages.h"
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
 #include "common/TextLines.h"
 
-#include "platform/ui/DialogService.h"
 #include "platform/ui/OverrideCursorGuard.h"
 
 #include <QCoreApplication>
@@ -94,7 +93,7 @@ void ComWczytWynik_Click(BatchImportHost& okno)
     Lock lock(okno);
     const QString folder = QDir::currentPath();
     try {
-        const QString path = ui::dialogs().openFile(QStringLiteral("Otwórz"), QString(), kFilter, 2);
+        const QString path = openImportFile(kFilter);
         if (path.isEmpty()) {
             // Cancelled: silently, as every error trap ends.
             okno.setTrybWczytywania(QString());
@@ -106,8 +105,8 @@ void ComWczytWynik_Click(BatchImportHost& okno)
         // Line by line: a large file is never held whole as text, only as the results it gives.
         TextLineReader lines(path);
 
-        const ResultsFile file = readResultsFile([&lines](QString& line) { return lines.next(line); },
-                                                 programState().countyCode(), programState().workingDate());
+        const ResultsFile file =
+            readResultsFile(lines, programState().countyCode(), programState().workingDate());
         switch (file.outcome) {
         case ResultsFile::Outcome::NoHeader:
             lock.unlock();

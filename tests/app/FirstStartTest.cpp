@@ -8,9 +8,9 @@
 #include "support/Installed.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempProgramFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -32,23 +32,9 @@ protected:
     QString shippedTemplates() const
     {
         const QString shipped = folders.path(u"share/reports"_s);
-        EXPECT_TRUE(QDir().mkpath(shipped + u"/parts"_s));
-        writeFile(shipped + u"/Protokol.html"_s, "<p>{{Partia}}</p>");
-        writeFile(shipped + u"/parts/styl.html"_s, "<style></style>");
+        test::writeFile(shipped + u"/Protokol.html"_s, "<p>{{Partia}}</p>");
+        test::writeFile(shipped + u"/parts/styl.html"_s, "<style></style>");
         return shipped;
-    }
-
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        file.write(bytes);
-    }
-
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
@@ -69,9 +55,9 @@ TEST_F(FirstStartTest, LaysOutAMissingFolderOnceAndTellsTheFirstLogin)
         << dialogs->last().text.toStdString();
 
     // Every later start finds the folder: a template the user changed stays as it is.
-    writeFile(inProgramFolder(u"Raporty/Protokol.html"_s), "zmieniony");
+    test::writeFile(inProgramFolder(u"Raporty/Protokol.html"_s), "zmieniony");
     EXPECT_TRUE(layOutProgramFolderIfMissing(shipped));
-    EXPECT_EQ(readFile(inProgramFolder(u"Raporty/Protokol.html"_s)), "zmieniony");
+    EXPECT_EQ(test::readFile(inProgramFolder(u"Raporty/Protokol.html"_s)), "zmieniony");
     EXPECT_EQ(dialogs->calls().size(), 1u);
 }
 

@@ -37,10 +37,10 @@ TEST(TextLines, UnmarkedUtf8IsToldFromWindows1250ByItsBytes)
     // A sequence cut short by the line end is no UTF-8 either.
     EXPECT_EQ(splitTextLines("Byd\xC5\r\n\x82o"),
               (QStringList{QStringLiteral("BydĹ"), QStringLiteral("‚o")}));
-    EXPECT_TRUE(isValidUtf8("a\xC5\x82\xE2\x82\xAC\xF0\x9F\x98\x80"));
+    EXPECT_TRUE(TextLineReader(QByteArray("a\xC5\x82\xE2\x82\xAC\xF0\x9F\x98\x80")).isUtf8());
     for (const char* invalid :
          {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x82", "\xE2\x82"})
-        EXPECT_FALSE(isValidUtf8(invalid)) << QByteArray(invalid).toHex().constData();
+        EXPECT_FALSE(TextLineReader(QByteArray(invalid)).isUtf8()) << QByteArray(invalid).toHex().constData();
 }
 
 TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)

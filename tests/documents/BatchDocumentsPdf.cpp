@@ -12,6 +12,7 @@
 
 #include "platform/db/Transaction.h"
 #include "platform/report/Report.h"
+#include "platform/report/ReportPreview.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/WindowOpener.h"
 
@@ -36,9 +37,9 @@ public:
     {}
     int open(QDialog& window) override
     {
-        const auto& report = static_cast<FormDrukRap&>(window).report();
-        const QString path = QDir(m_folder).filePath(report->name() + QStringLiteral(".pdf"));
-        report->render()->exportPdf(path);
+        const auto& form = static_cast<FormDrukRap&>(window);
+        const QString path = QDir(m_folder).filePath(form.report()->name() + QStringLiteral(".pdf"));
+        form.CRViewer->document()->exportPdf(path); // as laid out for the window
         std::printf("%s\n", qPrintable(path));
         return QDialog::Rejected;
     }

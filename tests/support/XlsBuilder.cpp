@@ -205,14 +205,12 @@ void XlsBuilder::setNumbers(int row, int column, int count, int value)
 {
     put(m_cells, kMulRk);
     put(m_cells, uint16_t(6 + 6 * count));
-    put(m_cells, uint16_t(row - 1));
-    put(m_cells, uint16_t(column - 1));
+    cellPlace(row, column);
     for (int i = 0; i < count; ++i) {
         put(m_cells, uint16_t(0));
         put(m_cells, uint32_t(value) << 2 | 0x02); // a whole number, not divided by 100
     }
     put(m_cells, uint16_t(column + count - 2));
-    m_rows = std::max(m_rows, row);
     m_columns = std::max(m_columns, column + count - 1);
 }
 

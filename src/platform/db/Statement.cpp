@@ -38,10 +38,7 @@ void Statement::bind(int index, const QVariant& raw)
 {
     const QVariant value = toStorage(raw);
     int rc = SQLITE_OK;
-    if (value.typeId() == QMetaType::QString) {
-        // Before the null test: a text is always a value, a null QString too (see isNull).
-        rc = bindText(index, value.toString());
-    } else if (isNull(value)) {
+    if (isNull(value)) { // never a text, a null QString included
         rc = sqlite3_bind_null(m_stmt, index);
     } else if (isWholeNumber(value)) {
         rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
@@ -56,19 +53,15 @@ void Statement::bind(int index, const QVariant& raw)
             rc = sqlite3_bind_blob(m_stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
             break;
         }
-        default:
-            rc = bindText(index, value.toString());
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            rc = sqlite3_bind_text(m_stmt, index, sqliteText(utf8), int(utf8.size()), SQLITE_TRANSIENT);
             break;
+        }
         }
     }
     if (rc != SQLITE_OK)
         throw JetError::fromSqlite(m_handle, rc, m_sql);
-}
-
-int Statement::bindText(int index, const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return sqlite3_bind_text(m_stmt, index, sqliteText(utf8), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
 void Statement::bindAll(const QVariantList& values, int first)

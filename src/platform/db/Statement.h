@@ -43,8 +43,6 @@ public:
     const QString& sql() const { return m_sql; }
 
 private:
-    int bindText(int index, const QString& text); // SQLite's result code
-
     sqlite3* m_handle;
     sqlite3_stmt* m_stmt = nullptr;
     QString m_sql;

@@ -8,6 +8,25 @@
 
 namespace trelimor::report {
 
+namespace {
+
+// The number of the one batch the data prints (field Partia of its table Partia); empty when it
+// prints none or several.
+QString batchNumber(const ReportData& printed)
+{
+    for (const QString& table : printed.tableNames()) {
+        if (table.compare(QLatin1String("Partia"), Qt::CaseInsensitive) != 0 ||
+            printed.rows(table).size() != 1)
+            continue;
+        for (const auto& [field, value] : printed.rows(table).first())
+            if (field.compare(QLatin1String("Partia"), Qt::CaseInsensitive) == 0)
+                return formatReportValue(value).trimmed();
+    }
+    return {};
+}
+
+} // namespace
+
 Report::Report(ReportTemplate reportTemplate)
     : m_template(std::move(reportTemplate))
 {}
@@ -34,29 +53,18 @@ QString Report::ownName() const
     return text.isEmpty() ? name() : text;
 }
 
-QString Report::batchNumber() const
-{
-    ReportData printed = m_data;
-    try {
-        if (m_selection)
-            printed.select(*m_selection);
-    } catch (const ReportError&) {
-        return {}; // a selection that cannot be made prints nothing
-    }
-    for (const QString& table : printed.tableNames()) {
-        if (table.compare(QLatin1String("Partia"), Qt::CaseInsensitive) != 0 ||
-            printed.rows(table).size() != 1)
-            continue;
-        for (const auto& [field, value] : printed.rows(table).first())
-            if (field.compare(QLatin1String("Partia"), Qt::CaseInsensitive) == 0)
-                return formatReportValue(value).trimmed();
-    }
-    return {};
-}
-
 QString Report::documentName() const
 {
-    const QString batch = batchNumber();
+    try {
+        return documentName(printedData());
+    } catch (const ReportError&) {
+        return ownName(); // a selection that cannot be made prints no batch
+    }
+}
+
+QString Report::documentName(const ReportData& printed) const
+{
+    const QString batch = batchNumber(printed);
     return batch.isEmpty() ? ownName() : ownName() + QStringLiteral(" partia ") + batch;
 }
 
@@ -67,13 +75,17 @@ void Report::setTexts(const QString& textA, const QString& title, const QString&
     m_data.textC = textC;
 }
 
+ReportData Report::printedData() const
+{
+    ReportData printed = m_data;
+    if (m_selection)
+        printed.select(*m_selection);
+    return printed;
+}
+
 QString Report::html() const
 {
-    if (!m_selection)
-        return m_template.expand(m_data);
-    ReportData selected = m_data;
-    selected.select(*m_selection);
-    return m_template.expand(selected);
+    return m_template.expand(printedData());
 }
 
 QPageLayout::Orientation Report::orientation() const
@@ -86,7 +98,8 @@ QPageLayout::Orientation Report::orientation() const
 
 std::shared_ptr<ReportDocument> Report::render() const
 {
-    return std::make_shared<ReportDocument>(html(), documentName(), orientation());
+    const ReportData printed = printedData();
+    return std::make_shared<ReportDocument>(m_template.expand(printed), documentName(printed), orientation());
 }
 
 } // namespace trelimor::report

@@ -27,11 +27,9 @@ public:
     // The report's own name: the text of its template's <title> ("Protokół pobrania próbek"), or
     // the file's base name when it has none.
     QString ownName() const;
-    // The number of the one batch the report prints (field Partia of its table Partia, after the
-    // selection); empty when it prints none or several.
-    QString batchNumber() const;
-    // The own name, followed by " partia " and the batch number where there is one: what names
-    // the report's PDF and print job.
+    // The own name, followed by " partia " and the number of the one batch the report prints
+    // (field Partia of its table Partia, after the selection) where there is one: what names the
+    // report's PDF and print job.
     QString documentName() const;
 
     void setTexts(const QString& textA, const QString& title, const QString& textC);
@@ -50,6 +48,10 @@ public:
 
 private:
     explicit Report(ReportTemplate reportTemplate);
+
+    // The data with the selection applied: what the report prints. Throws ReportError.
+    ReportData printedData() const;
+    QString documentName(const ReportData& printed) const;
 
     ReportTemplate m_template;
     ReportData m_data;

@@ -24,8 +24,6 @@ public:
                 window.activateWindow();
             },
             Qt::QueuedConnection);
-        // A window the user works in shows the normal pointer, whatever work waits for it.
-        const OverrideCursorPause pointer;
         return window.exec();
     }
 };
@@ -60,6 +58,8 @@ void keepAbove(QDialog& window, QWidget* opener)
 int openModal(QDialog& window)
 {
     keepAbove(window, openingWindow());
+    // A window the user works in shows the normal pointer, whatever work waits for it.
+    const OverrideCursorPause pointer;
     return opener().open(window);
 }
 

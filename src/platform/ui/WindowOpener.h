@@ -18,7 +18,8 @@ public:
 
 // Shows the window modally through the program-wide opener and waits until it is hidden. The
 // window the user opened it from becomes its transient parent first, so that it stays above it
-// with or without a window manager.
+// with or without a window manager. The wait cursor of the work that opens it is lifted while it
+// is shown, whichever opener shows it.
 int openModal(QDialog& window);
 
 // Makes opener the transient parent of a hidden window, breaking a stale link that would close a
