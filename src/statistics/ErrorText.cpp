@@ -1,8 +1,9 @@
 #include "ErrorText.h"
 
+#include "documents/ExportErrors.h"
+
 #include "platform/db/JetError.h"
 #include "platform/ui/DialogService.h"
-#include "platform/ui/OverrideCursorGuard.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,9 +18,7 @@ QString numberAndDescription(const std::exception& error)
 
 void showListingError(const std::exception& error)
 {
-    // The pointer is the ordinary one over the box, whatever work is still going on.
-    const ui::OverrideCursorGuard arrow(Qt::ArrowCursor);
-    ui::dialogs().message(u"Błąd eksportu! "_s + numberAndDescription(error), u"EKSPORT DO PLIKU"_s,
+    ui::dialogs().message(u"Błąd eksportu! "_s + numberAndDescription(error), kEksportDoPliku,
                           ui::Icon::Information);
 }
 

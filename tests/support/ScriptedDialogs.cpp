@@ -92,9 +92,9 @@ ScriptedDialogs::~ScriptedDialogs()
         ADD_FAILURE() << m_answers.size() << " prepared dialog answer(s) were never asked for";
 }
 
-ScriptedDialogs& ScriptedDialogs::prepare(Reply reply, const QString& path)
+ScriptedDialogs& ScriptedDialogs::prepare(Reply reply, const QString& value)
 {
-    m_answers.push_back({reply, path});
+    m_answers.push_back({reply, value});
     return *this;
 }
 
@@ -210,7 +210,7 @@ QString ScriptedDialogs::askText(const QString& prompt, const QString& title, bo
 {
     DialogCall call = makeCall(DialogCall::Kind::TextInput, prompt, title);
     call.hideTyping = hideTyping;
-    return take(std::move(call), {Reply::Text, Reply::Cancel}, Reply::Cancel).path;
+    return take(std::move(call), {Reply::Text, Reply::Cancel}, Reply::Cancel).value;
 }
 
 QString ScriptedDialogs::fileDialog(DialogCall::Kind kind, const QString& title, const QString& path,
@@ -220,7 +220,7 @@ QString ScriptedDialogs::fileDialog(DialogCall::Kind kind, const QString& title,
     call.path = path;
     call.filter = filter;
     call.filterIndex = filterIndex;
-    return take(std::move(call), {Reply::File, Reply::Cancel}, Reply::Cancel).path;
+    return take(std::move(call), {Reply::File, Reply::Cancel}, Reply::Cancel).value;
 }
 
 QString ScriptedDialogs::openFile(const QString& title, const QString& startPath, const QString& filter,

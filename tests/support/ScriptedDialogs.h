@@ -86,13 +86,13 @@ private:
     struct Prepared
     {
         Reply reply;
-        QString path; // the file chosen, or the text typed
+        QString value; // the file chosen, or the text typed
     };
 
     const DialogCall& record(DialogCall call);
     // Records the call and takes the next answer when it is one of the accepted replies.
     Prepared take(DialogCall call, std::initializer_list<Reply> accepted, Reply cautious);
-    ScriptedDialogs& prepare(Reply reply, const QString& path = {});
+    ScriptedDialogs& prepare(Reply reply, const QString& value = {});
     QString fileDialog(DialogCall::Kind kind, const QString& title, const QString& path,
                        const QString& filter, int filterIndex);
 

@@ -41,12 +41,12 @@ struct FileSource
             return;
         ::close(writeFd);
         writeFd = -1;
-        ::unlink(QFile::encodeName(temporary).constData());
+        ::unlink(temporary.constData());
     }
 
     QString path;
     QByteArray encoded;
-    QString temporary;
+    QByteArray temporary; // the new archive while it is written, encoded as path is
     int readFd = -1;
     int writeFd = -1;
     zip_error_t error;
@@ -75,20 +75,20 @@ zip_int64_t statArchive(FileSource& source, void* data, zip_uint64_t length)
     return sizeof(*stat);
 }
 
-zip_int64_t seek(FileSource& source, int fd, void* data, zip_uint64_t length, int zipError)
+zip_int64_t seek(FileSource& source, int fd, void* data, zip_uint64_t length)
 {
     const auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &source.error);
     if (!args)
         return -1;
     if (::lseek(fd, off_t(args->offset), args->whence) < 0)
-        return fail(source, zipError, errno);
+        return fail(source, ZIP_ER_SEEK, errno);
     return 0;
 }
 
-zip_int64_t tell(FileSource& source, int fd, int zipError)
+zip_int64_t tell(FileSource& source, int fd)
 {
     const off_t offset = ::lseek(fd, 0, SEEK_CUR);
-    return offset < 0 ? fail(source, zipError, errno) : zip_int64_t(offset);
+    return offset < 0 ? fail(source, ZIP_ER_TELL, errno) : zip_int64_t(offset);
 }
 
 zip_int64_t readSome(FileSource& source, void* data, zip_uint64_t length)
@@ -117,9 +117,8 @@ zip_int64_t writeAll(FileSource& source, const void* data, zip_uint64_t length)
 
 zip_int64_t beginWrite(FileSource& source)
 {
-    source.temporary = paths::temporaryPathBeside(source.path);
-    source.writeFd = ::open(QFile::encodeName(source.temporary).constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    source.temporary = QFile::encodeName(paths::temporaryPathBeside(source.path));
+    source.writeFd = ::open(source.temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (source.writeFd < 0)
         return fail(source, ZIP_ER_TMPOPEN, errno);
     // The archive keeps the rights it had.
@@ -129,21 +128,25 @@ zip_int64_t beginWrite(FileSource& source)
     return 0;
 }
 
+// Gives up the new archive after a call that failed (errno says why): its file is closed and
+// removed, and the archive stays as it was.
+zip_int64_t abandonWrite(FileSource& source, int zipError)
+{
+    const int systemError = errno;
+    if (source.writeFd >= 0)
+        ::close(std::exchange(source.writeFd, -1));
+    ::unlink(source.temporary.constData());
+    return fail(source, zipError, systemError);
+}
+
 // The new archive goes to the disk before it takes the old one's name, as every file the program
 // writes: a power cut leaves the old archive or the new one, never a part of it.
 zip_int64_t commitWrite(FileSource& source)
 {
-    if (::fsync(source.writeFd) != 0 || ::close(std::exchange(source.writeFd, -1)) != 0) {
-        const int error = errno;
-        source.writeFd = -1;
-        ::unlink(QFile::encodeName(source.temporary).constData());
-        return fail(source, ZIP_ER_WRITE, error);
-    }
-    if (::rename(QFile::encodeName(source.temporary).constData(), source.encoded.constData()) != 0) {
-        const int error = errno;
-        ::unlink(QFile::encodeName(source.temporary).constData());
-        return fail(source, ZIP_ER_RENAME, error);
-    }
+    if (::fsync(source.writeFd) != 0 || ::close(std::exchange(source.writeFd, -1)) != 0)
+        return abandonWrite(source, ZIP_ER_WRITE);
+    if (::rename(source.temporary.constData(), source.encoded.constData()) != 0)
+        return abandonWrite(source, ZIP_ER_RENAME);
     if (!paths::syncFolder(QFileInfo(source.path).absolutePath()))
         return fail(source, ZIP_ER_WRITE, errno);
     return 0;
@@ -164,17 +167,17 @@ zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cm
     case ZIP_SOURCE_STAT:
         return statArchive(source, data, length);
     case ZIP_SOURCE_SEEK:
-        return seek(source, source.readFd, data, length, ZIP_ER_SEEK);
+        return seek(source, source.readFd, data, length);
     case ZIP_SOURCE_TELL:
-        return tell(source, source.readFd, ZIP_ER_TELL);
+        return tell(source, source.readFd);
     case ZIP_SOURCE_BEGIN_WRITE:
         return beginWrite(source);
     case ZIP_SOURCE_WRITE:
         return writeAll(source, data, length);
     case ZIP_SOURCE_SEEK_WRITE:
-        return seek(source, source.writeFd, data, length, ZIP_ER_SEEK);
+        return seek(source, source.writeFd, data, length);
     case ZIP_SOURCE_TELL_WRITE:
-        return tell(source, source.writeFd, ZIP_ER_TELL);
+        return tell(source, source.writeFd);
     case ZIP_SOURCE_COMMIT_WRITE:
         return commitWrite(source);
     case ZIP_SOURCE_ROLLBACK_WRITE:

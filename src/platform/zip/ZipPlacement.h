@@ -2,7 +2,6 @@
 
 // Internal to the extractor: moving unpacked files into place as one step.
 
-#include <QDateTime>
 #include <QList>
 #include <QSet>
 #include <QString>

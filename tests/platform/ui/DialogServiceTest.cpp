@@ -100,7 +100,19 @@ TEST(QtMessageBox, QuestionDefaultsToNoUnlessYesIsAsked)
     EXPECT_EQ(eager->defaultButton(), eager->button(QMessageBox::Yes));
 }
 
-TEST(QtDialogService, BoxesAndFileDialogsShowThePointerOverLongWork)
+TEST(QtTextInput, HidesThePasswordTypedAndIsCaptionedInPolish)
+{
+    const auto password =
+        buildTextInput(QStringLiteral("Podaj\rhasło"), QStringLiteral("TRELIMOR"), /*hideTyping=*/true);
+    EXPECT_EQ(password->labelText(), QStringLiteral("Podaj\nhasło"));
+    EXPECT_EQ(password->windowTitle(), QStringLiteral("TRELIMOR"));
+    EXPECT_EQ(password->textEchoMode(), QLineEdit::Password);
+    EXPECT_EQ(password->okButtonText(), QStringLiteral("OK"));
+    EXPECT_EQ(password->cancelButtonText(), QStringLiteral("Anuluj"));
+    EXPECT_EQ(buildTextInput(QStringLiteral("Nazwa"), QString(), false)->textEchoMode(), QLineEdit::Normal);
+}
+
+TEST(QtDialogService, BoxesAndDialogsShowThePointerOverLongWork)
 {
     const OverrideCursorGuard wait;
     QtDialogService service;
@@ -120,7 +132,9 @@ TEST(QtDialogService, BoxesAndFileDialogsShowThePointerOverLongWork)
         service
             .saveFile(QStringLiteral("Zapisz jako"), QString(), QStringLiteral("Plik PDF (*.pdf)|*.pdf"), 1)
             .isEmpty());
-    EXPECT_EQ(seen, (QList<const QCursor*>{nullptr, nullptr}));
+    closeNext();
+    EXPECT_TRUE(service.askText(QStringLiteral("Hasło"), QStringLiteral("TRELIMOR"), true).isEmpty());
+    EXPECT_EQ(seen, (QList<const QCursor*>{nullptr, nullptr, nullptr}));
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor) << "the work goes on under it";
 }
