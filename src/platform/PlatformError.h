@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <cerrno>
+#include <iterator>
 #include <stdexcept>
 
 namespace trelimor {
@@ -26,6 +29,16 @@ private:
 inline QString diskFullText()
 {
     return QStringLiteral("Za mało miejsca na dysku.");
+}
+
+// The system's error numbers of a full disk, of a full quota and of a file grown past the size a
+// file may take: all are told as diskFullText().
+inline constexpr int kDiskFullErrors[] = {ENOSPC, EDQUOT, EFBIG};
+
+inline bool isDiskFull(int errorNumber)
+{
+    return std::find(std::begin(kDiskFullErrors), std::end(kDiskFullErrors), errorNumber) !=
+           std::end(kDiskFullErrors);
 }
 
 } // namespace trelimor

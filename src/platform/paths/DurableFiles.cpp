@@ -37,14 +37,6 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
-constexpr int kDiskFullErrors[] = {ENOSPC, EDQUOT, EFBIG};
-
-bool isDiskFull(int errorNumber)
-{
-    return std::find(std::begin(kDiskFullErrors), std::end(kDiskFullErrors), errorNumber) !=
-           std::end(kDiskFullErrors);
-}
-
 // Qt keeps the system's text of a failed call, not its number.
 bool saysDiskFull(const QString& systemText)
 {

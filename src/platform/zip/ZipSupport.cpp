@@ -2,6 +2,8 @@
 
 #include "ZipFileSource.h"
 
+#include "platform/PlatformError.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -59,6 +61,10 @@ QString reasonText(int zipErrorCode)
 
 QString reasonText(zip_error_t* error)
 {
+    // Our own file source hands libzip the system's error of a failed write: a full disk is said
+    // as the other writers say it.
+    if (zip_error_system_type(error) == ZIP_ET_SYS && isDiskFull(zip_error_code_system(error)))
+        return QStringLiteral("za mało miejsca na dysku");
     return reasonText(zip_error_code_zip(error));
 }
 

@@ -1,11 +1,13 @@
 #include "platform/zip/Zip.h"
 #include "platform/zip/ZipPlacement.h"
 
+#include "support/FullDisk.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -165,6 +167,15 @@ TEST_F(ZipTest, FailedPackingLeavesTheOldArchive)
     const QString missing = errorOf([&] { createArchive(archive, {path(QStringLiteral("brak.txt"))}); });
     EXPECT_TRUE(missing.contains(path(QStringLiteral("brak.txt")))) << missing.toStdString();
     EXPECT_FALSE(errorOf([&] { createArchive(archive, {}); }).isEmpty());
+    // A disk that fills while the archive is written is said in Polish, as the other writers say it.
+    QByteArray noise(256 * 1024, Qt::Uninitialized); // beyond compression, so beyond the limit
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    writeFile(path(QStringLiteral("duzy.txt")), noise);
+    const QString full = [&] {
+        trelimor::test::FullDisk disk(64 * 1024);
+        return errorOf([&] { createArchive(archive, {path(QStringLiteral("duzy.txt"))}); });
+    }();
+    EXPECT_TRUE(full.contains(QStringLiteral("za mało miejsca na dysku"))) << full.toStdString();
     EXPECT_EQ(readFile(archive), before);
 }
 
