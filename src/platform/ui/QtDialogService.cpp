@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -148,14 +149,20 @@ QString QtDialogService::saveFile(const QString& title, const QString& proposedP
 std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer)
 {
     auto dialog = std::make_unique<QPrintDialog>(&printer, dialogParent());
-    // Qt proposes the current or home folder for a PDF; the program keeps its files in Eksport.
-    // The name box is Qt's own control: without it the dialog stays as Qt made it.
+    // Qt proposes the printer's last file, or a file in the current or home folder. The program
+    // proposes the file of the document printed now, in the folder the user last printed to, or
+    // else in Eksport, where it keeps its files: the last file's name would let the next report
+    // replace the last one's PDF. The name box is Qt's own control: without it the dialog stays
+    // as Qt made it.
     auto* fileName = dialog->findChild<QLineEdit*>(u"filename"_s);
-    if (fileName && printer.outputFileName().isEmpty()) {
+    if (fileName) {
         QString name = printer.docName().replace(u'/', u'-'); // a "/" would name a folder
         if (name.isEmpty())
             name = u"wydruk"_s;
-        fileName->setText(paths::join(paths::exportFolder(), name + u".pdf"_s));
+        const QString folder = printer.outputFileName().isEmpty()
+                                   ? paths::exportFolder()
+                                   : QFileInfo(printer.outputFileName()).absolutePath();
+        fileName->setText(paths::join(folder, name + u".pdf"_s));
     }
     return dialog;
 }

@@ -38,7 +38,8 @@ std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString&
 std::unique_ptr<QInputDialog> buildTextInput(const QString& prompt, const QString& title, bool hideTyping);
 
 // Builds, without showing it, the print dialog of the service: printing to a PDF file proposes
-// the program's Eksport folder, under the document's name.
+// the document's name, in the folder of the printer's last file or else in the program's Eksport
+// folder.
 std::unique_ptr<QPrintDialog> buildPrintDialog(QPrinter& printer);
 
 } // namespace trelimor::ui

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QLocale>
@@ -54,7 +55,7 @@ TEST(Desktop, AComboListOpensAsWideAsItsLongestItem)
               fm.horizontalAdvance(u"badanie w kierunku gąbczastej encefalopatii bydła, pasażowalnej"_s));
 }
 
-TEST(Desktop, QtsOwnDialogsSpeakPolishAndAPdfGoesToEksport)
+TEST(Desktop, QtsOwnDialogsSpeakPolishAndEachPrintProposesItsOwnPdf)
 {
     const QLocale before;
     QTranslator* translator = usePolishLanguage();
@@ -62,12 +63,32 @@ TEST(Desktop, QtsOwnDialogsSpeakPolishAndAPdfGoesToEksport)
     EXPECT_EQ(QLocale().language(), QLocale::Polish);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Anuluj"_s);
 
+    // One printer serves the run: each opening proposes the report printed now, in the folder
+    // of the last file printed to, or in Eksport after a print on paper.
     QPrinter printer;
-    printer.setDocName(u"Protokół 2/2022 20220331"_s);
-    const auto dialog = buildPrintDialog(printer);
-    const auto* fileName = dialog->findChild<QLineEdit*>(u"filename"_s);
-    ASSERT_NE(fileName, nullptr);
-    EXPECT_EQ(fileName->text(), paths::join(paths::exportFolder(), u"Protokół 2-2022 20220331.pdf"_s));
+    const QString otherFolder = QDir::temp().absoluteFilePath(u"wydruki"_s);
+    const auto proposal = [&printer](const QString& report) {
+        printer.setDocName(report);
+        const auto dialog = buildPrintDialog(printer);
+        auto* fileName = dialog->findChild<QLineEdit*>(u"filename"_s);
+        if (!fileName)
+            return u"no name box"_s;
+        dialog->show(); // Qt sets its controls again as it shows the dialog
+        const QString proposed = fileName->text();
+        dialog->hide();
+        return proposed;
+    };
+    const QString first = proposal(u"Protokół 2/2022 20220331"_s);
+    EXPECT_EQ(first, paths::join(paths::exportFolder(), u"Protokół 2-2022 20220331.pdf"_s));
+    printer.setOutputFileName(first); // printed to that file
+    EXPECT_EQ(proposal(u"Protokół 3/2022 20220331"_s),
+              paths::join(paths::exportFolder(), u"Protokół 3-2022 20220331.pdf"_s));
+    printer.setOutputFileName(paths::join(otherFolder, u"inny.pdf"_s)); // the user's own folder
+    EXPECT_EQ(proposal(u"Pismo przewodnie 3/2022 20220331"_s),
+              paths::join(otherFolder, u"Pismo przewodnie 3-2022 20220331.pdf"_s));
+    printer.setOutputFileName(QString()); // printed on paper
+    EXPECT_EQ(proposal(u"Zestawienie 20220331"_s),
+              paths::join(paths::exportFolder(), u"Zestawienie 20220331.pdf"_s));
 
     delete translator; // the translations go with it
     QLocale::setDefault(before);
