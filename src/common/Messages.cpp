@@ -2,6 +2,7 @@
 
 #include "FormAlarm.h"
 
+#include "platform/PlatformError.h"
 #include "platform/db/Field.h"
 #include "platform/db/JetError.h"
 #include "platform/ui/DialogService.h"
@@ -36,7 +37,7 @@ QString errorDescription(const std::exception& error)
 {
     if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
         return jet->description();
-    return QString::fromUtf8(error.what());
+    return exceptionText(error);
 }
 
 void PokazBlad(const QString& title, const std::exception& error)

@@ -25,7 +25,8 @@ void PokazAlarm(const QVariant& message, const QString& title, int delaySeconds,
 // The error report of every error trap: the caught error's description under the title.
 void PokazBlad(const QString& title, const std::exception& error);
 void PokazBlad(const QString& title, const QString& description);
-// The text PokazBlad shows for an error: a database error's Polish description, else its message.
+// The text PokazBlad shows for an error: a database error's Polish description, else its message
+// (running out of memory in Polish too: see exceptionText).
 QString errorDescription(const std::exception& error);
 
 // The value, or the default when the value is null, empty or a text of length 0.

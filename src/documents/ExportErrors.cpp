@@ -19,7 +19,7 @@ QString exportErrorText(const std::exception& error)
             return QStringLiteral("Wybierz (kliknij) pozycję do eksportu!\rSpróbuj ponownie!\r") + numbered;
         return QStringLiteral("Błąd eksportu! ") + numbered;
     }
-    const QString description = QString::fromUtf8(error.what());
+    const QString description = exceptionText(error);
     if (dynamic_cast<const PathAccessError*>(&error) || dynamic_cast<const report::ReportError*>(&error))
         return QStringLiteral("Błąd dostępu do ścieżki/pliku!\rSpróbuj ponownie!\r") +
                QString::number(kPathAccessError) + description;

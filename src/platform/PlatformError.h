@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <iterator>
+#include <new>
 #include <stdexcept>
 
 namespace trelimor {
@@ -29,6 +30,22 @@ private:
 inline QString diskFullText()
 {
     return QStringLiteral("Za mało miejsca na dysku.");
+}
+
+// How the program tells the user that memory ran out.
+inline QString outOfMemoryText()
+{
+    return QStringLiteral("Za mało pamięci operacyjnej, aby dokończyć tę pracę.");
+}
+
+// The text of an error, fit to show: the program's own errors carry a Polish text, while the
+// standard library says in English that memory ran out ("std::bad_alloc", or a length error of a
+// container asked to grow past what it can hold): that is told as outOfMemoryText().
+inline QString exceptionText(const std::exception& error)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&error) || dynamic_cast<const std::length_error*>(&error))
+        return outOfMemoryText();
+    return QString::fromUtf8(error.what());
 }
 
 // The system's error numbers of a full disk, of a full quota and of a file grown past the size a

@@ -2,6 +2,7 @@
 
 #include "documents/ExportErrors.h"
 
+#include "platform/PlatformError.h"
 #include "platform/db/JetError.h"
 #include "platform/ui/DialogService.h"
 
@@ -13,7 +14,7 @@ QString numberAndDescription(const std::exception& error)
 {
     if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
         return QString::number(jet->number()) + jet->description();
-    return QString::fromUtf8(error.what());
+    return exceptionText(error);
 }
 
 void showListingError(const std::exception& error)
