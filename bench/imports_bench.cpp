@@ -3,10 +3,10 @@
 // every sample code looked up in the year, all samples stored in one transaction, the sample
 // list shown with the last one selected.
 //
-// A laboratory's results file of 100,000 or 1,000,000 result lines (about 88 bytes a line)
-// loaded into the same year through the window's "&Wczytaj wynik": the counters give the
-// memory the import took at its peak (the process's peak resident set, reset before the
-// import) beside the file's size.
+// A laboratory's results file of 1,000 to 1,000,000 result lines (about 88 bytes a line), and
+// files of odd shapes (short lines, long lines, no line end), loaded into the same year through
+// the window's "&Wczytaj wynik": the counters give the memory the import took at its peak (the
+// process's peak resident set, reset before the import) beside the file's size.
 
 #include "batch/BatchWindowImports.h"
 #include "batch/FormPartia.h"
@@ -14,6 +14,7 @@
 #include "common/ModLabor.h"
 #include "imports/BatchImports.h"
 #include "imports/ResultsImport.h"
+#include "support/PeakMemory.h"
 #include "support/YearShapes.h"
 
 #include "BatchWindowYear.h"
@@ -132,22 +133,9 @@ qint64 writeResultsFile(const QString& path, int lineCount)
     return file.size();
 }
 
-// The peak resident set since the last reset, and the reset (Linux: /proc/self/clear_refs).
 double peakMemoryMB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-void resetPeakMemory()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
+    return double(test::peakMemoryKiB()) / 1024.0;
 }
 
 void BM_LoadResultsFile(benchmark::State& state)
@@ -165,7 +153,7 @@ void BM_LoadResultsFile(benchmark::State& state)
     double peak = 0;
     double before = 0;
     for (auto _ : state) {
-        resetPeakMemory();
+        test::resetPeakMemory();
         before = peakMemoryMB();
         ComWczytWynik_Click(host);
         peak = peakMemoryMB();
@@ -182,7 +170,81 @@ void BM_LoadResultsFile(benchmark::State& state)
 BENCHMARK(BM_LoadResultsFile)
     ->Arg(1000)
     ->Arg(100'000)
+    ->Arg(200'000)
     ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// Results files of odd shapes, the header first: what they cost however they end.
+enum class Shape {
+    ShortLines,        // 200,000 lines "1|1"
+    ShortFlaggedLines, // 200,000 lines flagging the last test and nothing else
+    LongLines,         // 500 result lines of 60 KiB (a long ear tag and long values)
+    ManyShortLines,    // 20,000,000 lines "1|1" (80 MB)
+    NoLineEnd,         // 8 MiB after the header without a line end
+};
+
+qint64 writeShapedResultsFile(const QString& path, Shape shape)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 0;
+    file.write("[WynikPartia]|ZHW Poznań|1465|||||Serologia|15.03.2022|\r\n");
+    const auto repeat = [&file](const QByteArray& line, qint64 count) {
+        const QByteArray piece = line.repeated(qMax<qint64>(1, (1 << 20) / line.size()));
+        const qint64 perPiece = piece.size() / line.size();
+        for (qint64 n = 0; n < count; n += perPiece)
+            file.write(n + perPiece <= count ? piece : line.repeated(count - n));
+    };
+    switch (shape) {
+    case Shape::ShortLines:
+        repeat("1|1\r\n", 200'000);
+        break;
+    case Shape::ShortFlaggedLines:
+        repeat("1|1||||||||||||||||||T\r\n", 200'000);
+        break;
+    case Shape::LongLines:
+        repeat("1|1|1|" + QByteArray(30'000, 'x') + "|Byd\xb3o|||||||T|T|T|T|T|T|T|T|T|" +
+                   QByteArray(30'000, '7') + "\r\n",
+               500);
+        break;
+    case Shape::ManyShortLines:
+        repeat("1|1\n", 20'000'000);
+        break;
+    case Shape::NoLineEnd:
+        repeat(QByteArray(1 << 20, 'x'), 8);
+        break;
+    }
+    return file.size();
+}
+
+void BM_LoadShapedResultsFile(benchmark::State& state)
+{
+    bench::przygotujRokPartii();
+    BatchWindowImportHost host(FormPartia::instance());
+    prepareSerology(ModLabor().BazaRok);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("wyniki.txt"));
+    const qint64 fileSize = writeShapedResultsFile(file, Shape(state.range(0)));
+    auto answers = std::make_unique<ResultsFileDialogs>(file);
+    const ResultsFileDialogs& dialogs = *answers;
+    auto previous = ui::setDialogs(std::move(answers));
+    double peak = 0;
+    double before = 0;
+    for (auto _ : state) {
+        test::resetPeakMemory();
+        before = peakMemoryMB();
+        ComWczytWynik_Click(host);
+        peak = peakMemoryMB();
+    }
+    // What the import said, on one line.
+    state.SetLabel(dialogs.last().left(90).replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString());
+    ui::setDialogs(std::move(previous));
+    state.counters["file_MB"] = double(fileSize) / (1024.0 * 1024.0);
+    state.counters["import_MB"] = peak - before;
+}
+BENCHMARK(BM_LoadShapedResultsFile)
+    ->DenseRange(int(Shape::ShortLines), int(Shape::NoLineEnd))
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

@@ -21,12 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         TextLineReader results(bytes);
         (void)readResultsFile(results, QStringLiteral("1465"), QDate(2022, 3, 31));
+        TextLineReader collector(bytes);
+        if (const auto header = findCollectorHeader(collector))
+            (void)collectorDate(header->dataPobr);
+        TextLineReader plant(bytes);
+        (void)readPlantFormatD(plant);
     } catch (const ResultValueError&) {
         // A herd or sample number that is no number is refused with its line: the sound answer.
+    } catch (const TextFileRefused&) {
+        // So is a file beyond the bounds of a text file.
     }
-    const QStringList lines = splitTextLines(bytes);
-    if (const auto header = findCollectorHeader(lines))
-        (void)collectorDate(header->dataPobr);
-    (void)readPlantFormatD(lines);
     return 0;
 }

@@ -2,12 +2,17 @@
 
 #include "Cp1250.h"
 
-#include "platform/PlatformError.h"
-
 #include <QBuffer>
 #include <QFile>
+#include <QLocale>
 
 #include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +30,89 @@ bool isAscii(QByteArrayView bytes)
                        [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
+// The length of the well-formed UTF-8 sequence of two to four bytes at p, 0 when the byte there
+// begins none: overlong forms, surrogates, code points past U+10FFFF and sequences cut short are
+// none.
+int sequenceLength(const unsigned char* p, const unsigned char* end)
+{
+    int length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (*p >= 0xC2 && *p <= 0xDF) {
+        length = 2;
+    } else if (*p >= 0xE0 && *p <= 0xEF) {
+        length = 3;
+        if (*p == 0xE0)
+            low = 0xA0;
+        else if (*p == 0xED)
+            high = 0x9F;
+    } else if (*p >= 0xF0 && *p <= 0xF4) {
+        length = 4;
+        if (*p == 0xF0)
+            low = 0x90;
+        else if (*p == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (end - p < length || p[1] < low || p[1] > high)
+        return 0;
+    for (int i = 2; i < length; ++i)
+        if (p[i] < 0x80 || p[i] > 0xBF)
+            return 0;
+    return length;
+}
+
+// How UTF-8 reads the bytes beyond ASCII: the sequences it reads, and the bytes it cannot.
+struct Utf8Tally
+{
+    qint64 sequences = 0;
+    qint64 strayBytes = 0;
+
+    void add(QByteArrayView bytes)
+    {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+        const auto* end = p + bytes.size();
+        while (p < end) {
+            if (*p < 0x80) {
+                ++p;
+            } else if (const int length = sequenceLength(p, end)) {
+                ++sequences;
+                p += length;
+            } else {
+                ++strayBytes;
+                ++p;
+            }
+        }
+    }
+    bool readsAsUtf8() const { return sequences > strayBytes; }
+};
+
+// UTF-8, each stray byte one replacement character.
+QString fromUtf8(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    const auto* run = p; // valid bytes not yet decoded
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+        } else if (const int length = sequenceLength(p, end)) {
+            p += length;
+        } else {
+            text += QString::fromUtf8(reinterpret_cast<const char*>(run), p - run);
+            text += QChar::ReplacementCharacter;
+            run = ++p;
+        }
+    }
+    text += QString::fromUtf8(reinterpret_cast<const char*>(run), end - run);
+    return text;
+}
+
 // Byte by byte through the code page's table, in which every byte has its character: no line
 // can fail to decode, and no byte is lost.
 QString fromCp1250(QByteArrayView bytes)
@@ -36,14 +124,90 @@ QString fromCp1250(QByteArrayView bytes)
     return text;
 }
 
+// Why the system could not open or read a file, in Polish: its own texts are English.
+QString systemReason(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOENT:
+    case ENOTDIR:
+        return u"plik nie istnieje"_s;
+    case EACCES:
+    case EPERM:
+        return u"brak uprawnień do odczytu"_s;
+    case EIO:
+        return u"błąd odczytu z dysku"_s;
+    case ENOMEM:
+        return outOfMemoryText();
+    default:
+        return u"błąd systemu nr %1"_s.arg(errorNumber);
+    }
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QLocale(QLocale::Polish).toString(bytes / (1024 * 1024));
+}
+
+const QString kNotRead = u" Plik nie został wczytany."_s;
+
+QString tooLarge(const QString& path)
+{
+    return u"Plik %1 jest większy niż %2 MB, a tak dużego pliku z danymi program nie wczytuje."_s.arg(
+               path, megabytes(kMaxTextFileBytes)) +
+           kNotRead;
+}
+
+// A file descriptor closed with its owner unless released.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+// Opens the file for reading, refusing at once what is no regular file: opening a named pipe
+// waits for a writer, and a device or a folder gives no text or never ends. The descriptor is
+// opened without waiting and checked before a byte is read.
+std::unique_ptr<QFile> openRegularFile(const QString& path)
+{
+    Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
+        throw PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errno)));
+    if (!S_ISREG(status.st_mode))
+        throw TextFileRefused(u"%1 nie jest zwykłym plikiem, lecz folderem, urządzeniem lub potokiem; "
+                              u"program wczytuje dane tylko ze zwykłych plików."_s.arg(path));
+    if (status.st_size > kMaxTextFileBytes)
+        throw TextFileRefused(tooLarge(path));
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        throw PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errno)));
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        throw PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errno)));
+    fd.release();
+    return file;
+}
+
 } // namespace
 
 TextLineReader::TextLineReader(const QString& path)
     : m_path(path)
-    , m_device(std::make_unique<QFile>(path))
+    , m_device(openRegularFile(path))
 {
-    if (!m_device->open(QIODevice::ReadOnly))
-        throw PlatformError(u"Nie można otworzyć pliku %1: %2"_s.arg(path, m_device->errorString()));
     start();
 }
 
@@ -55,37 +219,41 @@ TextLineReader::TextLineReader(const QByteArray& bytes)
     start();
 }
 
-// Settles the encoding: the mark, or else a pass over the lines that ends at the first line
-// that is no UTF-8.
+TextLineReader::~TextLineReader() = default;
+
+// Settles the encoding in one pass over the whole text, which also counts its lines and checks
+// every bound, and goes back to the beginning.
 void TextLineReader::start()
+{
+    const bool marked = skipMark();
+    Utf8Tally tally;
+    QByteArrayView line;
+    while (nextBytes(line))
+        if (!marked && !isAscii(line))
+            tally.add(line);
+    m_utf8 = marked || tally.readsAsUtf8();
+    m_lineCount = m_given;
+    rewind();
+    skipMark();
+}
+
+bool TextLineReader::skipMark()
 {
     while (!m_atEnd && m_buffer.size() < kUtf8Bom.size())
         readMore();
-    if (m_buffer.startsWith(kUtf8Bom)) {
-        m_utf8 = true;
-        m_start = m_scanned = kUtf8Bom.size();
-        return;
-    }
-    bool beyondAscii = false;
-    bool valid = true;
-    QByteArrayView line;
-    while (valid && nextBytes(line)) {
-        if (isAscii(line))
-            continue;
-        beyondAscii = true;
-        // Qt's check refuses overlong forms, surrogates and code points past U+10FFFF too.
-        valid = line.isValidUtf8();
-    }
-    m_utf8 = beyondAscii && valid;
-    rewind();
+    if (!m_buffer.startsWith(kUtf8Bom))
+        return false;
+    m_start = m_scanned = kUtf8Bom.size();
+    return true;
 }
 
 void TextLineReader::rewind()
 {
     if (!m_device->seek(0))
-        throw PlatformError(u"Nie można odczytać pliku %1: %2"_s.arg(m_path, m_device->errorString()));
+        throw PlatformError(u"Nie można odczytać pliku %1: %2."_s.arg(m_path, systemReason(errno)));
     m_buffer.clear();
     m_start = m_scanned = 0;
+    m_read = m_given = 0;
     m_atEnd = false;
 }
 
@@ -99,13 +267,31 @@ void TextLineReader::readMore()
     m_buffer.resize(kept + kChunk);
     const qint64 got = m_device->read(m_buffer.data() + kept, kChunk);
     if (got < 0)
-        throw PlatformError(u"Nie można odczytać pliku %1: %2"_s.arg(m_path, m_device->errorString()));
+        throw PlatformError(u"Nie można odczytać pliku %1: %2."_s.arg(m_path, systemReason(errno)));
     m_buffer.resize(kept + got);
     m_atEnd = got == 0;
+    m_read += got;
+    if (m_read > kMaxTextFileBytes) // grown since it was opened
+        throw TextFileRefused(tooLarge(m_path));
 }
 
 bool TextLineReader::nextBytes(QByteArrayView& line)
 {
+    const auto give = [this](const char* begin, qsizetype length) {
+        if (length > kMaxTextLineBytes)
+            throw TextFileRefused(
+                u"Linia %2 pliku %1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z danymi, "
+                u"które program wczytuje."_s.arg(m_path)
+                    .arg(m_given + 1)
+                    .arg(kMaxTextLineBytes / 1024) +
+                kNotRead);
+        if (++m_given > kMaxTextLines)
+            throw TextFileRefused(
+                u"Plik %1 ma więcej niż %2 linii, a tylu linii nie ma w plikach z danymi, które program "
+                u"wczytuje."_s.arg(m_path, QLocale(QLocale::Polish).toString(kMaxTextLines)) +
+                kNotRead);
+        return QByteArrayView(begin, length);
+    };
     for (;;) {
         const char* data = m_buffer.constData();
         const qsizetype size = m_buffer.size();
@@ -116,7 +302,7 @@ bool TextLineReader::nextBytes(QByteArrayView& line)
                 continue;
             if (c == '\r' && i + 1 == size && !m_atEnd)
                 break; // whether an LF follows is in the next piece
-            line = QByteArrayView(data + m_start, i - m_start);
+            line = give(data + m_start, i - m_start);
             m_start = i + 1;
             if (c == '\r' && m_start < size && data[m_start] == '\n')
                 ++m_start;
@@ -127,10 +313,12 @@ bool TextLineReader::nextBytes(QByteArrayView& line)
         if (m_atEnd) {
             if (m_start >= size)
                 return false;
-            line = QByteArrayView(data + m_start, size - m_start);
+            line = give(data + m_start, size - m_start);
             m_start = m_scanned = size;
             return true;
         }
+        if (m_scanned - m_start > kMaxTextLineBytes)
+            (void)give(data + m_start, m_scanned - m_start); // refused before the line grows on
         readMore();
     }
 }
@@ -140,7 +328,7 @@ bool TextLineReader::next(QString& line)
     QByteArrayView bytes;
     if (!nextBytes(bytes))
         return false;
-    line = m_utf8 ? QString::fromUtf8(bytes) : fromCp1250(bytes);
+    line = m_utf8 ? fromUtf8(bytes) : fromCp1250(bytes);
     return true;
 }
 
@@ -156,12 +344,6 @@ QStringList TextLineReader::all()
 QStringList splitTextLines(const QByteArray& bytes)
 {
     TextLineReader reader(bytes);
-    return reader.all();
-}
-
-QStringList readTextLines(const QString& path)
-{
-    TextLineReader reader(path);
     return reader.all();
 }
 

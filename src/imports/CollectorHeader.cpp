@@ -2,13 +2,15 @@
 
 #include "common/Dates.h"
 #include "common/TextHelpers.h"
+#include "common/TextLines.h"
 
 namespace trelimor {
 
-std::optional<CollectorHeader> findCollectorHeader(const QStringList& lines)
+std::optional<CollectorHeader> findCollectorHeader(TextLineReader& lines)
 {
     const QString separator = QStringLiteral("|");
-    for (const QString& line : lines) {
+    QString line;
+    while (lines.next(line)) {
         const QString padded = line.trimmed() + QStringLiteral("|||||");
         if (!padded.startsWith(QLatin1String("[Partia]")))
             continue;

@@ -2,11 +2,12 @@
 
 #include <QDate>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 namespace trelimor {
+
+class TextLineReader;
 
 // The batch header of a data collector's file: its first line that, trimmed, begins with
 // "[Partia]" (exactly so written), fields separated by "|" after the tag. Missing fields at the
@@ -18,8 +19,8 @@ struct CollectorHeader
     QString dataPobr; // field 3: the sampling date as written
 };
 
-// The header of the file's lines; nothing when no line is one.
-std::optional<CollectorHeader> findCollectorHeader(const QStringList& lines);
+// The header among the file's lines, read as far as it; nothing when no line is one.
+std::optional<CollectorHeader> findCollectorHeader(TextLineReader& lines);
 
 // A sampling date as a collector writes it: day, month and year ("15.03.2022", "15-03-2022") or
 // the ISO form "2022-03-15"; nothing for any other text.

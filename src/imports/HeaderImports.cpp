@@ -120,7 +120,8 @@ void ComWczytKolektor_Click(BatchImportHost& okno)
         return;
     okno.setCommonDialog1Tag(path);
     try {
-        const std::optional<CollectorHeader> header = findCollectorHeader(readTextLines(path));
+        TextLineReader lines(path);
+        const std::optional<CollectorHeader> header = findCollectorHeader(lines);
         const std::optional<QDate> date = header ? collectorDate(header->dataPobr) : std::nullopt;
         if (!date) {
             PokazUwage(

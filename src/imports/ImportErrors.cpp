@@ -1,6 +1,7 @@
 #include "ImportErrors.h"
 
 #include "common/Messages.h"
+#include "common/TextLines.h"
 
 #include "platform/db/JetError.h"
 
@@ -36,11 +37,17 @@ ImportError importErrorOf(const std::exception& error)
 {
     if (const auto* jet = dynamic_cast<const db::JetError*>(&error))
         return ImportError::of(jet->number(), jet->description());
-    return ImportError::of(0, errorDescription(error));
+    ImportError failure = ImportError::of(0, errorDescription(error));
+    failure.refusedFile = dynamic_cast<const TextFileRefused*>(&error) != nullptr;
+    return failure;
 }
 
 void showImportError(const ImportError& e, ConversionText conversion)
 {
+    if (e.refusedFile) {
+        PokazUwage(e.description, kImportZPliku);
+        return;
+    }
     const QString where = sourceSuffix(e.source, e.unit);
     switch (e.number) {
     case ImportError::PathNotFound:
@@ -73,6 +80,10 @@ void showImportError(const ImportError& e, ConversionText conversion)
 
 void showLoadFailure(const ImportError& e)
 {
+    if (e.refusedFile) {
+        PokazUwage(e.description, kLoadingTitle);
+        return;
+    }
     PokazInfo(u"Błąd wczytania! Poinformuj dostawcę programu!"_s +
                   (e.number ? QString::number(e.number) : u"\r"_s) + e.description +
                   sourceSuffix(e.source, e.unit),

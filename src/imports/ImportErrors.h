@@ -35,6 +35,9 @@ struct ImportError
     int source = 0;     // the sheet's row or the file's line, 0 when none
     QString sampleCode; // the refused sample's code, for a duplicate key
     SourceUnit unit = SourceUnit::Row;
+    // A text file refused for what it is or for its size or shape, before anything was taken
+    // from it: the description says why and is shown as it stands.
+    bool refusedFile = false;
 };
 
 // The error's number and description joined by the separator; the description alone without a
@@ -48,12 +51,13 @@ ImportError importErrorOf(const std::exception& error);
 // imports of formats C, D and E ask to check the file.
 enum class ConversionText { ProgramOption, CheckFile };
 
-// The error report of the sample imports, by the error's number: a missing folder, a duplicate
-// key, a value too long for its field, a value of the wrong type, anything else.
+// The error report of the sample imports (a refused file's own warning first), by the error's number: a
+// missing folder, a duplicate key, a value too long for its field, a value of the wrong type, anything else.
 void showImportError(const ImportError& error, ConversionText conversion);
 
 // The report of a failure that the header and results imports cannot name more closely: the
-// error's number (a line break when there is none), its description and where it happened.
+// error's number (a line break when there is none), its description and where it happened; a
+// refused file's own warning.
 void showLoadFailure(const ImportError& error);
 
 // The box of a store's refusal of the sample: its code or number taken or repeated, or a value

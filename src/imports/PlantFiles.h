@@ -20,6 +20,8 @@
 
 namespace trelimor {
 
+class TextLineReader;
+
 inline const QString kZakladFormatuA = QStringLiteral("20023804");
 inline const QString kZakladFormatuB = QStringLiteral("14180103");
 inline const QString kZakladFormatuC = QStringLiteral("20137701");
@@ -43,7 +45,7 @@ ImportRead readPlantFormatE(const ImportSheet& sheet, const SampleCodeParts& par
                             const SampleFrameValues& pane, db::Database& stale);
 // Format D: a header line, then one line of ";" fields per sample while the lines begin with a
 // digit; each line carries its sample's whole code.
-ImportRead readPlantFormatD(const QStringList& lines);
+ImportRead readPlantFormatD(TextLineReader& lines);
 
 // The fields of a format D line: cut at every ";" outside double quotes, the quotes removed.
 QStringList splitPlantLine(const QString& line);

@@ -71,7 +71,12 @@ void WczytajFormatE(BatchImportHost& okno)
 void WczytajFormatD(BatchImportHost& okno)
 {
     runSampleImport(
-        okno, kFormatD, [](const QString& path) { return readPlantFormatD(readTextLines(path)); }, false);
+        okno, kFormatD,
+        [](const QString& path) {
+            TextLineReader lines(path);
+            return readPlantFormatD(lines);
+        },
+        false);
 }
 
 // Format A's first sample: a new sample with row 1's ear tag and age, the rest for the user.

@@ -4,6 +4,7 @@
 #include "PlantValues.h"
 
 #include "common/Messages.h"
+#include "common/TextLines.h"
 
 namespace trelimor {
 
@@ -35,22 +36,24 @@ QStringList splitPlantLine(const QString& line)
     return fields;
 }
 
-ImportRead readPlantFormatD(const QStringList& lines)
+ImportRead readPlantFormatD(TextLineReader& lines)
 {
     ImportRead result;
-    if (!lines.isEmpty() && lines.first().mid(8, 13) != u"WetNumerIdent") {
+    QString line;
+    const bool headed = lines.next(line);
+    if (headed && line.mid(8, 13) != u"WetNumerIdent") {
         result.problem = ReadProblem::of(ReadProblem::Kind::BadHeader, 1);
         return result;
     }
-    if (lines.size() < 2) {
+    if (!headed || !lines.next(line)) {
         result.problem = ReadProblem::of(ReadProblem::Kind::NoSamples);
         return result;
     }
-    for (int n = 1; n < lines.size() && startsWithDigit(lines.at(n)); ++n) {
-        const QStringList f = splitPlantLine(lines.at(n));
+    for (int number = 2; startsWithDigit(line); ++number) {
+        const QStringList f = splitPlantLine(line);
         const auto field = [&f](int i) { return i < f.size() ? f.at(i) : QString(); };
         ImportedSample s;
-        s.source = n + 1;
+        s.source = number;
         s.wni = field(1);
         s.data = field(3);
         if ((result.problem = setSampleNumber(s, field(2), s.source)))
@@ -69,6 +72,8 @@ ImportRead readPlantFormatD(const QStringList& lines)
         // The line's remark belongs to its sample.
         setField(s, "Uwagi", field(8));
         result.samples << s;
+        if (!lines.next(line))
+            break;
     }
     return result;
 }

@@ -40,12 +40,13 @@ QMultiHash<SampleKey, Sample> samplesByNumbers(db::Database& yearly)
 
 // The one sample of the line: its ear tag compared as the database compares text; nothing when
 // no sample or several samples match.
-std::optional<Sample> sampleOf(const QMultiHash<SampleKey, Sample>& samples, const ResultLine& line)
+std::optional<Sample> sampleOf(const QMultiHash<SampleKey, Sample>& samples, const ResultLine& line,
+                               const QString& earTag)
 {
     std::optional<Sample> found;
     for (auto it = samples.constFind({line.herd, line.sample});
          it != samples.cend() && it.key() == SampleKey{line.herd, line.sample}; ++it) {
-        if (db::comparePolish(it->earTag, line.earTag) != 0)
+        if (db::comparePolish(it->earTag, earTag) != 0)
             continue;
         if (found)
             return std::nullopt;
@@ -70,24 +71,25 @@ QHash<qint64, QString> herdsOfGroups(db::Database& yearly)
 
 } // namespace
 
-ResultPlan planResults(db::Database& yearly, const std::deque<ResultLine>& lines)
+ResultPlan planResults(db::Database& yearly, const ResultsFile& file)
 {
     ResultPlan plan;
-    if (lines.empty())
+    if (file.lines.empty())
         return plan;
     const QMultiHash<SampleKey, Sample> samples = samplesByNumbers(yearly);
     const QHash<qint64, QString> herds = herdsOfGroups(yearly);
-    for (const ResultLine& line : lines) {
-        const std::optional<Sample> sample = sampleOf(samples, line);
+    for (const ResultLine& line : file.lines) {
+        const QString earTag = file.earTag(line);
+        const std::optional<Sample> sample = sampleOf(samples, line, earTag);
         if (!sample || db::isNull(sample->partiaG)) {
             if (plan.skippedLines++ < ResultPlan::kTagsKept)
-                plan.skippedTags << line.earTag;
+                plan.skippedTags << earTag;
             continue;
         }
-        if (sample->species == line.species) {
+        if (sample->species == file.species(line)) {
             const auto herd = herds.constFind(sample->partiaG.toLongLong());
-            if (herd != herds.cend() && *herd != line.holdingHerd) {
-                plan.herdMismatch = ResultPlan::HerdMismatch{line.earTag, line.holdingHerd};
+            if (herd != herds.cend() && *herd != file.holdingHerd(line)) {
+                plan.herdMismatch = ResultPlan::HerdMismatch{earTag, file.holdingHerd(line)};
                 return plan;
             }
         }
@@ -98,7 +100,7 @@ ResultPlan planResults(db::Database& yearly, const std::deque<ResultLine>& lines
     return plan;
 }
 
-void writeResults(db::Database& yearly, const ResultPlan& plan)
+void writeResults(db::Database& yearly, const ResultsFile& file, const ResultPlan& plan)
 {
     // Each table's statement and column types, made once.
     struct TableWrite
@@ -136,7 +138,7 @@ void writeResults(db::Database& yearly, const ResultPlan& plan)
             if (!isFlagged(*match.line, test))
                 continue;
             const TableWrite& write = writeOf(&test);
-            const QStringList texts = valuesOf(*match.line, test);
+            const QStringList texts = file.valuesOf(*match.line, test);
             QVariantList values;
             for (qsizetype i = 0; i < write.fields.size(); ++i)
                 values << db::toStorage(write.fields.at(i), texts.at(i));

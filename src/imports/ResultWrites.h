@@ -51,10 +51,10 @@ struct ResultPlan
 // Matches every line to its sample and makes the herd check (for a line whose species matches
 // too) against the herd group's NrGospod. Reads only. Throws JetError, for instance when the
 // yearly file lacks the herd groups or a column they need.
-ResultPlan planResults(db::Database& yearly, const std::deque<ResultLine>& lines);
+ResultPlan planResults(db::Database& yearly, const ResultsFile& file);
 
 // Writes the updates in one transaction: every one of them, or none when one fails (a missing
 // result table or column, a value its column does not take). Throws JetError.
-void writeResults(db::Database& yearly, const ResultPlan& plan);
+void writeResults(db::Database& yearly, const ResultsFile& file, const ResultPlan& plan);
 
 } // namespace trelimor

@@ -5,14 +5,17 @@
 
 #include "platform/db/Field.h"
 
+#include <QHash>
 #include <QLocale>
-#include <QSet>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace trelimor {
+
+static_assert(sizeof(ResultLine) == 20, "a line as the header says");
 
 namespace {
 
@@ -82,6 +85,61 @@ QString monthOf(const QString& field)
     return day.isValid() ? day.toString(QStringLiteral("yyyyMM")) : field;
 }
 
+// The texts of a file's lines as ResultsFile holds them.
+class Texts
+{
+public:
+    explicit Texts(ResultsFile& file)
+        : m_file(file)
+    {
+        m_file.names << QString();
+        m_names.insert(QString(), 0);
+        m_file.texts = QByteArray(2 * sizeof(quint32), '\0'); // the empty entry
+    }
+
+    // The name's place in the file's names, added when it is new.
+    quint32 name(QStringView text)
+    {
+        const QString name = text.toString();
+        const auto found = m_names.constFind(name);
+        if (found != m_names.cend())
+            return *found;
+        const auto at = quint32(m_file.names.size());
+        m_file.names << name;
+        m_names.insert(name, at);
+        return at;
+    }
+
+    // Where the ear tag and the values begin, added unless both are empty.
+    quint32 add(QStringView earTag, QStringView values)
+    {
+        if (earTag.isEmpty() && values.isEmpty())
+            return 0;
+        const auto at = quint32(m_file.texts.size());
+        append(earTag.toUtf8());
+        append(values.toUtf8());
+        return at;
+    }
+
+private:
+    void append(const QByteArray& text)
+    {
+        char length[sizeof(quint32)];
+        qToLittleEndian(quint32(text.size()), length);
+        m_file.texts.append(length, sizeof length).append(text);
+    }
+
+    ResultsFile& m_file;
+    QHash<QString, quint32> m_names;
+};
+
+// The text whose length stands at `at`.
+QByteArrayView textAt(const QByteArray& texts, quint32 at)
+{
+    const char* length = texts.constData() + at;
+    return QByteArrayView(length + sizeof(quint32), qsizetype(qFromLittleEndian<quint32>(length)));
+}
+
 } // namespace
 
 ResultValueError::ResultValueError(int number, QString description, int lineNumber)
@@ -95,8 +153,8 @@ ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, co
 {
     ResultsFile file;
     bool headerAccepted = false;
-    QString holdingHerd;
-    QSet<QString> speciesNames;
+    Texts texts(file);
+    quint32 holdingHerd = 0;
     QString text;
     for (int lineNumber = 1; lines.next(text); ++lineNumber) {
         const QStringView line = trimBlanks(text);
@@ -115,29 +173,47 @@ ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, co
                 return file;
             }
             headerAccepted = true;
+            // Room for every line at once: the vector never grows by copying.
+            file.lines.reserve(std::size_t(lines.lineCount() - lineNumber));
             continue;
         }
         if (line.isEmpty())
             continue;
         const Fields fields(line);
         if (line.startsWith(kHolding)) {
-            holdingHerd = fields.at(1).toString();
+            holdingHerd = texts.name(fields.at(1));
             continue;
         }
         ResultLine& result = file.lines.emplace_back();
         result.herd = shortNumber(fields.at(0), lineNumber);
         result.sample = shortNumber(fields.at(1), lineNumber);
-        result.earTag = fields.at(3).toString();
-        result.species = *speciesNames.insert(fields.at(4).toString());
+        result.species = texts.name(fields.at(4));
         result.holdingHerd = holdingHerd;
         for (const ResultTest& test : resultTests())
             if (fields.at(test.flagField) == QLatin1String("T"))
                 result.flagged |= flagBit(test);
-        if (result.flagged)
-            result.values = fields.span(kFirstValueField, kLastValueField).toUtf8();
+        result.texts = texts.add(fields.at(3), result.flagged ? fields.span(kFirstValueField, kLastValueField)
+                                                              : QStringView());
     }
     file.outcome = headerAccepted ? ResultsFile::Outcome::Read : ResultsFile::Outcome::NoHeader;
     return file;
+}
+
+QString ResultsFile::earTag(const ResultLine& line) const
+{
+    return QString::fromUtf8(textAt(texts, line.texts));
+}
+
+QStringList ResultsFile::valuesOf(const ResultLine& line, const ResultTest& test) const
+{
+    const QByteArrayView tag = textAt(texts, line.texts);
+    const QByteArrayView values = textAt(texts, quint32(tag.end() - texts.constData()));
+    QStringList fields = QString::fromUtf8(values)
+                             .split(QLatin1Char('|'))
+                             .mid(test.firstValueField - kFirstValueField, test.columns.size());
+    while (fields.size() < test.columns.size())
+        fields.append(QString());
+    return fields;
 }
 
 const std::vector<ResultTest>& resultTests()
@@ -170,16 +246,6 @@ const std::vector<ResultTest>& resultTests()
 bool isFlagged(const ResultLine& line, const ResultTest& test)
 {
     return (line.flagged & flagBit(test)) != 0;
-}
-
-QStringList valuesOf(const ResultLine& line, const ResultTest& test)
-{
-    QStringList values = QString::fromUtf8(line.values)
-                             .split(QLatin1Char('|'))
-                             .mid(test.firstValueField - kFirstValueField, test.columns.size());
-    while (values.size() < test.columns.size())
-        values.append(QString());
-    return values;
 }
 
 } // namespace trelimor

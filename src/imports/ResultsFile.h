@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <deque>
 #include <exception>
 #include <vector>
 
@@ -17,19 +16,26 @@ class TextLineReader;
 // holding lines "[PartiaG]" with the holding's herd number (field 1); and result lines, one per
 // animal, each with nine test flags and the tests' values.
 
-// One result line, as little of it as the import uses: a file of a million lines is held whole
-// until it has been checked.
+// One test of the file: its result table, the field of its flag and where its values go.
+struct ResultTest
+{
+    QString table;
+    int flagField;
+    int firstValueField;
+    QStringList columns; // in the order of the fields from firstValueField on
+};
+
+// One result line, as little of it as the import uses: the file is held whole until it has been
+// checked, so a line takes 20 bytes and its texts, and a file of short lines costs a few times
+// its size at most.
 struct ResultLine
 {
-    qint16 herd = 0;     // field 0, the sample's NrStado
-    qint16 sample = 0;   // field 1, the sample's NrProbki
-    quint16 flagged = 0; // bit i: the flag of the i-th test of resultTests() is exactly "T"
-    QString earTag;      // field 3
-    QString species;     // field 4, one copy shared by the lines that name the same species
-    QString holdingHerd; // the herd number of the latest holding line before it, empty without one
-    // Fields 21 to 43 (the tests' values) joined by "|", in UTF-8, half the size of a QString;
-    // empty when no test is flagged.
-    QByteArray values;
+    qint16 herd = 0;         // field 0, the sample's NrStado
+    qint16 sample = 0;       // field 1, the sample's NrProbki
+    quint16 flagged = 0;     // bit i: the flag of the i-th test of resultTests() is exactly "T"
+    quint32 species = 0;     // field 4, as ResultsFile::names holds it
+    quint32 holdingHerd = 0; // the herd number of the latest holding line before it (names), "" without one
+    quint32 texts = 0;       // where its ear tag and its values begin in ResultsFile::texts
 };
 
 struct ResultsFile
@@ -43,8 +49,18 @@ struct ResultsFile
     Outcome outcome = Outcome::NoHeader;
     QString county; // the header's, as written
     QString month;  // the header's, as "yyyymm" (the field as it stands when it is no date)
-    // A deque: growing never copies the lines read so far, and their addresses stay put.
-    std::deque<ResultLine> lines;
+    std::vector<ResultLine> lines;
+    // The species and herd numbers the lines name, each once; the first is the empty text.
+    QStringList names;
+    // Each line's ear tag (field 3) and, when it flags a test, fields 21 to 43 (the tests' values)
+    // joined by "|": UTF-8, each led by its length. A line with neither shares the first, empty entry.
+    QByteArray texts;
+
+    QString earTag(const ResultLine& line) const;
+    const QString& species(const ResultLine& line) const { return names.at(line.species); }
+    const QString& holdingHerd(const ResultLine& line) const { return names.at(line.holdingHerd); }
+    // The test's values, one per column; an absent field is the empty text.
+    QStringList valuesOf(const ResultLine& line, const ResultTest& test) const;
 };
 
 // A result line whose herd or sample number is no 16-bit whole number: the run-time error
@@ -73,21 +89,10 @@ private:
 // file cannot be read.
 ResultsFile readResultsFile(TextLineReader& lines, const QString& countyCode, const QDate& workingDate);
 
-// One test of the file: its result table, the field of its flag and where its values go.
-struct ResultTest
-{
-    QString table;
-    int flagField;
-    int firstValueField;
-    QStringList columns; // in the order of the fields from firstValueField on
-};
-
 // The nine tests in the order of their flags: EBB, Br, NZK, ZSt, Nos, Q, IBRIPV, Par, BrOK.
 const std::vector<ResultTest>& resultTests();
 
 // The test's values are written only when its flag is exactly "T".
 bool isFlagged(const ResultLine& line, const ResultTest& test);
-// The test's values, one per column; an absent field is the empty text.
-QStringList valuesOf(const ResultLine& line, const ResultTest& test);
 
 } // namespace trelimor

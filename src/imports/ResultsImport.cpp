@@ -132,7 +132,7 @@ void ComWczytWynik_Click(BatchImportHost& okno)
             break;
         }
 
-        const ResultPlan plan = planResults(ModLabor().BazaRok, file.lines);
+        const ResultPlan plan = planResults(ModLabor().BazaRok, file);
         if (plan.herdMismatch) {
             okno.setTrybWczytywania(QString());
             lock.unlock();
@@ -142,7 +142,7 @@ void ComWczytWynik_Click(BatchImportHost& okno)
                       kInformationTitle);
             return;
         }
-        writeResults(ModLabor().BazaRok, plan);
+        writeResults(ModLabor().BazaRok, file, plan);
         QDir::setCurrent(folder);
         lock.unlock();
         PokazInfo(summary(path, plan), kInformationTitle);

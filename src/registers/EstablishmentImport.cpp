@@ -29,11 +29,12 @@ const std::pair<const char*, int> kFields[] = {{"Nazwa", 9},  {"KodPocztowy", 10
 EstablishmentImportResult importEstablishmentList(db::Database& stale, const QString& path)
 {
     static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
-    const QStringList lines = readTextLines(path);
+    TextLineReader lines(path); // the whole file checked before anything is stored
     EstablishmentImportResult result;
     db::Transaction transaction(stale, db::Transaction::Mode::Immediate);
     db::Recordset zaklad = stale.openRecordset(QStringLiteral("SELECT * FROM ZAKLAD"));
-    for (const QString& line : lines) {
+    QString line;
+    while (lines.next(line)) {
         const QString code = PobierzPole2(line, 0, QStringLiteral(";")).toString().trimmed();
         if (!eightDigits.match(code).hasMatch()) {
             ++result.withoutCode;
@@ -77,7 +78,9 @@ void wczytajListeZakladow(RegisterWindow& window)
     } catch (const std::exception& e) {
         window.Klawisze(true);
         const auto* jet = dynamic_cast<const db::JetError*>(&e);
-        if (jet && jet->number() == db::jet::ConversionError)
+        if (const auto* refused = dynamic_cast<const TextFileRefused*>(&e))
+            PokazUwage(refused->message(), QStringLiteral("IMPORT Z PLIKU"));
+        else if (jet && jet->number() == db::jet::ConversionError)
             PokazUwage(QStringLiteral("Błąd wczytania! Sprawdź opcję programu: 'Wczytuj szyfrowane pliki'!"),
                        QStringLiteral("IMPORT Z PLIKU"));
         else // the reason follows on its own line, so the user can tell a bad file from a fault

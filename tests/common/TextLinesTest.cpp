@@ -28,9 +28,17 @@ TEST(TextLines, UnmarkedUtf8IsToldFromWindows1250ByItsBytes)
     // Valid UTF-8 beyond ASCII, without the mark: UTF-8. "Bydło" must stay "Bydło".
     EXPECT_EQ(splitTextLines("1|Byd\xC5\x82o\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA"),
               (QStringList{QStringLiteral("1|Bydło"), QStringLiteral("Łódź")}));
-    // One line that is no UTF-8 makes the whole text Windows-1250, the lines before it too.
+    // More bytes that UTF-8 cannot read than sequences it can: Windows-1250, the lines before
+    // them too, and capitals that happen to pair up as a UTF-8 sequence ("ÓŁ").
     EXPECT_EQ(splitTextLines("\xC5\x82\r\n\xB3\xF3\x64\x9F"),
               (QStringList{QStringLiteral("Ĺ‚"), QStringLiteral("łódź")}));
+    EXPECT_EQ(splitTextLines("W\xD3\xA3 \xA3\xA5KA"), QStringList{QStringLiteral("WÓŁ ŁĄKA")});
+    // A few stray bytes in a UTF-8 text: UTF-8, each stray byte one replacement character (a
+    // sequence cut short too), the letters around them kept.
+    EXPECT_EQ(
+        splitTextLines("1|Byd\xC5\x82o|\xFF|\r\nw\xC4\x85tpliwy \xE2\x82|\xC5\xBC"
+                       "e\xC5\x84ska"),
+        (QStringList{QStringLiteral("1|Bydło|\uFFFD|"), QStringLiteral("wątpliwy \uFFFD\uFFFD|żeńska")}));
     // Windows-1250 bytes that happen to pair up as UTF-8 lead and continuation bytes are still
     // refused as UTF-8 when they form an overlong or out-of-range sequence.
     EXPECT_EQ(splitTextLines("\xC1\xA1 \xF5\x80\x80\x80"), QStringList{QStringLiteral("Áˇ ő€€€")});
@@ -45,20 +53,32 @@ TEST(TextLines, UnmarkedUtf8IsToldFromWindows1250ByItsBytes)
 
 TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)
 {
-    // A CR LF split between two pieces of 64 KiB, a UTF-8 letter split between them, and a line
-    // longer than a piece: the same lines from the bytes and from the file.
+    // A CR LF split between two pieces of 64 KiB, and a UTF-8 letter split between them at the
+    // end of a line as long as a line may be: the same lines from the bytes and from the file.
     QByteArray bytes(65535, 'a');
     bytes += "\r\nb";
-    bytes += QByteArray(65536 - bytes.size() % 65536 - 1, 'c') + "\xC5\x82" + QByteArray(200000, 'd') + "\r";
-    const QStringList expected{QString(65535, u'a'), u'b' + QString(65536 - 65538 % 65536 - 1, u'c') + u'ł' +
-                                                         QString(200000, u'd')};
+    bytes += QByteArray(65536 - bytes.size() % 65536 - 1, 'c') + "\xC5\x82\r";
+    const QStringList expected{QString(65535, u'a'), u'b' + QString(65533, u'c') + u'ł'};
+    ASSERT_EQ(expected.at(1).toUtf8().size(), kMaxTextLineBytes);
     EXPECT_EQ(splitTextLines(bytes), expected);
     test::ProgramFolderScope folders;
     const QString path = folders.path(QStringLiteral("duzy.txt"));
     test::writeFile(path, bytes);
-    EXPECT_EQ(readTextLines(path), expected);
     TextLineReader reader(path);
     EXPECT_TRUE(reader.isUtf8());
+    EXPECT_EQ(reader.lineCount(), 2);
+    EXPECT_EQ(reader.all(), expected);
+
+    // One byte more, and the file is refused, naming the line, before a line of it is given.
+    bytes.insert(65537, 'b');
+    test::writeFile(path, bytes);
+    try {
+        TextLineReader longer(path);
+        FAIL() << "no refusal";
+    } catch (const TextFileRefused& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Linia 2 pliku ") + path + QStringLiteral(" jest")))
+            << e.message().toStdString();
+    }
 }
 
 TEST(TextLines, AFileThatCannotBeReadSaysWhich)
@@ -66,11 +86,11 @@ TEST(TextLines, AFileThatCannotBeReadSaysWhich)
     test::ProgramFolderScope folders;
     const QString path = folders.path(QStringLiteral("brak.txt"));
     try {
-        readTextLines(path);
+        TextLineReader reader(path);
         FAIL() << "no error";
     } catch (const PlatformError& e) {
-        EXPECT_TRUE(e.message().contains(path));
+        EXPECT_EQ(e.message(), QStringLiteral("Nie można otworzyć pliku %1: plik nie istnieje.").arg(path));
     }
     test::writeFile(path, "a\r\nb");
-    EXPECT_EQ(readTextLines(path), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(TextLineReader(path).all(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
 }

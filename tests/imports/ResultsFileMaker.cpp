@@ -49,6 +49,12 @@ ResultsFileMaker& ResultsFileMaker::inUtf8()
     return *this;
 }
 
+ResultsFileMaker& ResultsFileMaker::replacingBytes(const QByteArray& from, const QByteArray& to)
+{
+    m_replacements.append({from, to});
+    return *this;
+}
+
 QByteArray ResultsFileMaker::bytes(const QByteArray& lineEnd) const
 {
     QByteArray bytes;
@@ -59,6 +65,8 @@ QByteArray ResultsFileMaker::bytes(const QByteArray& lineEnd) const
             cp1250::appendEncoded(text, bytes);
         bytes += lineEnd;
     }
+    for (const auto& [from, to] : m_replacements)
+        bytes.replace(from, to);
     return bytes;
 }
 

@@ -25,6 +25,8 @@ public:
     ResultsFileMaker& line(const QString& text);
     // The file in UTF-8 without the byte-order mark, as some programs write it.
     ResultsFileMaker& inUtf8();
+    // The bytes `to` wherever the encoded text has `from`: a byte no encoding of a text gives.
+    ResultsFileMaker& replacingBytes(const QByteArray& from, const QByteArray& to);
 
     QByteArray bytes(const QByteArray& lineEnd = "\r\n") const;
     // Writes the file and returns its path.
@@ -33,6 +35,7 @@ public:
 private:
     QStringList m_lines;
     bool m_utf8 = false;
+    QList<std::pair<QByteArray, QByteArray>> m_replacements;
 };
 
 } // namespace trelimor::test

@@ -2,9 +2,20 @@
 #include "ResultsFileMaker.h"
 
 #include "batch/BatchRows.h"
+#include "support/PeakMemory.h"
+#include "support/TestFiles.h"
 #include "support/YearShapes.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace trelimor;
 using namespace trelimor::test;
@@ -145,13 +156,15 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
     const QString herdMessage =
         u"Wczytywany wynik dla numeru kolczyka: PL000000000003, nie pasuje do siedziby "
         u"stada o numerze: PL0001\rPrzerywam wczytywanie wyników!"_s;
-    const auto otherHolding = [] {
+    const auto otherHolding = [](const QMap<int, QString>& stoppedValues = kValues) {
         return ResultsFileMaker()
             .header(u"1465"_s, u"15.03.2022"_s)
             .holding(u"PL0001"_s)
             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
-            .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, kValues);
+            .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, stoppedValues);
     };
+    QMap<int, QString> strayByte = kValues;
+    strayByte.insert(10, u"@"_s); // a field the import does not use
     const std::vector<Case> cases{
         {"no header", ResultsFileMaker().line(u"1|1|1|"_s + kTagA).line(u"[Partia]|1465|"_s),
          u"WCZYTYWANIE"_s, u"Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"_s,
@@ -172,6 +185,8 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
         // Its species read as the sample's, so the holding is checked as in Windows-1250.
         {"the same in UTF-8 without the byte-order mark", otherHolding().inUtf8(), u"INFORMACJA"_s,
          herdMessage},
+        {"the same with a byte that is no UTF-8 in the line stopped",
+         otherHolding(strayByte).inUtf8().replacingBytes("@", "\xFF"), u"INFORMACJA"_s, herdMessage},
         {"a result line before any holding line, its sample's holding having a herd number",
          ResultsFileMaker()
              .header(u"1465"_s, u"15.03.2022"_s)
@@ -201,6 +216,112 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
         EXPECT_EQ(boxes[0].text.left(c.text.size()), c.text);
         EXPECT_EQ(resultRows(), before);
         EXPECT_EQ(okno().TrybWczytywania.isEmpty(), c.endsAutoLoad);
+    }
+}
+
+TEST_F(ResultsImportTest, AUtf8FileWithAStrayByteKeepsItsPolishLetters)
+{
+    QMap<int, QString> values = kValues;
+    values.insert(23, u"wątpliwy"_s);
+    const QString path = ResultsFileMaker()
+                             .line(u"Uwagi laboratorium: @"_s)
+                             .header(u"1465"_s, u"15.03.2022"_s)
+                             .holding(u"PL0001"_s)
+                             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, values)
+                             .inUtf8()
+                             .replacingBytes("@", "\xFF")
+                             .write(plik(u"wyniki.txt"_s));
+    const std::vector<DialogCall> boxes = wczytaj(path);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains(u"Zapisane wiersze wyników: 1"_s)) << boxes[0].text.toStdString();
+    EXPECT_EQ(resultRows().value(0), u"EBB|11|1|0,12|A1|wątpliwy"_s);
+}
+
+// Opens the writing end of a named pipe as soon as a reader waits at it, and closes it again: a
+// reader that waits for a writer gets an empty file instead of hanging the test.
+class PipeOpener
+{
+public:
+    explicit PipeOpener(const QString& path)
+        : m_thread([this, name = QFile::encodeName(path)] {
+            while (!m_stop) {
+                const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    ::close(fd);
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        })
+    {}
+    ~PipeOpener()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    PipeOpener(const PipeOpener&) = delete;
+    PipeOpener& operator=(const PipeOpener&) = delete;
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::thread m_thread;
+};
+
+TEST_F(ResultsImportTest, AFileBeyondTheBoundsIsRefusedAtOnceAndWritesNothing)
+{
+    const QStringList before = resultRows();
+    const QByteArray header = ResultsFileMaker().header(u"1465"_s, u"15.03.2022"_s).bytes();
+    const QString shown = u" Plik nie został wczytany."_s;
+    const auto refused = [&](const QString& path, const QString& text) {
+        SCOPED_TRACE(path.toStdString());
+        okno().TrybWczytywania = u"WczytAuto"_s;
+        const std::vector<DialogCall> boxes = wczytaj(path);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, u"WCZYTYWANIE"_s);
+        EXPECT_EQ(boxes[0].text, text);
+        EXPECT_EQ(resultRows(), before);
+        EXPECT_TRUE(okno().TrybWczytywania.isEmpty());
+    };
+
+    // 8 MiB without a line end after the header: refused at its 64 KiB, the line never held whole.
+    const QString noLineEnd = plik(u"bez końca linii.txt"_s);
+    writeFile(noLineEnd, header + QByteArray(8 << 20, '1'));
+    ASSERT_TRUE(resetPeakMemory());
+    const qint64 inUse = peakMemoryKiB();
+    refused(noLineEnd, u"Linia 2 pliku "_s + noLineEnd +
+                           u" jest dłuższa niż 64 KB, a tak długich linii nie ma w plikach z danymi, które "
+                           u"program wczytuje."_s +
+                           shown);
+    EXPECT_LT(peakMemoryKiB() - inUse, 64 * 1024) << "KiB more at the peak";
+
+    // Larger than a results file ever is: refused by its size, before a byte of it is read.
+    const QString large = plik(u"duży.txt"_s);
+    writeFile(large, header);
+    ASSERT_TRUE(QFile::resize(large, (32 << 20) + 1)); // the rest a hole of zeros
+    refused(large, u"Plik "_s + large +
+                       u" jest większy niż 32 MB, a tak dużego pliku z danymi program nie wczytuje."_s +
+                       shown);
+
+    // More lines than a results file ever has, however short.
+    const QString manyLines = plik(u"wiele linii.txt"_s);
+    writeFile(manyLines, header + QByteArray("1|1\n").repeated(200'000));
+    refused(manyLines,
+            u"Plik "_s + manyLines +
+                u" ma więcej niż 200\u00a0000 linii, a tylu linii nie ma w plikach z danymi, które "
+                u"program wczytuje."_s +
+                shown);
+
+    // No regular file: a folder, and a named pipe, which would keep the import waiting for a writer.
+    const QString notAFile = u" nie jest zwykłym plikiem, lecz folderem, urządzeniem lub potokiem; program "
+                             u"wczytuje dane tylko ze zwykłych plików."_s;
+    const QString folder = plik(u"folder.txt"_s);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    refused(folder, folder + notAFile);
+    const QString pipe = plik(u"potok.txt"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    {
+        const PipeOpener opener(pipe);
+        refused(pipe, pipe + notAFile);
     }
 }
 
