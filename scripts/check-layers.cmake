@@ -2,11 +2,12 @@
 # other in a loop. Written for CMake's script mode, so it needs nothing the build does not:
 #
 #   cmake -P scripts/check-layers.cmake              the check (fails on a finding)
-#   cmake -DGRAPH=ON -P scripts/check-layers.cmake   also prints the folder edges with counts
+#   cmake -DGRAPH=ON -P scripts/check-layers.cmake   also prints the include edges with counts
 #
 # Every `#include "..."` line of a .h or .cpp file below src/ that names a file of src/ (from
-# src/ or from the including file's folder) is an edge. A folder may include only folders of
-# lower layers; `platform`'s subfolders count as one folder. A header and its source file are
+# src/ or from the including file's folder) is an edge, and so is every `#include <...>` line
+# that names a file of src/ from src/ (`<common/Messages.h>`). A folder may include only folders
+# of lower layers; `platform`'s subfolders count as one folder. A header and its source file are
 # one unit: two units that include each other, directly or round a longer loop, are a finding.
 
 cmake_minimum_required(VERSION 3.25)
@@ -47,15 +48,29 @@ foreach(file IN LISTS files)
         set(UNIT_${ukey} "${unit}")
         list(APPEND units "${ukey}")
     endif()
-    file(STRINGS "${SRC}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    file(STRINGS "${SRC}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     foreach(line IN LISTS lines)
-        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" name "${line}")
-        if(EXISTS "${SRC}/${dir}/${name}" AND NOT IS_DIRECTORY "${SRC}/${dir}/${name}")
-            set(target "${dir}/${name}")
-        elseif(EXISTS "${SRC}/${name}" AND NOT IS_DIRECTORY "${SRC}/${name}")
-            set(target "${name}")
+        if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+            set(name "${CMAKE_MATCH_1}")
+            if(EXISTS "${SRC}/${dir}/${name}" AND NOT IS_DIRECTORY "${SRC}/${dir}/${name}")
+                set(target "${dir}/${name}")
+            elseif(EXISTS "${SRC}/${name}" AND NOT IS_DIRECTORY "${SRC}/${name}")
+                set(target "${name}")
+            else()
+                continue() # a generated or outside header
+            endif()
+        elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<(([^/>]+)/[^>]+)>")
+            # The angle form names one of our files only from src/, through one of its folders;
+            # anything else is a library's or the system's header.
+            set(name "${CMAKE_MATCH_1}")
+            if(IS_DIRECTORY "${SRC}/${CMAKE_MATCH_2}" AND EXISTS "${SRC}/${name}"
+               AND NOT IS_DIRECTORY "${SRC}/${name}")
+                set(target "${name}")
+            else()
+                continue()
+            endif()
         else()
-            continue() # a generated or outside header
+            continue()
         endif()
         get_filename_component(target "${SRC}/${target}" ABSOLUTE)
         file(RELATIVE_PATH target "${SRC}" "${target}")
