@@ -1,5 +1,5 @@
-# Checks the layering of src/: which folder may include which, and that no files include each
-# other in a loop. Written for CMake's script mode, so it needs nothing the build does not:
+# Checks the layering of src/: which folder may include which, which folder's library may link
+# which, and that no files include each other in a loop. Written for CMake's script mode, so it needs nothing the build does not:
 #
 #   cmake -P scripts/check-layers.cmake              the check (fails on a finding)
 #   cmake -DGRAPH=ON -P scripts/check-layers.cmake   also prints the include edges with counts
@@ -9,10 +9,14 @@
 # that names a file of src/ from src/ (`<common/Messages.h>`). A folder may include only folders
 # of lower layers; `platform`'s subfolders count as one folder. A header and its source file are
 # one unit: two units that include each other, directly or round a longer loop, are a finding.
+#
+# The libraries follow the same layers: a `target_link_libraries` call in a CMakeLists.txt below
+# src/ may name, of the targets that src/ defines, only those of folders of lower layers.
+# Libraries from outside src/ (Qt, pkg-config's, the installer's) are not the layers' business.
 
 cmake_minimum_required(VERSION 3.25)
 
-# Top to bottom; folders on one line stand side by side and may not include each other.
+# Top to bottom; folders on one line stand side by side and may not include or link each other.
 set(LAYERS "app" "shell" "batch" "imports|statistics|export" "documents|registers" "common" "platform")
 
 get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
@@ -107,6 +111,60 @@ foreach(edge IN LISTS edges)
     elseif(RANK_${to} EQUAL RANK_${from})
         list(APPEND findings "${from} includes ${to} (${count} lines): a folder beside it")
     endif()
+endforeach()
+
+# The libraries: a first pass finds the targets that src/ defines, each with its folder, a
+# second the libraries that each of them links. Comments are taken out first, and list
+# separators and brackets become blanks: CMake's lists would split or join the text at them.
+file(GLOB_RECURSE cmakefiles RELATIVE "${SRC}" "${SRC}/*/CMakeLists.txt")
+list(SORT cmakefiles)
+foreach(pass IN ITEMS define link)
+    foreach(cmakefile IN LISTS cmakefiles)
+        string(REGEX REPLACE "/.*" "" folder "${cmakefile}")
+        file(READ "${SRC}/${cmakefile}" text)
+        string(REGEX REPLACE "#[^\n]*" "" text "${text}")
+        string(REGEX REPLACE "[][;]" " " text "${text}")
+        if(pass STREQUAL "define")
+            string(REGEX MATCHALL "add_(library|executable)[ \t\r\n]*\\([ \t\r\n]*[A-Za-z0-9_.+-]+" found
+                   "${text}")
+            foreach(definition IN LISTS found)
+                string(REGEX REPLACE ".*\\([ \t\r\n]*" "" name "${definition}")
+                key_of("${name}" nkey)
+                set(FOLDER_${nkey} "${folder}")
+            endforeach()
+            continue()
+        endif()
+        string(REGEX MATCHALL "target_link_libraries[ \t\r\n]*\\([^)]*\\)" calls "${text}")
+        foreach(call IN LISTS calls)
+            string(REGEX REPLACE "^target_link_libraries[ \t\r\n]*\\(" "" call "${call}")
+            string(REGEX MATCHALL "[A-Za-z0-9_.+-]+" words "${call}")
+            list(POP_FRONT words name)
+            key_of("${name}" nkey)
+            if(NOT DEFINED FOLDER_${nkey})
+                continue() # a target of outside src/
+            endif()
+            set(from "${FOLDER_${nkey}}")
+            # Keywords (PUBLIC, PRIVATE, ...) and outside libraries are no targets of src/.
+            foreach(word IN LISTS words)
+                key_of("${word}" wkey)
+                if(NOT DEFINED FOLDER_${wkey} OR DEFINED LINKED_${nkey}_${wkey})
+                    continue()
+                endif()
+                set(LINKED_${nkey}_${wkey} TRUE)
+                set(to "${FOLDER_${wkey}}")
+                set(link "${from} links ${to} (${name} links ${word})")
+                if(to STREQUAL from)
+                    continue()
+                elseif(NOT DEFINED RANK_${from} OR NOT DEFINED RANK_${to})
+                    list(APPEND findings "${link}: a folder of no layer")
+                elseif(RANK_${to} LESS RANK_${from})
+                    list(APPEND findings "${link}: a higher layer")
+                elseif(RANK_${to} EQUAL RANK_${from})
+                    list(APPEND findings "${link}: a folder beside it")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
 endforeach()
 
 # Loops: units that include nothing still in the graph are taken away until none is left to
