@@ -21,12 +21,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRELIMOR_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The long description; CPack puts the summary above it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Trelimor registers batches of samples taken from animals for laboratory
-testing (BSE/TSE and serology) for a district veterinary inspectorate
-(powiatowy inspektorat weterynarii) and the veterinarians it appoints: it
-prints the sampling protocols and covering letters, imports batches, sample
-lists and laboratory results, and produces the BSE summaries and the serology
-export. Its interface and data are in Polish.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Trelimor registers batches of samples taken from animals for BSE/TSE tests
+(cattle, sheep, goats, deer) for a district veterinary inspectorate
+(powiatowy inspektorat weterynarii) and the veterinarians it appoints. It
+keeps the registers it needs (veterinarians, establishments, operators),
+prints the sampling protocol and the covering letter, writes the protocol
+file and mails it to the laboratory, imports a veterinarian's protocol
+spreadsheet and the sample files of five establishments, prints two BSE
+summaries, and archives and restores its databases. Its interface and data
+are in Polish.
 .
 On a user's first start the program lays out its folder ~/Trelimor and shows
 the first login (operator admin, password admin, to be changed at once).")

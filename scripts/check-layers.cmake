@@ -1,17 +1,22 @@
-# Checks the layering of src/: which folder may include which, and that no files include each
-# other in a loop. Written for CMake's script mode, so it needs nothing the build does not:
+# Checks the layering of src/: which folder may include which, which folder's library may link
+# which, and that no files include each other in a loop. Written for CMake's script mode, so it needs nothing the build does not:
 #
 #   cmake -P scripts/check-layers.cmake              the check (fails on a finding)
-#   cmake -DGRAPH=ON -P scripts/check-layers.cmake   also prints the folder edges with counts
+#   cmake -DGRAPH=ON -P scripts/check-layers.cmake   also prints the include edges with counts
 #
 # Every `#include "..."` line of a .h or .cpp file below src/ that names a file of src/ (from
-# src/ or from the including file's folder) is an edge. A folder may include only folders of
-# lower layers; `platform`'s subfolders count as one folder. A header and its source file are
+# src/ or from the including file's folder) is an edge, and so is every `#include <...>` line
+# that names a file of src/ from src/ (`<common/Messages.h>`). A folder may include only folders
+# of lower layers; `platform`'s subfolders count as one folder. A header and its source file are
 # one unit: two units that include each other, directly or round a longer loop, are a finding.
+#
+# The libraries follow the same layers: a `target_link_libraries` call in a CMakeLists.txt below
+# src/ may name, of the targets that src/ defines, only those of folders of lower layers.
+# Libraries from outside src/ (Qt, pkg-config's, the installer's) are not the layers' business.
 
 cmake_minimum_required(VERSION 3.25)
 
-# Top to bottom; folders on one line stand side by side and may not include each other.
+# Top to bottom; folders on one line stand side by side and may not include or link each other.
 set(LAYERS "app" "shell" "batch" "imports|statistics|export" "documents|registers" "common" "platform")
 
 get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
@@ -47,15 +52,29 @@ foreach(file IN LISTS files)
         set(UNIT_${ukey} "${unit}")
         list(APPEND units "${ukey}")
     endif()
-    file(STRINGS "${SRC}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    file(STRINGS "${SRC}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     foreach(line IN LISTS lines)
-        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" name "${line}")
-        if(EXISTS "${SRC}/${dir}/${name}" AND NOT IS_DIRECTORY "${SRC}/${dir}/${name}")
-            set(target "${dir}/${name}")
-        elseif(EXISTS "${SRC}/${name}" AND NOT IS_DIRECTORY "${SRC}/${name}")
-            set(target "${name}")
+        if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+            set(name "${CMAKE_MATCH_1}")
+            if(EXISTS "${SRC}/${dir}/${name}" AND NOT IS_DIRECTORY "${SRC}/${dir}/${name}")
+                set(target "${dir}/${name}")
+            elseif(EXISTS "${SRC}/${name}" AND NOT IS_DIRECTORY "${SRC}/${name}")
+                set(target "${name}")
+            else()
+                continue() # a generated or outside header
+            endif()
+        elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<(([^/>]+)/[^>]+)>")
+            # The angle form names one of our files only from src/, through one of its folders;
+            # anything else is a library's or the system's header.
+            set(name "${CMAKE_MATCH_1}")
+            if(IS_DIRECTORY "${SRC}/${CMAKE_MATCH_2}" AND EXISTS "${SRC}/${name}"
+               AND NOT IS_DIRECTORY "${SRC}/${name}")
+                set(target "${name}")
+            else()
+                continue()
+            endif()
         else()
-            continue() # a generated or outside header
+            continue()
         endif()
         get_filename_component(target "${SRC}/${target}" ABSOLUTE)
         file(RELATIVE_PATH target "${SRC}" "${target}")
@@ -92,6 +111,60 @@ foreach(edge IN LISTS edges)
     elseif(RANK_${to} EQUAL RANK_${from})
         list(APPEND findings "${from} includes ${to} (${count} lines): a folder beside it")
     endif()
+endforeach()
+
+# The libraries: a first pass finds the targets that src/ defines, each with its folder, a
+# second the libraries that each of them links. Comments are taken out first, and list
+# separators and brackets become blanks: CMake's lists would split or join the text at them.
+file(GLOB_RECURSE cmakefiles RELATIVE "${SRC}" "${SRC}/*/CMakeLists.txt")
+list(SORT cmakefiles)
+foreach(pass IN ITEMS define link)
+    foreach(cmakefile IN LISTS cmakefiles)
+        string(REGEX REPLACE "/.*" "" folder "${cmakefile}")
+        file(READ "${SRC}/${cmakefile}" text)
+        string(REGEX REPLACE "#[^\n]*" "" text "${text}")
+        string(REGEX REPLACE "[][;]" " " text "${text}")
+        if(pass STREQUAL "define")
+            string(REGEX MATCHALL "add_(library|executable)[ \t\r\n]*\\([ \t\r\n]*[A-Za-z0-9_.+-]+" found
+                   "${text}")
+            foreach(definition IN LISTS found)
+                string(REGEX REPLACE ".*\\([ \t\r\n]*" "" name "${definition}")
+                key_of("${name}" nkey)
+                set(FOLDER_${nkey} "${folder}")
+            endforeach()
+            continue()
+        endif()
+        string(REGEX MATCHALL "target_link_libraries[ \t\r\n]*\\([^)]*\\)" calls "${text}")
+        foreach(call IN LISTS calls)
+            string(REGEX REPLACE "^target_link_libraries[ \t\r\n]*\\(" "" call "${call}")
+            string(REGEX MATCHALL "[A-Za-z0-9_.+-]+" words "${call}")
+            list(POP_FRONT words name)
+            key_of("${name}" nkey)
+            if(NOT DEFINED FOLDER_${nkey})
+                continue() # a target of outside src/
+            endif()
+            set(from "${FOLDER_${nkey}}")
+            # Keywords (PUBLIC, PRIVATE, ...) and outside libraries are no targets of src/.
+            foreach(word IN LISTS words)
+                key_of("${word}" wkey)
+                if(NOT DEFINED FOLDER_${wkey} OR DEFINED LINKED_${nkey}_${wkey})
+                    continue()
+                endif()
+                set(LINKED_${nkey}_${wkey} TRUE)
+                set(to "${FOLDER_${wkey}}")
+                set(link "${from} links ${to} (${name} links ${word})")
+                if(to STREQUAL from)
+                    continue()
+                elseif(NOT DEFINED RANK_${from} OR NOT DEFINED RANK_${to})
+                    list(APPEND findings "${link}: a folder of no layer")
+                elseif(RANK_${to} LESS RANK_${from})
+                    list(APPEND findings "${link}: a higher layer")
+                elseif(RANK_${to} EQUAL RANK_${from})
+                    list(APPEND findings "${link}: a folder beside it")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
 endforeach()
 
 # Loops: units that include nothing still in the graph are taken away until none is left to

@@ -15,9 +15,9 @@ class Report;
 }
 
 // The engine the printouts open their reports with (the program keeps one as RaportAplikacja).
-// The printouts name the report files as the original did ("zlewnia.rpt"); the report here is
-// the template of the same base name with the extension .html, and it prints the tables of the
-// report work database that the template names.
+// The printouts name their report files with the extension .rpt ("zlewnia.rpt"); the report
+// read is the template of the same base name with the extension .html, and it prints the tables
+// of the report work database that the template names.
 class ReportEngine
 {
 public:

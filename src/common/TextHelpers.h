@@ -19,14 +19,14 @@ void PodzielNaCzesci(QString& line, QString& tail, QString& separator, int maxLe
 QVariant PobierzPole(const QString& text, int n, const QString& separator);
 QVariant PobierzPole2(const QString& text, int n, const QString& separator);
 
-// The text without the blanks (spaces) at its ends, as the original's Trim removed them: a tab
-// or a line break belongs to the text. A view into the text, which must outlive it.
+// The text without the blanks (spaces) at its ends. Only spaces count, unlike QString::trimmed():
+// a tab or a line break belongs to the text. A view into the text, which must outlive it.
 QStringView trimBlanks(QStringView text);
 
 // Every occurrence of the one-character text replaced by the replacement.
 QString ZamienZnak(const QString& text, const QString& character, const QString& replacement);
 
-// The general numeric test of the original's forms: a number with an optional sign, a decimal
+// The general numeric test of the forms and imports: a number with an optional sign, a decimal
 // comma or point and an exponent, blanks around it allowed ("  12 ", "-1,5", "1e3").
 bool isNumeric(const QString& text);
 

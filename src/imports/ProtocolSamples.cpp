@@ -40,7 +40,8 @@ constexpr OptionalColumn kOptionalColumns[] = {
     {21, "Powiat", 0},
     {22, "KodPIW", 4},
     {23, "Gmina", 0},
-    // What the protocol file holds beyond the original layout, so that it imports back whole.
+    // The columns the protocol file writes after the commune, read as well so that a batch's
+    // protocol file imports back whole.
     {24, "Gatunek2", 0},
     {25, "SystemUtrzymania", 0},
     {26, "RodzajMaterialu", 0},

@@ -9,7 +9,7 @@ namespace trelimor::db {
 // A table or field name quoted for SQL text ("Nazwa" -> "\"Nazwa\"").
 QString quoteIdentifier(const QString& name);
 
-// The field types of the original's tables, with DAO's type codes so callers can pass them on.
+// The field types of the tables, with DAO's type codes so callers can pass them on.
 enum class DataType : int {
     Boolean = 1,
     Byte = 2,
