@@ -1,5 +1,6 @@
 # Checks the layering of src/: which folder may include which, which folder's library may link
-# which, and that no files include each other in a loop. Written for CMake's script mode, so it needs nothing the build does not:
+# which, and that no files include each other in a loop. Written for CMake's script mode, so it
+# needs nothing the build does not:
 #
 #   cmake -P scripts/check-layers.cmake              the check (fails on a finding)
 #   cmake -DGRAPH=ON -P scripts/check-layers.cmake   also prints the include edges with counts
