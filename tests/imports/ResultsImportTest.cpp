@@ -285,7 +285,7 @@ TEST_F(ResultsImportTest, AFileBeyondTheBoundsIsRefusedAtOnceAndWritesNothing)
 
     // 8 MiB without a line end after the header: refused at its 64 KiB, the line never held whole.
     const QString noLineEnd = plik(u"bez końca linii.txt"_s);
-    writeFile(noLineEnd, header + QByteArray(8 << 20, '1'));
+    writeFile(noLineEnd, header + QByteArray("1|").repeated(4 << 20));
     ASSERT_TRUE(resetPeakMemory());
     const qint64 inUse = peakMemoryKiB();
     refused(noLineEnd, u"Linia 2 pliku "_s + noLineEnd +
