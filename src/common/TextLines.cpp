@@ -143,17 +143,17 @@ QString systemReason(int errorNumber)
     }
 }
 
-QString megabytes(qint64 bytes)
+PlatformError openFailure(const QString& path, int errorNumber)
 {
-    return QLocale(QLocale::Polish).toString(bytes / (1024 * 1024));
+    return PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errorNumber)));
 }
 
 const QString kNotRead = u" Plik nie został wczytany."_s;
 
 QString tooLarge(const QString& path)
 {
-    return u"Plik %1 jest większy niż %2 MB, a tak dużego pliku z danymi program nie wczytuje."_s.arg(
-               path, megabytes(kMaxTextFileBytes)) +
+    return u"Plik %1 jest większy niż %2 MB, a tak dużego pliku z danymi program nie wczytuje."_s.arg(path)
+               .arg(kMaxTextFileBytes / (1024 * 1024)) +
            kNotRead;
 }
 
@@ -186,7 +186,7 @@ std::unique_ptr<QFile> openRegularFile(const QString& path)
     Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status = {};
     if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
-        throw PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errno)));
+        throw openFailure(path, errno);
     if (!S_ISREG(status.st_mode))
         throw TextFileRefused(u"%1 nie jest zwykłym plikiem, lecz folderem, urządzeniem lub potokiem; "
                               u"program wczytuje dane tylko ze zwykłych plików."_s.arg(path));
@@ -194,10 +194,10 @@ std::unique_ptr<QFile> openRegularFile(const QString& path)
         throw TextFileRefused(tooLarge(path));
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
-        throw PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errno)));
+        throw openFailure(path, errno);
     auto file = std::make_unique<QFile>();
     if (!file->open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        throw PlatformError(u"Nie można otworzyć pliku %1: %2."_s.arg(path, systemReason(errno)));
+        throw openFailure(path, errno);
     fd.release();
     return file;
 }
@@ -275,16 +275,21 @@ void TextLineReader::readMore()
         throw TextFileRefused(tooLarge(m_path));
 }
 
+void TextLineReader::checkLineLength(qsizetype length) const
+{
+    if (length > kMaxTextLineBytes)
+        throw TextFileRefused(
+            u"Linia %2 pliku %1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z "
+            u"danymi, które program wczytuje."_s.arg(m_path)
+                .arg(m_given + 1)
+                .arg(kMaxTextLineBytes / 1024) +
+            kNotRead);
+}
+
 bool TextLineReader::nextBytes(QByteArrayView& line)
 {
     const auto give = [this](const char* begin, qsizetype length) {
-        if (length > kMaxTextLineBytes)
-            throw TextFileRefused(
-                u"Linia %2 pliku %1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z danymi, "
-                u"które program wczytuje."_s.arg(m_path)
-                    .arg(m_given + 1)
-                    .arg(kMaxTextLineBytes / 1024) +
-                kNotRead);
+        checkLineLength(length);
         if (++m_given > kMaxTextLines)
             throw TextFileRefused(
                 u"Plik %1 ma więcej niż %2 linii, a tylu linii nie ma w plikach z danymi, które program "
@@ -317,8 +322,7 @@ bool TextLineReader::nextBytes(QByteArrayView& line)
             m_start = m_scanned = size;
             return true;
         }
-        if (m_scanned - m_start > kMaxTextLineBytes)
-            (void)give(data + m_start, m_scanned - m_start); // refused before the line grows on
+        checkLineLength(m_scanned - m_start); // before the line grows on
         readMore();
     }
 }

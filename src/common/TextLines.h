@@ -78,6 +78,8 @@ private:
     // Past the UTF-8 byte-order mark at the beginning; false without one.
     bool skipMark();
     bool nextBytes(QByteArrayView& line);
+    // Refuses the file when the line being read is longer than a line may be.
+    void checkLineLength(qsizetype length) const;
     void readMore();
     void rewind();
 
