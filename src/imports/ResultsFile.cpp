@@ -15,7 +15,7 @@
 
 namespace trelimor {
 
-static_assert(sizeof(ResultLine) == 20, "a line as the header says");
+static_assert(sizeof(ResultLine) == 20, "a result line takes the 20 bytes its comment counts on");
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "platform/PlatformError.h"
 #include "platform/db/JetError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 
@@ -123,6 +124,20 @@ TEST_F(EstablishmentImportTest, TheHiddenButtonOfTheDistrictWindowImportsAndUnlo
     EXPECT_EQ(dialogs->last().title, QStringLiteral("IMPORT"));
     EXPECT_TRUE(
         dialogs->last().text.startsWith(QStringLiteral("Błąd wczytania! Poinformuj dostawcę programu!\r")));
+    EXPECT_TRUE(enabled(window, QStringLiteral("ComZlewDod")));
+
+    // A folder chosen in place of the list: the reason as it stands, no call to the supplier.
+    const QString folder = folders.path(QStringLiteral("lista.txt"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    dialogs->answerFile(folder);
+    click(window, QStringLiteral("ComZlewProd"));
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("IMPORT Z PLIKU"));
+    EXPECT_TRUE(
+        dialogs->last().text.endsWith(QStringLiteral(" nie jest zwykłym plikiem, lecz folderem, urządzeniem "
+                                                     "lub potokiem; program wczytuje dane tylko ze zwykłych "
+                                                     "plików.")))
+        << dialogs->last().text.toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD")), 3);
     EXPECT_TRUE(enabled(window, QStringLiteral("ComZlewDod")));
 }
 
