@@ -11,8 +11,8 @@
 #include "batch/BatchWindowImports.h"
 #include "batch/FormPartia.h"
 #include "common/Cp1250.h"
-#include "common/TextLines.h"
 #include "common/ModLabor.h"
+#include "common/TextLines.h"
 #include "imports/BatchImports.h"
 #include "imports/ResultsImport.h"
 #include "support/PeakMemory.h"
@@ -139,34 +139,47 @@ double peakMemoryMB()
     return double(test::peakMemoryKiB()) / 1024.0;
 }
 
-void BM_LoadResultsFile(benchmark::State& state)
+// What one import of a results file through the window took at its peak above the memory in use
+// before it, and the last thing it said.
+struct ResultsImportRun
+{
+    double beforeMB = 0;
+    double peakMB = 0;
+    QString message;
+};
+
+ResultsImportRun importResults(benchmark::State& state, const QString& file)
 {
     bench::przygotujRokPartii();
     BatchWindowImportHost host(FormPartia::instance());
-    db::Database& year = ModLabor().BazaRok;
-    prepareSerology(year);
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("wyniki.txt"));
-    const qint64 fileSize = writeResultsFile(file, int(state.range(0)));
+    prepareSerology(ModLabor().BazaRok);
     auto answers = std::make_unique<ResultsFileDialogs>(file);
     const ResultsFileDialogs& dialogs = *answers;
     auto previous = ui::setDialogs(std::move(answers));
-    double peak = 0;
-    double before = 0;
+    ResultsImportRun run;
     for (auto _ : state) {
         test::resetPeakMemory();
-        before = peakMemoryMB();
+        run.beforeMB = peakMemoryMB();
         ComWczytWynik_Click(host);
-        peak = peakMemoryMB();
+        run.peakMB = peakMemoryMB();
     }
-    const QString lastMessage = dialogs.last();
+    run.message = dialogs.last();
     ui::setDialogs(std::move(previous));
-    if (!lastMessage.startsWith(QStringLiteral("Wczytano wyniki")))
-        state.SkipWithError(lastMessage.toUtf8().constData());
+    return run;
+}
+
+void BM_LoadResultsFile(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("wyniki.txt"));
+    const qint64 fileSize = writeResultsFile(file, int(state.range(0)));
+    const ResultsImportRun run = importResults(state, file);
+    if (!run.message.startsWith(QStringLiteral("Wczytano wyniki")))
+        state.SkipWithError(run.message.toUtf8().constData());
     state.counters["file_MB"] = double(fileSize) / (1024.0 * 1024.0);
-    state.counters["before_MB"] = before;
-    state.counters["peak_MB"] = peak;
-    state.counters["import_MB"] = peak - before;
+    state.counters["before_MB"] = run.beforeMB;
+    state.counters["peak_MB"] = run.peakMB;
+    state.counters["import_MB"] = run.peakMB - run.beforeMB;
 }
 BENCHMARK(BM_LoadResultsFile)
     ->Arg(1000)
@@ -221,28 +234,15 @@ qint64 writeShapedResultsFile(const QString& path, Shape shape)
 
 void BM_LoadShapedResultsFile(benchmark::State& state)
 {
-    bench::przygotujRokPartii();
-    BatchWindowImportHost host(FormPartia::instance());
-    prepareSerology(ModLabor().BazaRok);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("wyniki.txt"));
     const qint64 fileSize = writeShapedResultsFile(file, Shape(state.range(0)));
-    auto answers = std::make_unique<ResultsFileDialogs>(file);
-    const ResultsFileDialogs& dialogs = *answers;
-    auto previous = ui::setDialogs(std::move(answers));
-    double peak = 0;
-    double before = 0;
-    for (auto _ : state) {
-        test::resetPeakMemory();
-        before = peakMemoryMB();
-        ComWczytWynik_Click(host);
-        peak = peakMemoryMB();
-    }
+    const ResultsImportRun run = importResults(state, file);
     // What the import said, on one line.
-    state.SetLabel(dialogs.last().left(90).replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString());
-    ui::setDialogs(std::move(previous));
+    QString said = run.message.left(90);
+    state.SetLabel(said.replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString());
     state.counters["file_MB"] = double(fileSize) / (1024.0 * 1024.0);
-    state.counters["import_MB"] = peak - before;
+    state.counters["import_MB"] = run.peakMB - run.beforeMB;
 }
 BENCHMARK(BM_LoadShapedResultsFile)
     ->DenseRange(int(Shape::ShortLines), int(Shape::NoLineEnd))
