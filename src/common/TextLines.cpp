@@ -32,29 +32,15 @@ bool isAscii(QByteArrayView bytes)
 
 // The length of the well-formed UTF-8 sequence of two to four bytes at p, 0 when the byte there
 // begins none: overlong forms, surrogates, code points past U+10FFFF and sequences cut short are
-// none.
+// none (the second byte's range keeps out the first three).
 int sequenceLength(const unsigned char* p, const unsigned char* end)
 {
-    int length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (*p >= 0xC2 && *p <= 0xDF) {
-        length = 2;
-    } else if (*p >= 0xE0 && *p <= 0xEF) {
-        length = 3;
-        if (*p == 0xE0)
-            low = 0xA0;
-        else if (*p == 0xED)
-            high = 0x9F;
-    } else if (*p >= 0xF0 && *p <= 0xF4) {
-        length = 4;
-        if (*p == 0xF0)
-            low = 0x90;
-        else if (*p == 0xF4)
-            high = 0x8F;
-    } else {
+    const unsigned char lead = *p;
+    if (lead < 0xC2 || lead > 0xF4)
         return 0;
-    }
+    const int length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
     if (end - p < length || p[1] < low || p[1] > high)
         return 0;
     for (int i = 2; i < length; ++i)
@@ -87,31 +73,6 @@ struct Utf8Tally
     }
     bool readsAsUtf8() const { return sequences > strayBytes; }
 };
-
-// UTF-8, each stray byte one replacement character.
-QString fromUtf8(QByteArrayView bytes)
-{
-    if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
-    QString text;
-    text.reserve(bytes.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    const auto* run = p; // valid bytes not yet decoded
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-        } else if (const int length = sequenceLength(p, end)) {
-            p += length;
-        } else {
-            text += QString::fromUtf8(reinterpret_cast<const char*>(run), p - run);
-            text += QChar::ReplacementCharacter;
-            run = ++p;
-        }
-    }
-    text += QString::fromUtf8(reinterpret_cast<const char*>(run), end - run);
-    return text;
-}
 
 // Byte by byte through the code page's table, in which every byte has its character: no line
 // can fail to decode, and no byte is lost.
@@ -332,7 +293,8 @@ bool TextLineReader::next(QString& line)
     QByteArrayView bytes;
     if (!nextBytes(bytes))
         return false;
-    line = m_utf8 ? fromUtf8(bytes) : fromCp1250(bytes);
+    // Qt reads each byte that is no UTF-8 as one replacement character.
+    line = m_utf8 ? QString::fromUtf8(bytes) : fromCp1250(bytes);
     return true;
 }
 

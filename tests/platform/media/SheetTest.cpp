@@ -1,6 +1,7 @@
 #include "platform/sheet/SheetProcess.h"
 #include "platform/sheet/Workbook.h"
 
+#include "support/PeakMemory.h"
 #include "support/TestFiles.h"
 #include "support/XlsBuilder.h"
 
@@ -13,7 +14,6 @@
 
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,13 +33,6 @@ QString openError(const QString& path)
         return error.message();
     }
     return {};
-}
-
-long peakKilobytes()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 // The process whose parent is `parent`, by /proc; 0 when there is none.
@@ -189,9 +182,10 @@ TEST(WorkbookLimits, AWorkbookBeyondWhatAProtocolHoldsIsRefusedWithoutTakingMemo
     const QString oneString = dir.filePath(QStringLiteral("jeden napis.xls"));
     const QString longText(16384, u'x');
     trelimor::test::sameStringInRows(longText, 64000).save(oneString);
-    const long before = peakKilobytes();
+    ASSERT_TRUE(trelimor::test::resetPeakMemory());
+    const qint64 before = trelimor::test::peakMemoryKiB();
     EXPECT_EQ(openError(oneString), refusal(oneString));
-    EXPECT_LT(peakKilobytes() - before, 64 * 1024) << "kB more at the peak";
+    EXPECT_LT(trelimor::test::peakMemoryKiB() - before, 64 * 1024) << "kB more at the peak";
 
     // The same string in a hundred cells is no more than a protocol may hold.
     const QString fewCells = dir.filePath(QStringLiteral("sto komórek.xls"));
