@@ -2,7 +2,6 @@
 
 #include "Cp1250.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QLocale>
 
@@ -21,57 +20,56 @@ namespace trelimor {
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
-// Read in pieces of this size: a large file is never read whole.
+// Read in pieces of this size.
 constexpr qsizetype kChunk = 1 << 16;
 
-bool isAscii(QByteArrayView bytes)
+bool isLineEnd(char byte)
 {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+    return byte == '\r' || byte == '\n';
 }
 
-// The length of the well-formed UTF-8 sequence of two to four bytes at p, 0 when the byte there
-// begins none: overlong forms, surrogates, code points past U+10FFFF and sequences cut short are
-// none (the second byte's range keeps out the first three).
-int sequenceLength(const unsigned char* p, const unsigned char* end)
+// The length of the UTF-8 sequence at p when it is one of a character a Latin text uses: U+00A0 to
+// U+017F (two bytes, every Polish letter among them) or U+2000 to U+20CF (three bytes: dashes,
+// quotes, the euro sign); 0 otherwise. Within these ranges no sequence is overlong.
+int latinSequenceLength(const unsigned char* p, const unsigned char* end)
 {
-    const unsigned char lead = *p;
-    if (lead < 0xC2 || lead > 0xF4)
-        return 0;
-    const int length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (end - p < length || p[1] < low || p[1] > high)
-        return 0;
-    for (int i = 2; i < length; ++i)
-        if (p[i] < 0x80 || p[i] > 0xBF)
-            return 0;
-    return length;
+    const auto continues = [&](int i) { return end - p > i && (p[i] & 0xC0) == 0x80; };
+    if (p[0] >= 0xC2 && p[0] <= 0xC5 && continues(1)) {
+        const char32_t character = char32_t(p[0] & 0x1F) << 6 | (p[1] & 0x3F);
+        return character >= 0xA0 ? 2 : 0; // C2 80 to C2 9F are control characters
+    }
+    if (p[0] == 0xE2 && continues(1) && continues(2)) {
+        const char32_t character = 0x2000 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+        return character <= 0x20CF ? 3 : 0;
+    }
+    return 0;
 }
 
-// How UTF-8 reads the bytes beyond ASCII: the sequences it reads, and the bytes it cannot.
-struct Utf8Tally
+// What the bytes beyond ASCII say of the encoding: each Latin UTF-8 sequence speaks for UTF-8,
+// each other byte for Windows-1250, in which every byte is a character.
+struct Evidence
 {
-    qint64 sequences = 0;
-    qint64 strayBytes = 0;
+    qint64 forUtf8 = 0;
+    qint64 forCp1250 = 0;
 
-    void add(QByteArrayView bytes)
+    explicit Evidence(QByteArrayView bytes)
     {
         const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
         const auto* end = p + bytes.size();
         while (p < end) {
             if (*p < 0x80) {
                 ++p;
-            } else if (const int length = sequenceLength(p, end)) {
-                ++sequences;
+            } else if (const int length = latinSequenceLength(p, end)) {
+                ++forUtf8;
                 p += length;
             } else {
-                ++strayBytes;
+                ++forCp1250;
                 ++p;
             }
         }
     }
-    bool readsAsUtf8() const { return sequences > strayBytes; }
+    // Whether it reads as UTF-8; otherwise when it is even.
+    bool readsAsUtf8(bool otherwise) const { return forUtf8 == forCp1250 ? otherwise : forUtf8 > forCp1250; }
 };
 
 // Byte by byte through the code page's table, in which every byte has its character: no line
@@ -118,7 +116,12 @@ QString tooLarge(const QString& path)
            kNotRead;
 }
 
-// A file descriptor closed with its owner unless released.
+QString unreadable(const QString& path, int errorNumber)
+{
+    return u"Nie można odczytać pliku %1: %2."_s.arg(path, systemReason(errorNumber));
+}
+
+// A file descriptor closed with its owner.
 class Descriptor
 {
 public:
@@ -139,162 +142,159 @@ private:
     int m_fd;
 };
 
+// Counts the lines of a text as its bytes come in, and refuses it at the first bound it passes: a
+// line too long is refused before the rest of it is read.
+class LineCounter
+{
+public:
+    explicit LineCounter(const QString& path)
+        : m_path(path)
+    {}
+
+    // The bytes from `from` on have come in.
+    void scan(const QByteArray& bytes, qsizetype from)
+    {
+        if (m_lines == 0 && m_lineStart == 0 && bytes.startsWith(kUtf8Bom))
+            m_lineStart = kUtf8Bom.size(); // the mark is no part of the first line
+        const char* data = bytes.constData();
+        for (qsizetype i = std::max(from, m_lineStart); i < bytes.size(); ++i) {
+            const bool afterCr = std::exchange(m_afterCr, false);
+            if (!isLineEnd(data[i]))
+                continue;
+            if (afterCr && data[i] == '\n') { // the LF of a CR LF
+                m_lineStart = i + 1;
+                continue;
+            }
+            endLine(i - m_lineStart);
+            m_lineStart = i + 1;
+            m_afterCr = data[i] == '\r';
+        }
+        checkLength(bytes.size() - m_lineStart);
+    }
+    // The number of lines, once every byte has come in; a line end after the last line makes no
+    // line of its own.
+    qint64 finish(const QByteArray& bytes)
+    {
+        if (m_lineStart < bytes.size())
+            endLine(bytes.size() - m_lineStart);
+        return m_lines;
+    }
+
+private:
+    void endLine(qsizetype length)
+    {
+        checkLength(length);
+        if (++m_lines > kMaxTextLines)
+            throw TextFileRefused(
+                u"Plik %1 ma więcej niż %2 linii, a tylu linii nie ma w plikach z danymi, które program "
+                u"wczytuje."_s.arg(m_path, QLocale(QLocale::Polish).toString(kMaxTextLines)) +
+                kNotRead);
+    }
+    void checkLength(qsizetype length) const
+    {
+        if (length > kMaxTextLineBytes)
+            throw TextFileRefused(
+                u"Linia %2 pliku %1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z "
+                u"danymi, które program wczytuje."_s.arg(m_path)
+                    .arg(m_lines + 1)
+                    .arg(kMaxTextLineBytes / 1024) +
+                kNotRead);
+    }
+
+    const QString& m_path;
+    qsizetype m_lineStart = 0;
+    qint64 m_lines = 0;
+    bool m_afterCr = false;
+};
+
 // Opens the file for reading, refusing at once what is no regular file: opening a named pipe
 // waits for a writer, and a device or a folder gives no text or never ends. The descriptor is
-// opened without waiting and checked before a byte is read.
-std::unique_ptr<QFile> openRegularFile(const QString& path)
+// opened without waiting and checked before a byte is read. The file's size goes to size.
+int openRegularFile(const QString& path, qint64& size)
 {
-    Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw openFailure(path, errno);
+    Descriptor opened(fd);
     struct stat status = {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
+    if (::fstat(fd, &status) != 0)
         throw openFailure(path, errno);
     if (!S_ISREG(status.st_mode))
         throw TextFileRefused(u"%1 nie jest zwykłym plikiem, lecz folderem, urządzeniem lub potokiem; "
                               u"program wczytuje dane tylko ze zwykłych plików."_s.arg(path));
     if (status.st_size > kMaxTextFileBytes)
         throw TextFileRefused(tooLarge(path));
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
         throw openFailure(path, errno);
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        throw openFailure(path, errno);
-    fd.release();
-    return file;
+    size = status.st_size;
+    return opened.release();
 }
 
 } // namespace
 
+// Reads the whole file in pieces, refusing it as soon as it passes a bound.
 TextLineReader::TextLineReader(const QString& path)
     : m_path(path)
-    , m_device(openRegularFile(path))
 {
+    qint64 size = 0;
+    const Descriptor file(openRegularFile(path, size));
+    LineCounter counter(m_path);
+    m_bytes.reserve(size + kChunk); // room for the whole file and the read that finds its end
+    for (;;) {
+        const qsizetype kept = m_bytes.size();
+        m_bytes.resize(kept + kChunk);
+        ssize_t got = 0;
+        do
+            got = ::read(file.get(), m_bytes.data() + kept, kChunk);
+        while (got < 0 && errno == EINTR);
+        if (got < 0)
+            throw PlatformError(unreadable(m_path, errno));
+        m_bytes.resize(kept + got);
+        if (got == 0)
+            break;
+        if (m_bytes.size() > kMaxTextFileBytes) // grown since it was opened
+            throw TextFileRefused(tooLarge(m_path));
+        counter.scan(m_bytes, kept);
+    }
+    m_lineCount = counter.finish(m_bytes);
     start();
 }
 
 TextLineReader::TextLineReader(const QByteArray& bytes)
     : m_bytes(bytes)
-    , m_device(std::make_unique<QBuffer>(&m_bytes))
 {
-    m_device->open(QIODevice::ReadOnly);
+    if (m_bytes.size() > kMaxTextFileBytes)
+        throw TextFileRefused(tooLarge(m_path));
+    LineCounter counter(m_path);
+    counter.scan(m_bytes, 0);
+    m_lineCount = counter.finish(m_bytes);
     start();
 }
 
-TextLineReader::~TextLineReader() = default;
-
-// Settles the encoding in one pass over the whole text, which also counts its lines and checks
-// every bound, and goes back to the beginning.
+// Settles the reading of the whole text, which its lines without evidence of their own take.
 void TextLineReader::start()
 {
-    const bool marked = skipMark();
-    Utf8Tally tally;
-    QByteArrayView line;
-    while (nextBytes(line))
-        if (!marked && !isAscii(line))
-            tally.add(line);
-    m_utf8 = marked || tally.readsAsUtf8();
-    m_lineCount = m_given;
-    rewind();
-    skipMark();
-}
-
-bool TextLineReader::skipMark()
-{
-    while (!m_atEnd && m_buffer.size() < kUtf8Bom.size())
-        readMore();
-    if (!m_buffer.startsWith(kUtf8Bom))
-        return false;
-    m_start = m_scanned = kUtf8Bom.size();
-    return true;
-}
-
-void TextLineReader::rewind()
-{
-    if (!m_device->seek(0))
-        throw PlatformError(u"Nie można odczytać pliku %1: %2."_s.arg(m_path, systemReason(errno)));
-    m_buffer.clear();
-    m_start = m_scanned = 0;
-    m_read = m_given = 0;
-    m_atEnd = false;
-}
-
-void TextLineReader::readMore()
-{
-    // What was given as lines goes; the rest moves to the front.
-    m_buffer.remove(0, m_start);
-    m_scanned -= m_start;
-    m_start = 0;
-    const qsizetype kept = m_buffer.size();
-    m_buffer.resize(kept + kChunk);
-    const qint64 got = m_device->read(m_buffer.data() + kept, kChunk);
-    if (got < 0)
-        throw PlatformError(u"Nie można odczytać pliku %1: %2."_s.arg(m_path, systemReason(errno)));
-    m_buffer.resize(kept + got);
-    m_atEnd = got == 0;
-    m_read += got;
-    if (m_read > kMaxTextFileBytes) // grown since it was opened
-        throw TextFileRefused(tooLarge(m_path));
-}
-
-void TextLineReader::checkLineLength(qsizetype length) const
-{
-    if (length > kMaxTextLineBytes)
-        throw TextFileRefused(
-            u"Linia %2 pliku %1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z "
-            u"danymi, które program wczytuje."_s.arg(m_path)
-                .arg(m_given + 1)
-                .arg(kMaxTextLineBytes / 1024) +
-            kNotRead);
-}
-
-bool TextLineReader::nextBytes(QByteArrayView& line)
-{
-    const auto give = [this](const char* begin, qsizetype length) {
-        checkLineLength(length);
-        if (++m_given > kMaxTextLines)
-            throw TextFileRefused(
-                u"Plik %1 ma więcej niż %2 linii, a tylu linii nie ma w plikach z danymi, które program "
-                u"wczytuje."_s.arg(m_path, QLocale(QLocale::Polish).toString(kMaxTextLines)) +
-                kNotRead);
-        return QByteArrayView(begin, length);
-    };
-    for (;;) {
-        const char* data = m_buffer.constData();
-        const qsizetype size = m_buffer.size();
-        qsizetype i = m_scanned;
-        for (; i < size; ++i) {
-            const char c = data[i];
-            if (c != '\r' && c != '\n')
-                continue;
-            if (c == '\r' && i + 1 == size && !m_atEnd)
-                break; // whether an LF follows is in the next piece
-            line = give(data + m_start, i - m_start);
-            m_start = i + 1;
-            if (c == '\r' && m_start < size && data[m_start] == '\n')
-                ++m_start;
-            m_scanned = m_start;
-            return true;
-        }
-        m_scanned = i;
-        if (m_atEnd) {
-            if (m_start >= size)
-                return false;
-            line = give(data + m_start, size - m_start);
-            m_start = m_scanned = size;
-            return true;
-        }
-        checkLineLength(m_scanned - m_start); // before the line grows on
-        readMore();
-    }
+    m_marked = m_bytes.startsWith(kUtf8Bom);
+    m_position = m_marked ? kUtf8Bom.size() : 0;
+    m_utf8 = m_marked || Evidence(QByteArrayView(m_bytes).sliced(m_position)).readsAsUtf8(false);
 }
 
 bool TextLineReader::next(QString& line)
 {
-    QByteArrayView bytes;
-    if (!nextBytes(bytes))
+    const char* data = m_bytes.constData();
+    const qsizetype size = m_bytes.size();
+    if (m_position >= size)
         return false;
+    const char* begin = data + m_position;
+    const char* end = std::find_if(begin, data + size, isLineEnd);
+    const QByteArrayView bytes(begin, end - begin);
+    m_position = end - data;
+    if (m_position < size && data[m_position++] == '\r' && m_position < size && data[m_position] == '\n')
+        ++m_position;
     // Qt reads each byte that is no UTF-8 as one replacement character.
-    line = m_utf8 ? QString::fromUtf8(bytes) : fromCp1250(bytes);
+    const bool utf8 = m_marked || Evidence(bytes).readsAsUtf8(m_utf8);
+    line = utf8 ? QString::fromUtf8(bytes) : fromCp1250(bytes);
     return true;
 }
 

@@ -2,24 +2,21 @@
 
 // The lines of a text file from outside: a data collector's file, a laboratory's results, an
 // establishment's sample list, the list of establishments. Such files come from other programs, so any line
-// end is taken (CR LF, LF or CR alone), and the encoding is found from the bytes: UTF-8 when the
-// text begins with the UTF-8 byte-order mark, or when the bytes beyond ASCII read better as UTF-8
-// than as Windows-1250 (see TextLineReader); Windows-1250 otherwise.
+// end is taken (CR LF, LF or CR alone), and the encoding is found from the bytes: UTF-8 or
+// Windows-1250 (see TextLineReader).
 //
 // Such a file is untrusted, so it is read within bounds sized from the real files with ample room:
 // a laboratory's results for a month in a district run to thousands of lines of under 200 bytes, the
 // list of establishments to tens of thousands of lines of a few hundred bytes. A file beyond them is
-// refused before a line of it is used, and reading never holds more than one line and one piece of
-// the file.
+// refused before a line of it is used. A file within them is at most 32 MiB, so it is read once and
+// its lines are given from memory: the bytes checked are the bytes used, even when another program
+// rewrites the file meanwhile.
 
 #include "platform/PlatformError.h"
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 namespace trelimor {
 
@@ -39,60 +36,48 @@ public:
     using PlatformError::PlatformError;
 };
 
-// Reads the lines one at a time, so that a large file is never held whole as text. The
-// encoding is settled for the whole text before the first line is given (one pass over the
-// bytes, which also checks the bounds), so every line is decoded alike.
+// Gives the lines of a text one at a time, each decoded by itself, from the bytes read and checked
+// whole before the first line is given.
 //
-// Without the byte-order mark, the text is UTF-8 when its bytes beyond ASCII form more valid
-// UTF-8 sequences than they leave stray bytes: a Windows-1250 text, whose Polish letters are single
-// bytes that UTF-8 cannot read, stays Windows-1250, while a UTF-8 text with a few stray bytes (a
-// remark typed in another program) stays UTF-8. A stray byte of a UTF-8 text reads as one
-// replacement character.
+// A text with the UTF-8 byte-order mark is UTF-8 throughout. Without it, the bytes beyond ASCII
+// are weighed as evidence: a well-formed UTF-8 sequence of a character a Latin text uses
+// (U+00A0 to U+017F, which hold every Polish letter, and the punctuation and currency signs
+// U+2000 to U+20CF) speaks for UTF-8, and every other byte for Windows-1250. Windows-1250 capitals
+// that happen to pair up as UTF-8 ("ÓŁ" is D3 A3, a Cyrillic letter) speak for Windows-1250, as its
+// single-byte letters do. A line with more evidence one way than the other is read that way; a line
+// with none, or as much either way, takes the reading of the whole text, UTF-8 when the text holds
+// more evidence for it than against it. So a UTF-8 file with a remark typed in Windows-1250 reads
+// every line right. A byte that is no UTF-8 in a line read as UTF-8 reads as one replacement
+// character.
 class TextLineReader
 {
 public:
     // The file at path. Throws TextFileRefused at once for a folder, a device or a named pipe, and
-    // for a file beyond the bounds; PlatformError, with a Polish message naming the file, when it
-    // cannot be opened or read.
+    // for a file beyond the bounds, as soon as it passes one; PlatformError, with a Polish message
+    // naming the file, when it cannot be opened or read.
     explicit TextLineReader(const QString& path);
     // Bytes at hand, within the same bounds.
     explicit TextLineReader(const QByteArray& bytes);
-    ~TextLineReader();
-    TextLineReader(const TextLineReader&) = delete;
-    TextLineReader& operator=(const TextLineReader&) = delete;
 
     // The next line, without its line end, into line; false after the last one. A line end
     // after the last line makes no empty line of its own; empty lines inside the text are kept.
-    // Throws PlatformError when the file cannot be read (TextFileRefused when it changed beyond
-    // the bounds since it was checked).
     bool next(QString& line);
     // The lines not yet given.
     QStringList all();
 
+    // The reading of the whole text, which a line without evidence of its own takes.
     bool isUtf8() const { return m_utf8; }
     // The number of lines of the text.
     qint64 lineCount() const { return m_lineCount; }
 
 private:
     void start();
-    // Past the UTF-8 byte-order mark at the beginning; false without one.
-    bool skipMark();
-    bool nextBytes(QByteArrayView& line);
-    // Refuses the file when the line being read is longer than a line may be.
-    void checkLineLength(qsizetype length) const;
-    void readMore();
-    void rewind();
 
     QString m_path;
-    QByteArray m_bytes; // read through m_device when the text is at hand
-    std::unique_ptr<QIODevice> m_device;
-    QByteArray m_buffer; // bytes read and not yet given as lines, from m_start on
-    qsizetype m_start = 0;
-    qsizetype m_scanned = 0; // searched for a line end up to here
-    qint64 m_read = 0;       // bytes read from the beginning
-    qint64 m_given = 0;      // lines given from the beginning
+    QByteArray m_bytes;
+    qsizetype m_position = 0; // where the next line begins
     qint64 m_lineCount = 0;
-    bool m_atEnd = false;
+    bool m_marked = false;
     bool m_utf8 = false;
 };
 

@@ -1,5 +1,7 @@
 #include "common/TextLines.h"
 
+#include "common/Cp1250.h"
+
 #include "support/TempProgramFolder.h"
 #include "support/TestFiles.h"
 
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace trelimor;
+using namespace Qt::StringLiterals;
 
 TEST(TextLines, AnyLineEndAndBothEncodings)
 {
@@ -23,32 +26,73 @@ TEST(TextLines, AnyLineEndAndBothEncodings)
               (QStringList{QStringLiteral("Łódź"), QStringLiteral("x")}));
 }
 
-TEST(TextLines, UnmarkedUtf8IsToldFromWindows1250ByItsBytes)
+namespace {
+
+QByteArray inCp1250(const QString& text)
 {
-    // Valid UTF-8 beyond ASCII, without the mark: UTF-8. "Bydło" must stay "Bydło".
-    EXPECT_EQ(splitTextLines("1|Byd\xC5\x82o\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA"),
-              (QStringList{QStringLiteral("1|Bydło"), QStringLiteral("Łódź")}));
-    // More bytes that UTF-8 cannot read than sequences it can: Windows-1250, the lines before
-    // them too, and capitals that happen to pair up as a UTF-8 sequence ("ÓŁ").
-    EXPECT_EQ(splitTextLines("\xC5\x82\r\n\xB3\xF3\x64\x9F"),
-              (QStringList{QStringLiteral("Ĺ‚"), QStringLiteral("łódź")}));
-    EXPECT_EQ(splitTextLines("W\xD3\xA3 \xA3\xA5KA"), QStringList{QStringLiteral("WÓŁ ŁĄKA")});
+    QByteArray bytes;
+    cp1250::appendEncoded(text, bytes);
+    return bytes;
+}
+
+} // namespace
+
+TEST(TextLines, TextsOfEitherEncodingReadRightWithoutTheMark)
+{
+    // Real texts of both sides, each read as it was written: lower-case Polish, names in capitals
+    // as official lists write them (in Windows-1250 "ÓŁ", "ÓŹ", "ĘŚ" and "ĘŻ" are also UTF-8
+    // sequences, of Cyrillic and IPA letters), quotes, dashes and the euro sign.
+    const QStringList texts{
+        u"1|Bydło|żeńska|wątpliwy"_s,
+        u"SPÓŁDZIELNIA MLECZARSKA;GRAJEWO"_s,
+        u"AGRO SPÓŁKA JAWNA"_s,
+        u"ZAKŁAD MIĘSNY;SOKÓŁKA"_s,
+        u"UBOJNIA DROBIU PÓŁNOCNA"_s,
+        u"GWÓŹDŹ; CZĘŚĆ; KSIĘŻYC"_s,
+        u"Uwagi: „próbka nr 2” – koszt 5 €"_s,
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(splitTextLines(inCp1250(text)), QStringList{text});
+        EXPECT_FALSE(TextLineReader(inCp1250(text)).isUtf8());
+        EXPECT_EQ(splitTextLines(text.toUtf8()), QStringList{text});
+        EXPECT_TRUE(TextLineReader(text.toUtf8()).isUtf8());
+    }
     // A few stray bytes in a UTF-8 text: UTF-8, each stray byte one replacement character (a
     // sequence cut short too), the letters around them kept.
-    EXPECT_EQ(
-        splitTextLines("1|Byd\xC5\x82o|\xFF|\r\nw\xC4\x85tpliwy \xE2\x82|\xC5\xBC"
-                       "e\xC5\x84ska"),
-        (QStringList{QStringLiteral("1|Bydło|\uFFFD|"), QStringLiteral("wątpliwy \uFFFD\uFFFD|żeńska")}));
-    // Windows-1250 bytes that happen to pair up as UTF-8 lead and continuation bytes are still
-    // refused as UTF-8 when they form an overlong or out-of-range sequence.
-    EXPECT_EQ(splitTextLines("\xC1\xA1 \xF5\x80\x80\x80"), QStringList{QStringLiteral("Áˇ ő€€€")});
-    // A sequence cut short by the line end is no UTF-8 either.
-    EXPECT_EQ(splitTextLines("Byd\xC5\r\n\x82o"),
-              (QStringList{QStringLiteral("BydĹ"), QStringLiteral("‚o")}));
-    EXPECT_TRUE(TextLineReader(QByteArray("a\xC5\x82\xE2\x82\xAC\xF0\x9F\x98\x80")).isUtf8());
-    for (const char* invalid :
-         {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x82", "\xE2\x82"})
-        EXPECT_FALSE(TextLineReader(QByteArray(invalid)).isUtf8()) << QByteArray(invalid).toHex().constData();
+    EXPECT_EQ(splitTextLines("1|Byd\xC5\x82o|\xFF|\r\nw\xC4\x85tpliwy \xE2\x82|\xC5\xBC"
+                             "e\xC5\x84ska"),
+              (QStringList{u"1|Bydło|\uFFFD|"_s, u"wątpliwy \uFFFD\uFFFD|żeńska"_s}));
+    // UTF-8 that is no Latin text (Cyrillic, an emoji), overlong or out-of-range forms, a lone
+    // continuation byte and a sequence cut short, by the line end too: Windows-1250.
+    for (const char* other : {"\xD0\x96\xD0\xB0", "\xF0\x9F\x98\x80", "\xC0\xAF", "\xC1\xA1", "\xE0\x80\xAF",
+                              "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x82", "\xE2\x82"})
+        EXPECT_FALSE(TextLineReader(QByteArray(other)).isUtf8()) << QByteArray(other).toHex().constData();
+    EXPECT_EQ(splitTextLines("Byd\xC5\r\n\x82o"), (QStringList{u"BydĹ"_s, u"‚o"_s}));
+}
+
+TEST(TextLines, EachLineIsReadByItsOwnEvidenceAndAnEvenLineByTheWholeText)
+{
+    // A UTF-8 file with a remark typed in Windows-1250, which holds more Polish letters than the
+    // rest, and the other way round: every line right.
+    const QString remark = u"Uwagi: próbki dostarczył kierowca, część zbyt późno"_s;
+    const QByteArray utf8 = u"1|Bydło\r\n"_s.toUtf8() + inCp1250(remark) + "\r\n2|Łódź";
+    EXPECT_EQ(splitTextLines(utf8), (QStringList{u"1|Bydło"_s, remark, u"2|Łódź"_s}));
+    const QByteArray cp1250 =
+        inCp1250(u"SPÓŁKA ŁĄKA\r\n"_s) + u"Bydło"_s.toUtf8() + inCp1250(u"\r\nżeńska"_s);
+    EXPECT_EQ(splitTextLines(cp1250), (QStringList{u"SPÓŁKA ŁĄKA"_s, u"Bydło"_s, u"żeńska"_s}));
+
+    // A line with as much evidence either way (a letter and a stray byte) takes the reading of the
+    // whole text: UTF-8 in a text that speaks for it, Windows-1250 in one that speaks for that ...
+    const QByteArray even = "l\xC5\x82\xFF";
+    EXPECT_EQ(splitTextLines(u"żeńska\r\n"_s.toUtf8() + even), (QStringList{u"żeńska"_s, u"lł\uFFFD"_s}));
+    EXPECT_EQ(splitTextLines(inCp1250(u"żeńska\r\n"_s) + even), (QStringList{u"żeńska"_s, u"lĹ‚˙"_s}));
+    // ... and a text as even as its line is Windows-1250, in which every byte is a character.
+    EXPECT_FALSE(TextLineReader(even).isUtf8());
+    EXPECT_EQ(splitTextLines(even), QStringList{u"lĹ‚˙"_s});
+    // With the byte-order mark every line is UTF-8, whatever it holds.
+    EXPECT_EQ(splitTextLines("\xEF\xBB\xBF" + inCp1250(u"łódź\r\n"_s) + even),
+              (QStringList{u"\uFFFD\uFFFDd\uFFFD"_s, u"lł\uFFFD"_s}));
 }
 
 TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)
@@ -79,6 +123,42 @@ TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Linia 2 pliku ") + path + QStringLiteral(" jest")))
             << e.message().toStdString();
     }
+}
+
+TEST(TextLines, AFileAtEachBoundIsReadWholeAndOneMoreIsRefused)
+{
+    test::ProgramFolderScope folders;
+    const QString path = folders.path(u"granice.txt"_s);
+    const auto refusal = [&] {
+        try {
+            TextLineReader reader(path);
+        } catch (const TextFileRefused& e) {
+            return e.message();
+        }
+        return QString();
+    };
+
+    const QByteArray lines = QByteArray("1\n").repeated(kMaxTextLines);
+    test::writeFile(path, lines);
+    EXPECT_EQ(TextLineReader(path).all().size(), kMaxTextLines);
+    test::writeFile(path, lines + "1");
+    EXPECT_TRUE(refusal().startsWith(u"Plik %1 ma więcej niż 200\u00a0000 linii"_s.arg(path)))
+        << refusal().toStdString();
+
+    // As large as a file may be: lines of 64 KiB with their line ends.
+    const QByteArray longest(kMaxTextLineBytes - 1, 'a');
+    const QByteArray largest = (longest + '\n').repeated(kMaxTextFileBytes / kMaxTextLineBytes);
+    ASSERT_EQ(largest.size(), kMaxTextFileBytes);
+    test::writeFile(path, largest);
+    TextLineReader reader(path);
+    EXPECT_EQ(reader.lineCount(), 512);
+    const QStringList read = reader.all();
+    ASSERT_EQ(read.size(), 512);
+    EXPECT_EQ(read.last(), QString::fromLatin1(longest));
+    test::writeFile(path, largest + "a");
+    EXPECT_EQ(refusal(),
+              u"Plik %1 jest większy niż 32 MB, a tak dużego pliku z danymi program nie wczytuje. Plik nie "
+              u"został wczytany."_s.arg(path));
 }
 
 TEST(TextLines, AFileThatCannotBeReadSaysWhich)

@@ -9,9 +9,10 @@ namespace {
 constexpr int kFields = 44;
 } // namespace
 
-ResultsFileMaker& ResultsFileMaker::header(const QString& county, const QString& day)
+ResultsFileMaker& ResultsFileMaker::header(const QString& county, const QString& day,
+                                           const QString& laboratory)
 {
-    return line(QStringLiteral("[WynikPartia]|ZHW Poznań|%1|||||Serologia|%2|").arg(county, day));
+    return line(QStringLiteral("[WynikPartia]|%1|%2|||||Serologia|%3|").arg(laboratory, county, day));
 }
 
 ResultsFileMaker& ResultsFileMaker::holding(const QString& herd)

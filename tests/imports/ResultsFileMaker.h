@@ -12,8 +12,10 @@ namespace trelimor::test {
 class ResultsFileMaker
 {
 public:
-    // "[WynikPartia]" with the county code in field 2 and the day of the results in field 8.
-    ResultsFileMaker& header(const QString& county, const QString& day);
+    // "[WynikPartia]" with the laboratory in field 1, the county code in field 2 and the day of the
+    // results in field 8.
+    ResultsFileMaker& header(const QString& county, const QString& day,
+                             const QString& laboratory = QStringLiteral("ZHW Poznań"));
     // "[PartiaG]" with the holding's herd number in field 1.
     ResultsFileMaker& holding(const QString& herd);
     // A result line: herd and sample numbers, ear tag and species; the nine flags in the order

@@ -1,7 +1,9 @@
 #include "ImportFixture.h"
 #include "ResultsFileMaker.h"
+#include "RewriteAtEnd.h"
 
 #include "batch/BatchRows.h"
+#include "common/Cp1250.h"
 #include "support/PeakMemory.h"
 #include "support/TestFiles.h"
 #include "support/YearShapes.h"
@@ -11,6 +13,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include <fcntl.h>
@@ -156,15 +160,34 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
     const QString herdMessage =
         u"Wczytywany wynik dla numeru kolczyka: PL000000000003, nie pasuje do siedziby "
         u"stada o numerze: PL0001\rPrzerywam wczytywanie wyników!"_s;
-    const auto otherHolding = [](const QMap<int, QString>& stoppedValues = kValues) {
-        return ResultsFileMaker()
-            .header(u"1465"_s, u"15.03.2022"_s)
+    const auto otherHolding = [](const QMap<int, QString>& stoppedValues = kValues,
+                                 const QString& title = {}) {
+        ResultsFileMaker file;
+        if (!title.isEmpty())
+            file.line(title);
+        return file.header(u"1465"_s, u"15.03.2022"_s)
             .holding(u"PL0001"_s)
             .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues)
             .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, stoppedValues);
     };
     QMap<int, QString> strayByte = kValues;
     strayByte.insert(10, u"@"_s); // a field the import does not use
+    // The laboratory's name in capitals, as official names are written: in Windows-1250 each "ÓŁ"
+    // is D3 A3, which is also a UTF-8 sequence (of a Cyrillic letter).
+    QMap<int, QString> withoutSex = kValues;
+    withoutSex.insert(5, u"samica"_s);
+    const auto capitalsHeader = [&] {
+        return ResultsFileMaker()
+            .header(u"1465"_s, u"15.03.2022"_s,
+                    u"ZHW SOKÓŁKA, PRACOWNIA PÓŁNOCNA, SPÓŁDZIELCZA 5, KRÓŁOWEJ JADWIGI 2"_s)
+            .holding(u"PL0001"_s)
+            .result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, withoutSex)
+            .result(u"2"_s, u"1"_s, kTagC, u"Bydło"_s, kEbbAndBr, withoutSex);
+    };
+    // A remark typed in Windows-1250 in a UTF-8 file: more Polish letters than the rest of it.
+    QByteArray remark;
+    cp1250::appendEncoded(u"Uwagi: próbki dostarczył kierowca, część zbyt późno; wyniki ważne, źle opisane"_s,
+                          remark);
     const std::vector<Case> cases{
         {"no header", ResultsFileMaker().line(u"1|1|1|"_s + kTagA).line(u"[Partia]|1465|"_s),
          u"WCZYTYWANIE"_s, u"Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"_s,
@@ -187,6 +210,10 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
          herdMessage},
         {"the same with a byte that is no UTF-8 in the line stopped",
          otherHolding(strayByte).inUtf8().replacingBytes("@", "\xFF"), u"INFORMACJA"_s, herdMessage},
+        {"Windows-1250 with the laboratory in capitals", capitalsHeader(), u"INFORMACJA"_s, herdMessage},
+        {"the same in UTF-8", capitalsHeader().inUtf8(), u"INFORMACJA"_s, herdMessage},
+        {"UTF-8 with a remark line in Windows-1250",
+         otherHolding(kValues, u"@"_s).inUtf8().replacingBytes("@", remark), u"INFORMACJA"_s, herdMessage},
         {"a result line before any holding line, its sample's holding having a herd number",
          ResultsFileMaker()
              .header(u"1465"_s, u"15.03.2022"_s)
@@ -237,33 +264,44 @@ TEST_F(ResultsImportTest, AUtf8FileWithAStrayByteKeepsItsPolishLetters)
     EXPECT_EQ(resultRows().value(0), u"EBB|11|1|0,12|A1|wątpliwy"_s);
 }
 
-// Opens the writing end of a named pipe as soon as a reader waits at it, and closes it again: a
-// reader that waits for a writer gets an empty file instead of hanging the test.
-class PipeOpener
+// A named pipe that gets no writer: only when a reader still waits at it after ten seconds does
+// this open its writing end, so that a reader that waits for a writer fails the test instead of
+// hanging it.
+class PipeWithoutWriter
 {
 public:
-    explicit PipeOpener(const QString& path)
+    explicit PipeWithoutWriter(const QString& path)
         : m_thread([this, name = QFile::encodeName(path)] {
-            while (!m_stop) {
-                const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                if (fd >= 0) {
-                    ::close(fd);
-                    return;
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::unique_lock lock(m_mutex);
+            if (m_stopped.wait_for(lock, std::chrono::seconds(10), [this] { return m_stop; }))
+                return;
+            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                m_readerWaited = true;
+                ::close(fd);
             }
         })
     {}
-    ~PipeOpener()
+    ~PipeWithoutWriter()
     {
-        m_stop = true;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_stopped.notify_one();
         m_thread.join();
     }
-    PipeOpener(const PipeOpener&) = delete;
-    PipeOpener& operator=(const PipeOpener&) = delete;
+    PipeWithoutWriter(const PipeWithoutWriter&) = delete;
+    PipeWithoutWriter& operator=(const PipeWithoutWriter&) = delete;
+
+    // Whether a reader was still waiting at the pipe when the time was up.
+    bool readerWaited() const { return m_readerWaited; }
 
 private:
-    std::atomic<bool> m_stop = false;
+    std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stop = false;
+    std::atomic<bool> m_readerWaited = false;
     std::thread m_thread;
 };
 
@@ -292,7 +330,8 @@ TEST_F(ResultsImportTest, AFileBeyondTheBoundsIsRefusedAtOnceAndWritesNothing)
                            u" jest dłuższa niż 64 KB, a tak długich linii nie ma w plikach z danymi, które "
                            u"program wczytuje."_s +
                            shown);
-    EXPECT_LT(peakMemoryKiB() - inUse, 64 * 1024) << "KiB more at the peak";
+    // Far less than the file: only its first line's 64 KiB and a piece more were read.
+    EXPECT_LT(peakMemoryKiB() - inUse, 4 * 1024) << "KiB more at the peak";
 
     // Larger than a results file ever is: refused by its size, before a byte of it is read.
     const QString large = plik(u"duży.txt"_s);
@@ -320,8 +359,50 @@ TEST_F(ResultsImportTest, AFileBeyondTheBoundsIsRefusedAtOnceAndWritesNothing)
     const QString pipe = plik(u"potok.txt"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     {
-        const PipeOpener opener(pipe);
+        const PipeWithoutWriter withoutWriter(pipe);
         refused(pipe, pipe + notAFile);
+        EXPECT_FALSE(withoutWriter.readerWaited()) << "the import waited for a writer";
+    }
+}
+
+TEST_F(ResultsImportTest, AFileRewrittenWhileItIsReadIsImportedAsItWasRead)
+{
+    const QString path = plik(u"wyniki.txt"_s);
+    const QStringList before = resultRows();
+    {
+        SCOPED_TRACE("grown: only its first line written when read, then the whole file");
+        const QString title = u"Wyniki badań serologicznych"_s;
+        ResultsFileMaker().line(title).write(path);
+        const RewriteAtEnd rewrite(path, mainRoad().bytes());
+        const std::vector<DialogCall> boxes = wczytaj(path);
+        EXPECT_TRUE(rewrite.happened());
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, u"WCZYTYWANIE"_s);
+        EXPECT_EQ(boxes[0].text,
+                  u"Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"_s);
+        EXPECT_EQ(resultRows(), before);
+    }
+    {
+        SCOPED_TRACE("cut short within its last result line for a sample");
+        ResultsFileMaker file;
+        file.header(u"1465"_s, u"15.03.2022"_s).holding(u"PL0001"_s);
+        for (int i = 0; i < 498; ++i)
+            file.result(u"1"_s, u"3"_s, u"PL999999999999"_s, u"Bydło"_s, kEbbAndBr, kValues);
+        file.result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues);
+        const QByteArray whole = file.bytes();
+        writeFile(path, whole);
+        const qsizetype lineA = whole.indexOf(kTagA.toLatin1());
+        ASSERT_GT(lineA, 0);
+        const RewriteAtEnd rewrite(path, whole.left(whole.indexOf("|0,12|", lineA) + 4)); // "|0,1"
+        const std::vector<DialogCall> boxes = wczytaj(path);
+        EXPECT_TRUE(rewrite.happened());
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(boxes[0].text.contains(u"Zapisane wiersze wyników: 1\r"_s))
+            << boxes[0].text.toStdString();
+        QStringList expected = before;
+        expected[0] = u"EBB|11|1|0,12|A1|ujemny"_s;
+        expected[4] = u"Br|11|1|-|1:20||0,3|ujemny|5|ujemny"_s;
+        EXPECT_EQ(resultRows(), expected);
     }
 }
 

@@ -29,10 +29,10 @@ QString listLine(const QString& code, const QMap<int, QString>& fields)
 class EstablishmentImportTest : public RegisterTest
 {
 protected:
-    QString writeList(const QStringList& lines)
+    QString writeList(const QStringList& lines, const char* encoding = "windows-1250")
     {
         const QString path = folders.path(QStringLiteral("zaklady.txt"));
-        QStringEncoder encoder("windows-1250");
+        QStringEncoder encoder(encoding);
         QByteArray bytes = encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
         EXPECT_FALSE(encoder.hasError());
         QFile file(path);
@@ -86,6 +86,36 @@ TEST_F(EstablishmentImportTest, AddsNewEstablishmentsAndSkipsBadAndKnownCodes)
     EXPECT_TRUE(db::isNull(rows.value(QStringLiteral("Nazwa"))));
     rows.moveNext();
     EXPECT_EQ(rows.value(QStringLiteral("Nazwa")), QStringLiteral("Stara nazwa"));
+}
+
+TEST_F(EstablishmentImportTest, NamesInCapitalsAreStoredAsTheyStandInWindows1250AndInUtf8)
+{
+    // Official lists write names in capitals, in which Windows-1250's "ÓŁ" and "ĘŚ" are also
+    // UTF-8 sequences.
+    const QStringList lines{
+        listLine(QStringLiteral("20010001"),
+                 {{9, QStringLiteral("SPÓŁDZIELNIA MLECZARSKA")}, {12, QStringLiteral("GRAJEWO")}}),
+        listLine(QStringLiteral("20010002"), {{9, QStringLiteral("AGRO SPÓŁKA JAWNA")}}),
+        listLine(QStringLiteral("20010003"),
+                 {{9, QStringLiteral("ZAKŁAD MIĘSNY")}, {12, QStringLiteral("SOKÓŁKA")}}),
+    };
+    const QString alone =
+        listLine(QStringLiteral("20010004"), {{9, QStringLiteral("UBOJNIA DROBIU PÓŁNOCNA")}});
+    for (const char* encoding : {"windows-1250", "UTF-8"}) {
+        SCOPED_TRACE(encoding);
+        stale().execute(QStringLiteral("DELETE FROM ZAKLAD"));
+        importEstablishmentList(stale(), writeList(lines, encoding));
+        importEstablishmentList(stale(), writeList({alone}, encoding));
+        QStringList stored;
+        db::Recordset rows = stale().openRecordset(QStringLiteral("SELECT * FROM ZAKLAD ORDER BY WNI"));
+        for (; !rows.eof(); rows.moveNext())
+            stored << rows.value(QStringLiteral("Nazwa")).toString() + u'/' +
+                          rows.value(QStringLiteral("Miasto")).toString();
+        EXPECT_EQ(stored,
+                  (QStringList{QStringLiteral("SPÓŁDZIELNIA MLECZARSKA/GRAJEWO"),
+                               QStringLiteral("AGRO SPÓŁKA JAWNA/"), QStringLiteral("ZAKŁAD MIĘSNY/SOKÓŁKA"),
+                               QStringLiteral("UBOJNIA DROBIU PÓŁNOCNA/")}));
+    }
 }
 
 TEST_F(EstablishmentImportTest, AFailingLineOrAnUnreadableFileStoresNothing)
