@@ -95,10 +95,11 @@ std::shared_ptr<report::Report> openWorkReport(const QString& plik, const QStrin
 }
 
 void PokazRaport(const QString& plik, ReportWindow& okno, const QString& caption, const QString& tekstA,
-                 const QString& tytul, const QString& tekstC)
+                 const QString& tytul, const QString& tekstC, const QString& scope)
 {
     ModLaborValues& m = ModLabor();
     m.RaportBiezacy = openWorkReport(plik, tekstA, tytul, tekstC);
+    m.RaportBiezacy->setScope(scope);
     okno.showReport(m.RaportBiezacy, caption);
 }
 

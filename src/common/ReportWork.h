@@ -37,10 +37,11 @@ std::shared_ptr<report::Report> openWorkReport(const QString& plik, const QStrin
                                                const QString& tytul, const QString& tekstC);
 
 // Opens the report file (the template of the same base name, see ReportEngine) over the report
-// work database, keeps it as RaportBiezacy, hands it the three texts and shows it in the window
-// under the caption; returns when the window is hidden. Failures (a missing template, a
+// work database, keeps it as RaportBiezacy, hands it the three texts and the scope (what the
+// printout holds, which its PDF's name tells: see report::Report::setScope) and shows it in the
+// window under the caption; returns when the window is hidden. Failures (a missing template, a
 // database error) are thrown to the caller.
 void PokazRaport(const QString& plik, ReportWindow& okno, const QString& caption, const QString& tekstA,
-                 const QString& tytul, const QString& tekstC);
+                 const QString& tytul, const QString& tekstC, const QString& scope = {});
 
 } // namespace trelimor

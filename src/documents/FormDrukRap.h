@@ -41,8 +41,8 @@ public:
     // The printer "Drukarka" sets up and prints on; its settings last for the run.
     QPrinter& printer() { return *m_printer; }
     // The text naming the shown report, in its PDF's name and as the mail subject: the report's
-    // own name with its batch number where it prints one, fit to name a file (no folder
-    // separators, beginning with a letter or a digit, never a blank or a dash).
+    // own name with its scope (its batch or period) where the caller gave one, fit to name a
+    // file (no folder separators, beginning with a letter or a digit, never a blank or a dash).
     QString reportName() const;
     // The name the PDF export and the print dialog propose: reportName(), a space and the
     // working date as yyyymmdd.

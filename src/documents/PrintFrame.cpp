@@ -13,6 +13,8 @@
 
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace trelimor {
 
 void pokazBrakDanychDoWydruku()
@@ -41,13 +43,21 @@ void pokazRaportZKontrolki(const ReportControl& kontrolka)
     FormDrukRap& okno = FormDrukRap::instance();
     okno.ComWyslij->setEnabled(false);
     PokazRaport(kontrolka.reportFileName(), okno, QStringLiteral("Drukowanie"), QString(),
-                kontrolka.reportTitle(), QString());
+                kontrolka.reportTitle(), QString(), kontrolka.reportScope());
+}
+
+ReportControl& batchReportControl(BatchDocumentsHost& okno)
+{
+    ReportControl& CRdzien = okno.CRdzien();
+    CRdzien.reset();
+    // The batch the printout copied into the work tables (kopiujPartieDoRoboczej).
+    CRdzien.setReportScope(u"partia "_s + okno.LabPartia().trimmed());
+    return CRdzien;
 }
 
 KoniecWydruku showBatchReport(BatchDocumentsHost& okno, const QString& reportFile, const QString& title)
 {
-    ReportControl& CRdzien = okno.CRdzien();
-    CRdzien.reset();
+    ReportControl& CRdzien = batchReportControl(okno);
     CRdzien.setReportTitle(title);
     CRdzien.setReportFileName(ModLabor().KatalogRaportow + reportFile);
     pokazRaportZKontrolki(CRdzien);

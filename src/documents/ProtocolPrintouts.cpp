@@ -116,8 +116,7 @@ void ComProtokolSaria1_Click(BatchDocumentsHost& okno)
         });
         przegladnijPartieIProbki();
 
-        ReportControl& CRdzien = okno.CRdzien();
-        CRdzien.reset();
+        ReportControl& CRdzien = batchReportControl(okno);
         CRdzien.setReportTitle(QStringLiteral(" - badania w kierunku BSE Nr ") +
                                BezNullText(polePartii(okno, QStringLiteral("NrZlecenia"))) +
                                QLatin1Char('/') +

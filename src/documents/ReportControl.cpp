@@ -42,6 +42,7 @@ std::optional<report::RecordSelection> ReportControl::parseSelectionFormula(cons
 void ReportControl::run() const
 {
     auto raport = openWorkReport(m_fileName, QString(), m_title, QString());
+    raport->setScope(m_scope);
     raport->setSelection(parseSelectionFormula(m_formula));
 
     FormDrukRap& window = FormDrukRap::instance();

@@ -8,9 +8,9 @@
 
 namespace trelimor {
 
-// A window's report control (the batch window's CRdzien): it holds a report's title, file and
-// record selection, and when run it shows the report itself in the report window. The
-// printouts that only hold their title and file in it read them back for PokazRaport.
+// A window's report control (the batch window's CRdzien): it holds a report's title, file, scope
+// and record selection, and when run it shows the report itself in the report window. The
+// printouts that only hold their title, file and scope in it read them back for PokazRaport.
 class ReportControl
 {
 public:
@@ -22,6 +22,9 @@ public:
     // The report file's path, as the printouts name it (KatalogRaportow + "Protokol.rpt").
     const QString& reportFileName() const { return m_fileName; }
     void setReportFileName(const QString& path) { m_fileName = path; }
+    // What the report holds, which names its PDF (see report::Report::setScope).
+    const QString& reportScope() const { return m_scope; }
+    void setReportScope(const QString& scope) { m_scope = scope; }
     // " {Table.Field} = value": only the rows of the table whose field equals the value print.
     const QString& selectionFormula() const { return m_formula; }
     void setSelectionFormula(const QString& formula) { m_formula = formula; }
@@ -36,15 +39,16 @@ public:
     // number or a text in quotes. Throws report::ReportError for any other formula.
     static std::optional<report::RecordSelection> parseSelectionFormula(const QString& formula);
 
-    // The run command: opens the report over the report work database, with the title and the
-    // selection, and shows it modally in the report window under "Drukowanie" with the display
-    // settings, which the window drops again when it is closed. Throws report::ReportError or
-    // db::JetError.
+    // The run command: opens the report over the report work database, with the title, the
+    // scope and the selection, and shows it modally in the report window under "Drukowanie"
+    // with the display settings, which the window drops again when it is closed. Throws
+    // report::ReportError or db::JetError.
     void run() const;
 
 private:
     QString m_title;
     QString m_fileName;
+    QString m_scope;
     QString m_formula;
     bool m_showPrintSetup = true;
     int m_windowState = 0;

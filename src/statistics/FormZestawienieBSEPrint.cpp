@@ -299,7 +299,10 @@ void FormZestawienieBSE::pokazRaport()
 {
     FormDrukRap& okno = FormDrukRap::instance();
     okno.ComWyslij->setEnabled(false);
-    PokazRaport(m_plikRaportu, okno, u"Drukowanie"_s, QString(), m_tytulRaportu, QString());
+    // The period names the PDF: a summary printed for two periods on one day proposes two files.
+    const QString period =
+        m_wybor.from.toString(u"dd.MM.yyyy"_s) + u'-' + m_wybor.to.toString(u"dd.MM.yyyy"_s);
+    PokazRaport(m_plikRaportu, okno, u"Drukowanie"_s, QString(), m_tytulRaportu, QString(), period);
 }
 
 void FormZestawienieBSE::naRoku(const std::function<void(const AttachedYear&)>& filler)

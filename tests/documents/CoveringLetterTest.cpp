@@ -3,6 +3,10 @@
 #include "common/CodeLists.h"
 #include "common/ModLabor.h"
 #include "documents/BatchDocuments.h"
+#include "documents/FormDrukRap.h"
+
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +129,30 @@ TEST_F(CoveringLetterTest, RefusingToCorrectADifferentCountLeavesEverythingAsItW
     EXPECT_TRUE(okno.frameVisible) << "the print frame stays open for another printout";
     EXPECT_TRUE(okno.klawisze.empty());
     EXPECT_FALSE(okno.waiting());
+}
+
+TEST_F(CoveringLetterTest, EachBatchsLetterGoesToThePrintDialogUnderItsOwnBatch)
+{
+    for (int batch : {12, 13}) {
+        addBatch({{QStringLiteral("Partia"), batch}, {QStringLiteral("IlProbek"), 1}});
+        addSample(1, {{QStringLiteral("Partia"), batch}});
+    }
+    opener->onOpen(QStringLiteral("FormDrukRap"), [](QDialog& window) {
+        QTest::mouseClick(static_cast<FormDrukRap&>(window).ComDrukarka, Qt::LeftButton);
+    });
+    dialogs->answerCancel().answerCancel();
+
+    for (int batch : {12, 13}) {
+        okno.select(batch);
+        ComPismoPrzewodnie_Click(okno);
+    }
+
+    // One name for both would let "Tak" at the overwrite question replace one batch's letter.
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    for (const DialogCall& call : dialogs->calls())
+        EXPECT_EQ(call.kind, DialogCall::Kind::PrinterSetup);
+    EXPECT_EQ(dialogs->calls()[0].path, QStringLiteral("Pismo przewodnie partia 12 20220331"));
+    EXPECT_EQ(dialogs->calls()[1].path, QStringLiteral("Pismo przewodnie partia 13 20220331"));
 }
 
 } // namespace

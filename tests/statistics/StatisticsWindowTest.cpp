@@ -233,6 +233,28 @@ TEST_F(StatisticsWindowTest, FirstSummaryCountsEveryKindAndOpensItsReportWithThe
     EXPECT_EQ(opener->opened().count(u"FormDrukRap"_s), 4);
 }
 
+TEST_F(StatisticsWindowTest, EachPeriodOfASummaryGoesToThePrintDialogUnderItsOwnPeriod)
+{
+    zaloguj();
+    opener->onOpen(u"FormDrukRap"_s,
+                   [](QDialog& window) { static_cast<FormDrukRap&>(window).ComDrukarka->click(); });
+    dialogs->answerCancel().answerCancel();
+
+    otworz([](FormZestawienieBSE& w) {
+        drukuj(w, u"01.03.2022"_s, u"09.03.2022"_s);
+        drukuj(w, u"01.01.2022"_s, u"31.03.2022"_s);
+    });
+
+    QStringList proposed;
+    for (const DialogCall& call : dialogs->calls())
+        if (call.kind == DialogCall::Kind::PrinterSetup)
+            proposed << call.path;
+    // One name for both would let "Tak" at the overwrite question replace one period's summary.
+    EXPECT_EQ(proposed,
+              (QStringList{u"Zestawienie próbek wg rodzaju uboju 01.03.2022-09.03.2022 20220331"_s,
+                           u"Zestawienie próbek wg rodzaju uboju 01.01.2022-31.03.2022 20220331"_s}));
+}
+
 TEST_F(StatisticsWindowTest, MonthlySummaryAddsEachBatchToItsMonthAndShowsItsProgress)
 {
     zaloguj();

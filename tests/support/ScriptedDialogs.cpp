@@ -1,5 +1,7 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -235,11 +237,12 @@ QString ScriptedDialogs::saveFile(const QString& title, const QString& proposedP
     return fileDialog(DialogCall::Kind::SaveFile, title, proposedPath, filter, filterIndex);
 }
 
-bool ScriptedDialogs::printerSetup(QPrinter&)
+bool ScriptedDialogs::printerSetup(QPrinter& printer)
 {
-    return take(makeCall(DialogCall::Kind::PrinterSetup), {Reply::PrinterAccepted, Reply::Cancel},
-                Reply::Cancel)
-               .reply == Reply::PrinterAccepted;
+    DialogCall call = makeCall(DialogCall::Kind::PrinterSetup);
+    call.path = printer.docName();
+    return take(std::move(call), {Reply::PrinterAccepted, Reply::Cancel}, Reply::Cancel).reply ==
+           Reply::PrinterAccepted;
 }
 
 void ScriptedDialogs::beep()

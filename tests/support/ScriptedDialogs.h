@@ -33,7 +33,8 @@ struct DialogCall
     ui::Icon icon = ui::Icon::None;
     bool yesIsDefault = false; // Yes/No boxes only
     bool hideTyping = false;   // text inputs only
-    QString path;              // file dialogs: the start folder or proposed file
+    QString path;              // file dialogs: the start folder or proposed file; printer
+                               // dialogs: the document's name, which names the PDF proposed
     QString filter;            // file dialogs
     int filterIndex = 0;       // file dialogs
 };

@@ -1,31 +1,10 @@
 #include "Report.h"
 
-#include "ReportError.h"
-
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 namespace trelimor::report {
-
-namespace {
-
-// The number of the one batch the data prints (field Partia of its table Partia); empty when it
-// prints none or several.
-QString batchNumber(const ReportData& printed)
-{
-    for (const QString& table : printed.tableNames()) {
-        if (table.compare(QLatin1String("Partia"), Qt::CaseInsensitive) != 0 ||
-            printed.rows(table).size() != 1)
-            continue;
-        for (const auto& [field, value] : printed.rows(table).first())
-            if (field.compare(QLatin1String("Partia"), Qt::CaseInsensitive) == 0)
-                return formatReportValue(value).trimmed();
-    }
-    return {};
-}
-
-} // namespace
 
 Report::Report(ReportTemplate reportTemplate)
     : m_template(std::move(reportTemplate))
@@ -55,17 +34,7 @@ QString Report::ownName() const
 
 QString Report::documentName() const
 {
-    try {
-        return documentName(printedData());
-    } catch (const ReportError&) {
-        return ownName(); // a selection that cannot be made prints no batch
-    }
-}
-
-QString Report::documentName(const ReportData& printed) const
-{
-    const QString batch = batchNumber(printed);
-    return batch.isEmpty() ? ownName() : ownName() + QStringLiteral(" partia ") + batch;
+    return m_scope.isEmpty() ? ownName() : ownName() + QLatin1Char(' ') + m_scope;
 }
 
 void Report::setTexts(const QString& textA, const QString& title, const QString& textC)
@@ -99,7 +68,7 @@ QPageLayout::Orientation Report::orientation() const
 std::shared_ptr<ReportDocument> Report::render() const
 {
     const ReportData printed = printedData();
-    return std::make_shared<ReportDocument>(m_template.expand(printed), documentName(printed), orientation());
+    return std::make_shared<ReportDocument>(m_template.expand(printed), documentName(), orientation());
 }
 
 } // namespace trelimor::report

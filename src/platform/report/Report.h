@@ -27,10 +27,14 @@ public:
     // The report's own name: the text of its template's <title> ("Protokół pobrania próbek"), or
     // the file's base name when it has none.
     QString ownName() const;
-    // The own name, followed by " partia " and the number of the one batch the report prints
-    // (field Partia of its table Partia, after the selection) where there is one: what names the
+    // The own name, followed by a space and the scope where the caller gave one: what names the
     // report's PDF and print job.
     QString documentName() const;
+    // What this printout holds, told by the caller that chose it ("partia 12", a period
+    // "01.12.2026-09.12.2026"): two printouts of one report then get two names. Empty (the
+    // default) for a report that holds no one batch or period.
+    const QString& scope() const { return m_scope; }
+    void setScope(const QString& scope) { m_scope = scope.simplified(); }
 
     void setTexts(const QString& textA, const QString& title, const QString& textC);
     void setData(ReportData data) { m_data = std::move(data); }
@@ -51,11 +55,11 @@ private:
 
     // The data with the selection applied: what the report prints. Throws ReportError.
     ReportData printedData() const;
-    QString documentName(const ReportData& printed) const;
 
     ReportTemplate m_template;
     ReportData m_data;
     std::optional<RecordSelection> m_selection;
+    QString m_scope;
 };
 
 } // namespace trelimor::report
