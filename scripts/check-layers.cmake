@@ -11,9 +11,22 @@
 # of lower layers; `platform`'s subfolders count as one folder. A header and its source file are
 # one unit: two units that include each other, directly or round a longer loop, are a finding.
 #
-# The libraries follow the same layers: a `target_link_libraries` call in a CMakeLists.txt below
-# src/ may name, of the targets that src/ defines, only those of folders of lower layers.
-# Libraries from outside src/ (Qt, pkg-config's, the installer's) are not the layers' business.
+# The libraries follow the same layers: in a CMakeLists.txt below src/, a `target_link_libraries`
+# call may name, of the targets that src/ defines (`add_library`, `add_executable`), only those of
+# folders of lower layers, and so may a `link_libraries` call, which counts for every target of
+# its folder. Command names are read in any mix of capitals and small letters, as CMake reads
+# them (`TARGET_LINK_LIBRARIES`), and a `${NAME}` in a call stands for the values that the same
+# file's `set(NAME ...)` calls give it. Libraries from outside src/ (Qt, pkg-config's, the
+# installer's) are not the layers' business.
+#
+# Not read, so that a link made only through them passes unseen: a variable's values from
+# anywhere else (another CMakeLists.txt, an included file, the cache, the command line) or from
+# another command (`list(APPEND ...)`, `string(...)`, a function's arguments); a reference
+# inside a reference (`${${NAME}}`) and `$ENV{...}`; links made by other commands
+# (`set_property` or `set_target_properties` on LINK_LIBRARIES or INTERFACE_LINK_LIBRARIES) or by
+# functions and macros of our own; files other than the CMakeLists.txt (an `include()`d .cmake
+# file). A call counts whatever if() it stands under, and a variable stands for every value
+# set() gives it in the file at once.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -125,9 +138,87 @@ foreach(edge IN LISTS edges)
     endif()
 endforeach()
 
+# A regular expression for the word in any mix of capitals and small letters: CMake's command
+# names are, and its regular expressions have no flag for it.
+function(any_case word out)
+    set(pattern "")
+    string(LENGTH "${word}" length)
+    math(EXPR last "${length} - 1")
+    foreach(i RANGE ${last})
+        string(SUBSTRING "${word}" ${i} 1 c)
+        string(TOUPPER "${c}" upper)
+        string(TOLOWER "${c}" lower)
+        if(upper STREQUAL lower)
+            string(APPEND pattern "${c}")
+        else()
+            string(APPEND pattern "[${upper}${lower}]")
+        endif()
+    endforeach()
+    set(${out} "${pattern}" PARENT_SCOPE)
+endfunction()
+
+# The calls of a command in the text, from the command's name to the closing parenthesis. The
+# pattern also takes the letters run on before the name, so that the caller can tell the
+# command from a longer one that ends in its name (`target_link_libraries`, `link_libraries`).
+function(calls_of name text out)
+    any_case("${name}" pattern)
+    string(REGEX MATCHALL "[A-Za-z0-9_]*${pattern}[ \t\r\n]*\\([^)]*\\)" found "${text}")
+    set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# A call's command name in small letters and the text between its parentheses.
+function(split_call call command_out arguments_out)
+    string(FIND "${call}" "(" open)
+    string(SUBSTRING "${call}" 0 ${open} command)
+    string(STRIP "${command}" command)
+    string(TOLOWER "${command}" command)
+    math(EXPR open "${open} + 1")
+    string(SUBSTRING "${call}" ${open} -1 arguments)
+    string(REGEX REPLACE "\\)$" "" arguments "${arguments}")
+    set(${command_out} "${command}" PARENT_SCOPE)
+    set(${arguments_out} "${arguments}" PARENT_SCOPE)
+endfunction()
+
+# The text with each `${NAME}` of a variable that set() gives values in the file being read
+# (VALUES_<name>) replaced by those values; any other reference is left as it stands.
+function(expand_variables text out)
+    string(REGEX MATCHALL "\\$\\{[A-Za-z0-9_.+-]+\\}" references "${text}")
+    list(REMOVE_DUPLICATES references)
+    foreach(reference IN LISTS references)
+        string(REGEX REPLACE "^\\$\\{(.*)\\}$" "\\1" name "${reference}")
+        key_of("${name}" vkey)
+        if(DEFINED VALUES_${vkey})
+            string(REPLACE "${reference}" " ${VALUES_${vkey}} " text "${text}")
+        endif()
+    endforeach()
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# Records that `from` (a folder) links `word`, a target of src/, as `what`; a finding when the
+# layers do not allow it. Each link is told once.
+function(check_link from word what)
+    key_of("${what}" lkey)
+    key_of("${word}" wkey)
+    if(NOT DEFINED FOLDER_${wkey} OR DEFINED LINKED_${lkey}_${wkey})
+        return()
+    endif()
+    set(LINKED_${lkey}_${wkey} TRUE PARENT_SCOPE)
+    set(to "${FOLDER_${wkey}}")
+    if(to STREQUAL from)
+        return()
+    endif()
+    breach("${from}" "${to}" reason)
+    if(reason)
+        list(APPEND findings "${from} links ${to} (${what} links ${word}): ${reason}")
+        set(findings "${findings}" PARENT_SCOPE)
+    endif()
+endfunction()
+
 # The libraries: a first pass finds the targets that src/ defines, each with its folder, a
 # second the libraries that each of them links. Comments are taken out first, and list
 # separators and brackets become blanks: CMake's lists would split or join the text at them.
+# In the second pass, the variables of a file are read first: each stands for every value
+# that a set() call of the file gives it (in order, so a set() may use an earlier one).
 file(GLOB_RECURSE cmakefiles RELATIVE "${SRC}" "${SRC}/*/CMakeLists.txt")
 list(SORT cmakefiles)
 foreach(pass IN ITEMS define link)
@@ -137,41 +228,62 @@ foreach(pass IN ITEMS define link)
         string(REGEX REPLACE "#[^\n]*" "" text "${text}")
         string(REGEX REPLACE "[][;]" " " text "${text}")
         if(pass STREQUAL "define")
-            string(REGEX MATCHALL "add_(library|executable)[ \t\r\n]*\\([ \t\r\n]*[A-Za-z0-9_.+-]+" found
-                   "${text}")
-            foreach(definition IN LISTS found)
-                string(REGEX REPLACE ".*\\([ \t\r\n]*" "" name "${definition}")
-                key_of("${name}" nkey)
-                set(FOLDER_${nkey} "${folder}")
+            foreach(command IN ITEMS add_library add_executable)
+                calls_of("${command}" "${text}" found)
+                foreach(call IN LISTS found)
+                    split_call("${call}" name arguments)
+                    if(NOT name STREQUAL command)
+                        continue()
+                    endif()
+                    string(REGEX MATCH "[A-Za-z0-9_.+-]+" target "${arguments}")
+                    key_of("${target}" nkey)
+                    set(FOLDER_${nkey} "${folder}")
+                endforeach()
             endforeach()
             continue()
         endif()
-        string(REGEX MATCHALL "target_link_libraries[ \t\r\n]*\\([^)]*\\)" calls "${text}")
-        foreach(call IN LISTS calls)
-            string(REGEX REPLACE "^target_link_libraries[ \t\r\n]*\\(" "" call "${call}")
-            string(REGEX MATCHALL "[A-Za-z0-9_.+-]+" words "${call}")
-            list(POP_FRONT words name)
-            key_of("${name}" nkey)
-            if(NOT DEFINED FOLDER_${nkey})
-                continue() # a target of outside src/
+
+        foreach(vkey IN LISTS variables)
+            unset(VALUES_${vkey})
+        endforeach()
+        set(variables "")
+        calls_of(set "${text}" found)
+        foreach(call IN LISTS found)
+            split_call("${call}" command arguments)
+            if(NOT command STREQUAL "set")
+                continue() # unset(), or a command of another name ending in "set"
             endif()
-            set(from "${FOLDER_${nkey}}")
+            string(REGEX MATCH "^[ \t\r\n]*[A-Za-z0-9_.+-]+" name "${arguments}")
+            string(STRIP "${name}" name)
+            string(REGEX REPLACE "^[ \t\r\n]*[A-Za-z0-9_.+-]+" "" values "${arguments}")
+            expand_variables("${values}" values)
+            key_of("${name}" vkey)
+            list(APPEND variables "${vkey}")
+            set(VALUES_${vkey} "${VALUES_${vkey}} ${values}")
+        endforeach()
+
+        calls_of(link_libraries "${text}" found)
+        foreach(call IN LISTS found)
+            split_call("${call}" command arguments)
+            expand_variables("${arguments}" arguments)
+            string(REGEX MATCHALL "[A-Za-z0-9_.+-]+" words "${arguments}")
+            if(command STREQUAL "target_link_libraries")
+                list(POP_FRONT words name)
+                key_of("${name}" nkey)
+                if(NOT DEFINED FOLDER_${nkey})
+                    continue() # a target of outside src/
+                endif()
+                set(from "${FOLDER_${nkey}}")
+            elseif(command STREQUAL "link_libraries")
+                # Every library the folder's file defines links what it names.
+                set(from "${folder}")
+                set(name "link_libraries of ${cmakefile}")
+            else()
+                continue() # a command of another name ending in "link_libraries"
+            endif()
             # Keywords (PUBLIC, PRIVATE, ...) and outside libraries are no targets of src/.
             foreach(word IN LISTS words)
-                key_of("${word}" wkey)
-                if(NOT DEFINED FOLDER_${wkey} OR DEFINED LINKED_${nkey}_${wkey})
-                    continue()
-                endif()
-                set(LINKED_${nkey}_${wkey} TRUE)
-                set(to "${FOLDER_${wkey}}")
-                set(link "${from} links ${to} (${name} links ${word})")
-                if(to STREQUAL from)
-                    continue()
-                endif()
-                breach("${from}" "${to}" reason)
-                if(reason)
-                    list(APPEND findings "${link}: ${reason}")
-                endif()
+                check_link("${from}" "${word}" "${name}")
             endforeach()
         endforeach()
     endforeach()

@@ -39,11 +39,17 @@ function(run_check tree)
 endfunction()
 
 # What the layers allow: a lower folder's header in the angle form, a lower layer's library and
-# libraries from outside src/, also through a generator expression.
+# libraries from outside src/, also through a generator expression, a variable, capitals or
+# link_libraries; and a command that only ends in the name of one that links.
 copy_tree(allowed)
 plant(allowed batch/BatchChecks.cpp "#include <common/Messages.h>\n#include <platform/db/Field.h>\n#include <QString>")
 plant(allowed batch/CMakeLists.txt
       "target_link_libraries(trelimor_batch PRIVATE trelimor_platform Qt6::Core $<LINK_ONLY:trelimor_common>)")
+plant(allowed documents/CMakeLists.txt "set(DOCUMENT_LIBS trelimor_common)
+unset(DOCUMENT_LIBS trelimor_batch)
+TARGET_LINK_LIBRARIES(trelimor_documents PRIVATE \${DOCUMENT_LIBS})
+link_libraries(trelimor_platform)
+my_link_libraries(trelimor_documents trelimor_app)")
 run_check(allowed)
 if(NOT result EQUAL 0)
     list(APPEND failures "the copy with what the layers allow fails: ${output}")
@@ -61,6 +67,20 @@ list(APPEND expected "imports links statistics (trelimor_imports links trelimor_
 file(WRITE "${WORK}/broken/extra/CMakeLists.txt" "add_library(trelimor_extra STATIC Extra.cpp)\n")
 plant(broken registers/CMakeLists.txt "target_link_libraries(trelimor_registers PUBLIC trelimor_extra)")
 list(APPEND expected "registers links extra (trelimor_registers links trelimor_extra): a folder of no layer")
+# CMake reads command names in any case, links a whole folder with link_libraries and expands
+# the variables that the file sets.
+file(WRITE "${WORK}/broken/extra2/CMakeLists.txt" "Add_Library(trelimor_extra2 STATIC Extra.cpp)\n")
+plant(broken documents/CMakeLists.txt
+      "TARGET_LINK_LIBRARIES(trelimor_documents PRIVATE trelimor_batch trelimor_extra2)")
+list(APPEND expected "documents links batch (trelimor_documents links trelimor_batch): a higher layer")
+list(APPEND expected "documents links extra2 (trelimor_documents links trelimor_extra2): a folder of no layer")
+plant(broken statistics/CMakeLists.txt "link_libraries(trelimor_shell)")
+list(APPEND expected
+     "statistics links shell (link_libraries of statistics/CMakeLists.txt links trelimor_shell): a higher layer")
+plant(broken export/CMakeLists.txt "set(EXPORT_LIBS trelimor_common)
+SET(EXPORT_LIBS \${EXPORT_LIBS} trelimor_imports)
+target_link_libraries(trelimor_export PRIVATE \${EXPORT_LIBS})")
+list(APPEND expected "export links imports (trelimor_export links trelimor_imports): a folder beside it")
 run_check(broken)
 if(result EQUAL 0)
     list(APPEND failures "the copy with the planted breaks passes")

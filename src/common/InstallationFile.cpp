@@ -1,5 +1,6 @@
 #include "InstallationFile.h"
 
+#include "DictionaryIndexes.h"
 #include "Messages.h"
 #include "ModLabor.h"
 #include "TextHelpers.h"
@@ -95,6 +96,7 @@ bool CzytajParametry()
                         throw EndProgram();
                     staleTried = value + kStaleFile;
                     m.BazaStale = db::Database::open(staleTried);
+                    createDictionaryIndexes(m.BazaStale);
                 } else if (key == QLatin1String("RAPORTY")) {
                     m.KatalogRaportow = value;
                 } else if (key == QLatin1String("ROBOT")) {

@@ -10,7 +10,8 @@ namespace trelimor {
 
 // Reads the installation file (Trelimor.ini in the program folder): opens the dictionary
 // database (STALE) and the report work database (ROBOT) and takes the reports folder
-// (RAPORTY), each when its line is read; then fills the Polish letter table. True when both
+// (RAPORTY), each when its line is read, the dictionary database given the indexes it lacks
+// (createDictionaryIndexes); then fills the Polish letter table. True when both
 // databases are open afterwards. When they are not, a box has said what is missing, and the
 // caller ends the program instead of going on to a login over no database.
 bool CzytajParametry();

@@ -39,11 +39,13 @@ inline QString outOfMemoryText()
 }
 
 // The text of an error, fit to show: the program's own errors carry a Polish text, while the
-// standard library says in English that memory ran out ("std::bad_alloc", or a length error of a
-// container asked to grow past what it can hold): that is told as outOfMemoryText().
+// standard library says in English that memory ran out ("std::bad_alloc"): that is told as
+// outOfMemoryText(). Any other error of the standard library keeps its own text: a length error
+// (a container asked to grow past what it can hold) is a fault of the program, not a lack of
+// memory, and must not send the user looking for more.
 inline QString exceptionText(const std::exception& error)
 {
-    if (dynamic_cast<const std::bad_alloc*>(&error) || dynamic_cast<const std::length_error*>(&error))
+    if (dynamic_cast<const std::bad_alloc*>(&error))
         return outOfMemoryText();
     return QString::fromUtf8(error.what());
 }

@@ -1,7 +1,9 @@
 #include "common/InstallationFile.h"
+#include "common/DictionaryIndexes.h"
 #include "common/ModLabor.h"
 
 #include "platform/db/Database.h"
+#include "platform/db/Recordset.h"
 #include "platform/paths/Folders.h"
 
 #include "support/Installed.h"
@@ -52,6 +54,37 @@ TEST_F(CzytajParametryTest, OpensBothDatabasesAndTakesTheReportsFolder)
     EXPECT_EQ(ModLabor().KatalogRaportow, QStringLiteral("/raporty/"));
     EXPECT_EQ(ModLabor().FormatDaty, QStringLiteral("dd.mm.yyyy"));
     EXPECT_EQ(ModLabor().TablicaPolskichZnakow[4][1], QStringLiteral("163")) << "the letter table is filled";
+}
+
+// The import of the list of establishments looks every line's number up among those stored: a
+// stored dictionary without the index gets it when the program opens it, over numbers already
+// stored twice too, and the lookup goes through it.
+TEST_F(CzytajParametryTest, OpeningIndexesTheEstablishmentsByNumber)
+{
+    const QString path = data() + QStringLiteral("Stale.sqlite");
+    {
+        db::Database stale = db::Database::open(path);
+        stale.createTable(
+            {QStringLiteral("ZAKLAD"),
+             {db::Field::text(QStringLiteral("WNI"), 10), db::Field::text(QStringLiteral("Nazwa"), 255)}});
+        stale.execute(QStringLiteral("INSERT INTO ZAKLAD (WNI, Nazwa) VALUES ('14650001', 'Rzeźnia'), "
+                                     "('14650001', 'Rzeźnia bis'), ('12010001', 'Ubojnia')"));
+        stale.close();
+    }
+    writeIni(QStringLiteral("STALE=%1\nROBOT=%1\n").arg(data()));
+    ASSERT_TRUE(CzytajParametry());
+    EXPECT_TRUE(dialogs->calls().empty());
+
+    QString plan;
+    for (db::Recordset rs = ModLabor().BazaStale.openRecordset(
+             QStringLiteral("EXPLAIN QUERY PLAN SELECT COUNT(*) FROM ZAKLAD WHERE WNI = ?"),
+             {QStringLiteral("14650001")});
+         !rs.eof(); rs.moveNext())
+        plan += rs.value(QStringLiteral("detail")).toString();
+    EXPECT_TRUE(plan.contains(QStringLiteral("INDEX ") + kEstablishmentNumberIndex)) << plan.toStdString();
+    EXPECT_EQ(ModLabor().BazaStale.scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD WHERE WNI = ?"),
+                                          {QStringLiteral("14650001")}),
+              QVariant(2));
 }
 
 TEST_F(CzytajParametryTest, KeyWithABlankBeforeTheSeparatorMatchesNothing)

@@ -18,6 +18,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -25,7 +26,12 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -308,6 +314,35 @@ TEST_F(SerologyExportTest, AFailureWhileWritingLeavesNoFileUnderTheChosenName)
     EXPECT_EQ(QDir(todaysFolder()).entryList(QDir::Files),
               QStringList{QStringLiteral("ZHW-GnieznoBSEMiesiac2022-03")});
     EXPECT_FALSE(host.frameDoWIW || host.frameCzekaj || host.waitCursor());
+}
+
+// The standard library's errors met halfway through the file: running out of memory is told in
+// Polish; a length error is a fault of the program, told in its own words, not as lack of memory.
+TEST_F(SerologyExportTest, TheErrorBoxTellsOnlyRunningOutOfMemoryAsLackOfMemory)
+{
+    seedYear();
+    const std::vector<std::pair<std::function<void()>, QString>> failures = {
+        {[] { throw std::bad_alloc(); },
+         u"Błąd eksportu! Za mało pamięci operacyjnej, aby dokończyć tę pracę."_s},
+        {[] { throw std::length_error("vector::reserve"); }, u"Błąd eksportu! vector::reserve"_s},
+    };
+    for (const auto& [fail, text] : failures) {
+        host.onLabTab = [&fail](const QString& caption) {
+            if (caption == u"PartiaG"_s)
+                fail();
+        };
+        dialogs->answerYes().answerFile(proposedFile());
+        const std::size_t before = dialogs->calls().size();
+        ComZakWIW_Click(host);
+
+        ASSERT_EQ(dialogs->calls().size(), before + 3) << "the question, the file dialog, the error";
+        EXPECT_EQ(dialogs->last().kind, DialogCall::Kind::Message);
+        EXPECT_EQ(dialogs->last().title, u"EKSPORT DO PLIKU"_s);
+        EXPECT_EQ(dialogs->last().icon, ui::Icon::Information);
+        EXPECT_EQ(dialogs->last().text, text);
+        EXPECT_FALSE(QFileInfo::exists(proposedFile()));
+        EXPECT_FALSE(host.frameDoWIW || host.frameCzekaj || host.waitCursor());
+    }
 }
 
 TEST_F(SerologyExportTest, AFailedZipStopsBeforeTheMailQuestion)

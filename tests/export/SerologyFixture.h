@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <functional>
+
 namespace trelimor::test {
 
 // The main window's wait and progress display, recorded.
@@ -25,7 +27,12 @@ public:
         frameDoWIWShown = frameDoWIWShown || visible;
     }
     QString LabTab() const override { return labTab.isEmpty() ? QString() : labTab.last(); }
-    void setLabTab(const QString& caption) override { labTab << caption; }
+    void setLabTab(const QString& caption) override
+    {
+        labTab << caption;
+        if (onLabTab)
+            onLabTab(caption);
+    }
     void setLabIl(const QString& caption) override { labIl = caption; }
     void setProgressBar1Range(int, int maximum) override { progressMaximum = maximum; }
     void setProgressBar1Value(int value) override { progressValue = value; }
@@ -40,6 +47,8 @@ public:
     QString labIl;
     int progressMaximum = 0;
     int progressValue = 0;
+    // Runs at each caption after it is recorded: a test makes the export fail at a chosen table.
+    std::function<void(const QString&)> onLabTab;
 };
 
 // A program folder with Eksport, a dictionary database holding the user record (place

@@ -5,6 +5,9 @@
 #include "common/ModLabor.h"
 #include "common/ProgramState.h"
 #include "documents/FormDrukRap.h"
+#include "statistics/AttachedYear.h"
+#include "statistics/MonthlySummary.h"
+#include "statistics/Selection.h"
 
 #include "platform/report/Report.h"
 
@@ -15,6 +18,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -296,6 +305,57 @@ TEST_F(StatisticsWindowTest, MonthlySummaryAddsEachBatchToItsMonthAndShowsItsPro
         EXPECT_EQ(w.tytulRaportu(),
                   u"ZESTAWIENIE ZBADANYCH PRÓBEK\rOKRES OD 01.01.2022 DO 31.12.2022, WG DATY "
                   "POBRANIA"_s);
+    });
+}
+
+// The standard library's errors in the window's work, through the summaries' box and the listings'
+// export box: running out of memory is told in Polish; a length error is a fault of the
+// program, told in its own words, not as lack of memory.
+TEST_F(StatisticsWindowTest, ItsErrorBoxesTellOnlyRunningOutOfMemoryAsLackOfMemory)
+{
+    zaloguj();
+    partia(1, u"10610001"_s, {{u"DataPobr"_s, QDate(2022, 3, 20)}});
+    probka(1, {{u"RodzajUboju"_s, u"N"_s}});
+    probka(1, {{u"RodzajUboju"_s, u"K"_s}});
+    const QString memory = u"Za mało pamięci operacyjnej, aby dokończyć tę pracę."_s;
+    const std::vector<std::pair<std::function<void()>, QString>> failures = {
+        {[] { throw std::bad_alloc(); }, memory},
+        {[] { throw std::length_error("vector::reserve"); }, u"vector::reserve"_s},
+    };
+
+    // The monthly summary, failing as it shows its progress: at its start, and once it has
+    // counted the samples (their number comes first).
+    Selection period;
+    period.MebOd = u"01.01.2022"_s;
+    period.MebDo = u"31.12.2022"_s;
+    period.from = QDate(2022, 1, 1);
+    period.to = QDate(2022, 12, 31);
+    period.PoleDaty = u"DataPobr"_s;
+    QStringList expected;
+    for (const auto& [fail, text] : failures) {
+        const AttachedYear year = AttachedYear::program();
+        ZliczBSEmce(year, period, {[&fail](int) { fail(); }, [](int, int) {}, [] {}});
+        ZliczBSEmce(year, period, {[](int) {}, [&fail](int, int) { fail(); }, [] {}});
+        expected << u"ZESTAWIENIA:  Błąd przetwarzania! Poinformuj dostawcę programu!"_s + text
+                 << u"ZESTAWIENIA: 2 Błąd przetwarzania! Poinformuj dostawcę programu!"_s + text;
+    }
+    EXPECT_EQ(komunikaty(), expected);
+
+    // The export of a listing, failing as it asks for the file.
+    otworz([&](FormZestawienieBSE& w) {
+        for (const auto& [fail, text] : failures) {
+            dialogs->whileShowing([&fail](const DialogCall& call) {
+                if (call.kind == DialogCall::Kind::SaveFile)
+                    fail();
+            });
+            const std::size_t before = dialogs->calls().size();
+            w.ComXlsOptGIW1->click();
+            ASSERT_EQ(dialogs->calls().size(), before + 2) << "the file dialog, the error";
+            EXPECT_EQ(dialogs->last().title, u"EKSPORT DO PLIKU"_s);
+            EXPECT_EQ(dialogs->last().icon, ui::Icon::Information);
+            EXPECT_EQ(dialogs->last().text, u"Błąd eksportu! "_s + text);
+        }
+        dialogs->whileShowing({});
     });
 }
 
