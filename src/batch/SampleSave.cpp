@@ -3,7 +3,7 @@
 #include "common/Dates.h"
 #include "common/Messages.h"
 #include "common/TextHelpers.h"
-#include "common/YearlyIndexes.h"
+#include "common/DatabaseIndexes.h"
 
 #include "platform/db/Transaction.h"
 #include "platform/ui/DialogService.h"

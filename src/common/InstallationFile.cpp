@@ -1,6 +1,6 @@
 #include "InstallationFile.h"
 
-#include "DictionaryIndexes.h"
+#include "DatabaseIndexes.h"
 #include "Messages.h"
 #include "ModLabor.h"
 #include "TextHelpers.h"

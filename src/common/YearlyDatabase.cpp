@@ -4,7 +4,7 @@
 #include "Messages.h"
 #include "ModLabor.h"
 #include "ProgramState.h"
-#include "YearlyIndexes.h"
+#include "DatabaseIndexes.h"
 #include "YearlyTables.h"
 
 #include "platform/db/JetError.h"

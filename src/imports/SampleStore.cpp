@@ -1,6 +1,6 @@
 #include "SampleStore.h"
 
-#include "common/YearlyIndexes.h"
+#include "common/DatabaseIndexes.h"
 
 #include "platform/db/Transaction.h"
 

@@ -40,7 +40,7 @@ EstablishmentImportResult importEstablishmentList(db::Database& stale, const QSt
             ++result.withoutCode;
             continue;
         }
-        // Through the index of the dictionary's opening (DictionaryIndexes.h), so that a line costs
+        // Through the index of the dictionary's opening (DatabaseIndexes.h), so that a line costs
         // the same however many establishments are stored; a number added by an earlier line counts.
         if (stale.scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD WHERE WNI = ?"), {code}).toInt() > 0) {
             ++result.alreadyStored;

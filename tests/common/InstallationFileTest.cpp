@@ -1,5 +1,5 @@
 #include "common/InstallationFile.h"
-#include "common/DictionaryIndexes.h"
+#include "common/DatabaseIndexes.h"
 #include "common/ModLabor.h"
 
 #include "platform/db/Database.h"

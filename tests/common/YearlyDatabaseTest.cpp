@@ -1,6 +1,6 @@
 #include "YearlyFixture.h"
 
-#include "common/YearlyIndexes.h"
+#include "common/DatabaseIndexes.h"
 #include "common/YearlyTables.h"
 
 #include <QFile>

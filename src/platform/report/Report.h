@@ -33,7 +33,6 @@ public:
     // What this printout holds, told by the caller that chose it ("partia 12", a period
     // "01.12.2026-09.12.2026"): two printouts of one report then get two names. Empty (the
     // default) for a report that holds no one batch or period.
-    const QString& scope() const { return m_scope; }
     void setScope(const QString& scope) { m_scope = scope.simplified(); }
 
     void setTexts(const QString& textA, const QString& title, const QString& textC);

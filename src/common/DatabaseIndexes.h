@@ -25,4 +25,13 @@ inline const QString kWarunekKoduProbki =
 // is, and gets them at a later opening.
 void createYearlyIndexes(db::Database& yearly);
 
+// The index on an establishment's number WNI: the import of the list of establishments looks up
+// every line's number among those stored, and the batch save and the printouts look up the
+// batch's establishment. Not unique: a dictionary may already hold a number twice.
+inline const QString kEstablishmentNumberIndex = QStringLiteral("ZakladWNI");
+
+// The same for the dictionary database, each time the program opens it; a file without the
+// table ZAKLAD is used as it is too.
+void createDictionaryIndexes(db::Database& dictionary);
+
 } // namespace trelimor
