@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 #include <utility>
 
 #include <fcntl.h>
@@ -28,25 +29,53 @@ bool isLineEnd(char byte)
     return byte == '\r' || byte == '\n';
 }
 
-// The length of the UTF-8 sequence at p when it is one of a character a Latin text uses: U+00A0 to
-// U+017F (two bytes, every Polish letter among them) or U+2000 to U+20CF (three bytes: dashes,
-// quotes, the euro sign); 0 otherwise. Within these ranges no sequence is overlong.
-int latinSequenceLength(const unsigned char* p, const unsigned char* end)
+// The length of the well-formed UTF-8 sequence at p: 2 to 4 bytes, none overlong, no surrogate,
+// nothing beyond U+10FFFF; 0 when the bytes there are no such sequence.
+int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
 {
-    const auto continues = [&](int i) { return end - p > i && (p[i] & 0xC0) == 0x80; };
-    if (p[0] >= 0xC2 && p[0] <= 0xC5 && continues(1)) {
-        const char32_t character = char32_t(p[0] & 0x1F) << 6 | (p[1] & 0x3F);
-        return character >= 0xA0 ? 2 : 0; // C2 80 to C2 9F are control characters
+    const auto continuesAt = [&](int i, unsigned char low = 0x80, unsigned char high = 0xBF) {
+        return end - p > i && p[i] >= low && p[i] <= high;
+    };
+    const unsigned char lead = p[0];
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return continuesAt(1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        const bool second = lead == 0xE0   ? continuesAt(1, 0xA0)       // not overlong
+                            : lead == 0xED ? continuesAt(1, 0x80, 0x9F) // no surrogate
+                                           : continuesAt(1);
+        return second && continuesAt(2) ? 3 : 0;
     }
-    if (p[0] == 0xE2 && continues(1) && continues(2)) {
-        const char32_t character = 0x2000 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
-        return character <= 0x20CF ? 3 : 0;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        const bool second = lead == 0xF0   ? continuesAt(1, 0x90)       // not overlong
+                            : lead == 0xF4 ? continuesAt(1, 0x80, 0x8F) // at most U+10FFFF
+                                           : continuesAt(1);
+        return second && continuesAt(2) && continuesAt(3) ? 4 : 0;
     }
     return 0;
 }
 
-// What the bytes beyond ASCII say of the encoding: each Latin UTF-8 sequence speaks for UTF-8,
-// each other byte for Windows-1250, in which every byte is a character.
+// The Polish letters of Windows-1250: Ą ą Ć ć Ę ę Ł ł Ń ń Ó ó Ś ś Ź ź Ż ż.
+constexpr std::string_view kPolishLetters =
+    "\xA5\xB9\xC6\xE6\xCA\xEA\xA3\xB3\xD1\xF1\xD3\xF3\x8C\x9C\x8F\x9F\xAF\xBF";
+// The signs Polish texts typed in Windows-1250 hold: „ ” – — …
+constexpr std::string_view kPolishSigns = "\x84\x94\x96\x97\x85";
+
+bool isIn(std::string_view set, unsigned char byte)
+{
+    return set.find(static_cast<char>(byte)) != std::string_view::npos;
+}
+
+// Two Windows-1250 capitals that together are also a well-formed UTF-8 sequence: Ć, Ę, Ń or Ó
+// followed by Ś, Ź, ś, ź, Ł, Ą, Ż, ł, ą or ż ("ÓŁ" is D3 A3, a Cyrillic letter in UTF-8).
+bool isPolishPairInCp1250(const unsigned char* p)
+{
+    return isIn("\xC6\xCA\xD1\xD3", p[0]) && isIn("\x8C\x8F\x9C\x9F\xA3\xA5\xAF\xB3\xB9\xBF", p[1]);
+}
+
+// What the bytes beyond ASCII say of the encoding. Each well-formed UTF-8 sequence speaks once
+// for UTF-8, whatever its character, except a pair of Polish capitals of Windows-1250, which
+// speaks twice for Windows-1250. A byte outside any sequence speaks once for Windows-1250 when it
+// is a Polish letter or sign there; any other (FF, a letter cut short) speaks for neither.
 struct Evidence
 {
     qint64 forUtf8 = 0;
@@ -59,11 +88,15 @@ struct Evidence
         while (p < end) {
             if (*p < 0x80) {
                 ++p;
-            } else if (const int length = latinSequenceLength(p, end)) {
-                ++forUtf8;
+            } else if (const int length = utf8SequenceLength(p, end)) {
+                if (length == 2 && isPolishPairInCp1250(p))
+                    forCp1250 += 2;
+                else
+                    ++forUtf8;
                 p += length;
             } else {
-                ++forCp1250;
+                if (isIn(kPolishLetters, *p) || isIn(kPolishSigns, *p))
+                    ++forCp1250;
                 ++p;
             }
         }
@@ -109,10 +142,24 @@ PlatformError openFailure(const QString& path, int errorNumber)
 
 const QString kNotRead = u" Plik nie został wczytany."_s;
 
+// The file's path after the word that names it ("Plik", "pliku"); nothing for bytes at hand.
+QString named(const QString& path)
+{
+    return path.isEmpty() ? QString() : u' ' + path;
+}
+
 QString tooLarge(const QString& path)
 {
-    return u"Plik %1 jest większy niż %2 MB, a tak dużego pliku z danymi program nie wczytuje."_s.arg(path)
+    return u"Plik%1 jest większy niż %2 MB, a tak dużego pliku z danymi program nie wczytuje."_s
+               .arg(named(path))
                .arg(kMaxTextFileBytes / (1024 * 1024)) +
+           kNotRead;
+}
+
+QString changedWhileRead(const QString& path)
+{
+    return u"Plik %1 zmienił się podczas wczytywania: zapisuje go inny program. Wczytaj go ponownie, gdy "
+           u"zostanie zapisany."_s.arg(path) +
            kNotRead;
 }
 
@@ -186,16 +233,16 @@ private:
         checkLength(length);
         if (++m_lines > kMaxTextLines)
             throw TextFileRefused(
-                u"Plik %1 ma więcej niż %2 linii, a tylu linii nie ma w plikach z danymi, które program "
-                u"wczytuje."_s.arg(m_path, QLocale(QLocale::Polish).toString(kMaxTextLines)) +
+                u"Plik%1 ma więcej niż %2 linii, a tylu linii nie ma w plikach z danymi, które program "
+                u"wczytuje."_s.arg(named(m_path), QLocale(QLocale::Polish).toString(kMaxTextLines)) +
                 kNotRead);
     }
     void checkLength(qsizetype length) const
     {
         if (length > kMaxTextLineBytes)
             throw TextFileRefused(
-                u"Linia %2 pliku %1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z "
-                u"danymi, które program wczytuje."_s.arg(m_path)
+                u"Linia %2 pliku%1 jest dłuższa niż %3 KB, a tak długich linii nie ma w plikach z "
+                u"danymi, które program wczytuje."_s.arg(named(m_path))
                     .arg(m_lines + 1)
                     .arg(kMaxTextLineBytes / 1024) +
                 kNotRead);
@@ -209,14 +256,14 @@ private:
 
 // Opens the file for reading, refusing at once what is no regular file: opening a named pipe
 // waits for a writer, and a device or a folder gives no text or never ends. The descriptor is
-// opened without waiting and checked before a byte is read. The file's size goes to size.
-int openRegularFile(const QString& path, qint64& size)
+// opened without waiting and checked before a byte is read. What the file was at its opening goes
+// to status.
+int openRegularFile(const QString& path, struct stat& status)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw openFailure(path, errno);
     Descriptor opened(fd);
-    struct stat status = {};
     if (::fstat(fd, &status) != 0)
         throw openFailure(path, errno);
     if (!S_ISREG(status.st_mode))
@@ -227,18 +274,33 @@ int openRegularFile(const QString& path, qint64& size)
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
         throw openFailure(path, errno);
-    size = status.st_size;
     return opened.release();
+}
+
+bool sameTime(const struct timespec& a, const struct timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// Whether the opened file is as it was at its opening: another program that writes it in place
+// changes its size or its times. (One that saves it by rename leaves the opened file whole.)
+bool unchangedSince(int fd, const struct stat& opened)
+{
+    struct stat now = {};
+    return ::fstat(fd, &now) == 0 && now.st_size == opened.st_size && sameTime(now.st_mtim, opened.st_mtim) &&
+           sameTime(now.st_ctim, opened.st_ctim);
 }
 
 } // namespace
 
-// Reads the whole file in pieces, refusing it as soon as it passes a bound.
+// Reads the whole file in pieces, refusing it as soon as it passes a bound, and refusing it whole
+// when it changed meanwhile.
 TextLineReader::TextLineReader(const QString& path)
     : m_path(path)
 {
-    qint64 size = 0;
-    const Descriptor file(openRegularFile(path, size));
+    struct stat opened = {};
+    const Descriptor file(openRegularFile(path, opened));
+    const qint64 size = opened.st_size;
     LineCounter counter(m_path);
     m_bytes.reserve(size + kChunk); // room for the whole file and the read that finds its end
     for (;;) {
@@ -253,10 +315,12 @@ TextLineReader::TextLineReader(const QString& path)
         m_bytes.resize(kept + got);
         if (got == 0)
             break;
-        if (m_bytes.size() > kMaxTextFileBytes) // grown since it was opened
-            throw TextFileRefused(tooLarge(m_path));
+        if (m_bytes.size() > size) // grown since it was opened
+            throw TextFileRefused(changedWhileRead(m_path));
         counter.scan(m_bytes, kept);
     }
+    if (m_bytes.size() != size || !unchangedSince(file.get(), opened))
+        throw TextFileRefused(changedWhileRead(m_path));
     m_lineCount = counter.finish(m_bytes);
     start();
 }

@@ -9,8 +9,8 @@
 // a laboratory's results for a month in a district run to thousands of lines of under 200 bytes, the
 // list of establishments to tens of thousands of lines of a few hundred bytes. A file beyond them is
 // refused before a line of it is used. A file within them is at most 32 MiB, so it is read once and
-// its lines are given from memory: the bytes checked are the bytes used, even when another program
-// rewrites the file meanwhile.
+// its lines are given from memory: the bytes checked are the bytes used. A file that another
+// program rewrites while it is read is refused whole, as no part of it can be trusted.
 
 #include "platform/PlatformError.h"
 
@@ -28,8 +28,8 @@ inline constexpr qint64 kMaxTextLines = 200'000;
 inline constexpr qsizetype kMaxTextLineBytes = 64 * 1024;
 
 // A file refused for what it is or for its size or shape: no regular file, too large, too many
-// lines, a line too long. The message names the file (and the line) and is fit to show as it
-// stands.
+// lines, a line too long, changed while it was read. The message names the file (and the line)
+// and is fit to show as it stands; for bytes at hand it names no file.
 class TextFileRefused : public PlatformError
 {
 public:
@@ -40,11 +40,11 @@ public:
 // whole before the first line is given.
 //
 // A text with the UTF-8 byte-order mark is UTF-8 throughout. Without it, the bytes beyond ASCII
-// are weighed as evidence: a well-formed UTF-8 sequence of a character a Latin text uses
-// (U+00A0 to U+017F, which hold every Polish letter, and the punctuation and currency signs
-// U+2000 to U+20CF) speaks for UTF-8, and every other byte for Windows-1250. Windows-1250 capitals
-// that happen to pair up as UTF-8 ("ÓŁ" is D3 A3, a Cyrillic letter) speak for Windows-1250, as its
-// single-byte letters do. A line with more evidence one way than the other is read that way; a line
+// are weighed as evidence: a well-formed UTF-8 sequence speaks for UTF-8, whatever script or sign
+// it holds, and a Polish letter or sign of Windows-1250 outside any such sequence speaks for
+// Windows-1250. Two Windows-1250 capitals that happen to pair up as UTF-8 ("ÓŁ" is D3 A3, a
+// Cyrillic letter) speak twice for Windows-1250; a byte that is neither (FF, a letter cut short)
+// speaks for neither. A line with more evidence one way than the other is read that way; a line
 // with none, or as much either way, takes the reading of the whole text, UTF-8 when the text holds
 // more evidence for it than against it. So a UTF-8 file with a remark typed in Windows-1250 reads
 // every line right. A byte that is no UTF-8 in a line read as UTF-8 reads as one replacement
@@ -52,9 +52,11 @@ public:
 class TextLineReader
 {
 public:
-    // The file at path. Throws TextFileRefused at once for a folder, a device or a named pipe, and
-    // for a file beyond the bounds, as soon as it passes one; PlatformError, with a Polish message
-    // naming the file, when it cannot be opened or read.
+    // The file at path. Throws TextFileRefused at once for a folder, a device or a named pipe, for
+    // a file beyond the bounds, as soon as it passes one, and for a file that another program
+    // changed while it was read (its size or times differ from its opening, or so does the number
+    // of bytes read); PlatformError, with a Polish message naming the file, when it cannot be
+    // opened or read.
     explicit TextLineReader(const QString& path);
     // Bytes at hand, within the same bounds.
     explicit TextLineReader(const QByteArray& bytes);

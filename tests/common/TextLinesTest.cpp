@@ -41,15 +41,16 @@ TEST(TextLines, TextsOfEitherEncodingReadRightWithoutTheMark)
 {
     // Real texts of both sides, each read as it was written: lower-case Polish, names in capitals
     // as official lists write them (in Windows-1250 "ÓŁ", "ÓŹ", "ĘŚ" and "ĘŻ" are also UTF-8
-    // sequences, of Cyrillic and IPA letters), quotes, dashes and the euro sign.
+    // sequences, of Cyrillic and IPA letters), quotes, dashes, the euro and the degree sign.
     const QStringList texts{
         u"1|Bydło|żeńska|wątpliwy"_s,
         u"SPÓŁDZIELNIA MLECZARSKA;GRAJEWO"_s,
         u"AGRO SPÓŁKA JAWNA"_s,
         u"ZAKŁAD MIĘSNY;SOKÓŁKA"_s,
         u"UBOJNIA DROBIU PÓŁNOCNA"_s,
-        u"GWÓŹDŹ; CZĘŚĆ; KSIĘŻYC"_s,
+        u"GWÓŹDŹ; CZĘŚĆ; KSIĘŻYC; PRÓŻNIA; ŻÓŁW"_s,
         u"Uwagi: „próbka nr 2” – koszt 5 €"_s,
+        u"„ŁÓDŹ” — PÓŁNOC… 4 °C ± 0,5"_s,
     };
     for (const QString& text : texts) {
         SCOPED_TRACE(text.toStdString());
@@ -63,12 +64,124 @@ TEST(TextLines, TextsOfEitherEncodingReadRightWithoutTheMark)
     EXPECT_EQ(splitTextLines("1|Byd\xC5\x82o|\xFF|\r\nw\xC4\x85tpliwy \xE2\x82|\xC5\xBC"
                              "e\xC5\x84ska"),
               (QStringList{u"1|Bydło|\uFFFD|"_s, u"wątpliwy \uFFFD\uFFFD|żeńska"_s}));
-    // UTF-8 that is no Latin text (Cyrillic, an emoji), overlong or out-of-range forms, a lone
-    // continuation byte and a sequence cut short, by the line end too: Windows-1250.
-    for (const char* other : {"\xD0\x96\xD0\xB0", "\xF0\x9F\x98\x80", "\xC0\xAF", "\xC1\xA1", "\xE0\x80\xAF",
-                              "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x82", "\xE2\x82"})
-        EXPECT_FALSE(TextLineReader(QByteArray(other)).isUtf8()) << QByteArray(other).toHex().constData();
     EXPECT_EQ(splitTextLines("Byd\xC5\r\n\x82o"), (QStringList{u"BydĹ"_s, u"‚o"_s}));
+}
+
+TEST(TextLines, PolishWordsReadRightInEitherEncodingAndEitherCase)
+{
+    const QStringList words{
+        u"źdźbło"_s,
+        u"gęś"_s,
+        u"żółć"_s,
+        u"łódź"_s,
+        u"pięść"_s,
+        u"ćma"_s,
+        u"żołądź"_s,
+        u"książę"_s,
+        u"mąż"_s,
+        u"źrebię"_s,
+        u"ósemka"_s,
+        u"jaźń"_s,
+        u"dżdżownica"_s,
+        u"gżegżółka"_s,
+        u"chrząszcz"_s,
+        u"więź"_s,
+        u"koń"_s,
+        u"sól"_s,
+        u"łąka"_s,
+        u"mężny"_s,
+        u"spółdzielnia"_s,
+        u"północna"_s,
+        u"próżnia"_s,
+        u"gwóźdź"_s,
+        u"część"_s,
+        u"księżyc"_s,
+        u"ćmielów"_s,
+        u"łańcut"_s,
+        u"świętochłowice"_s,
+        u"ełk"_s,
+        u"ząbkowice śląskie"_s,
+        u"oświęcim"_s,
+        u"źródła"_s,
+        u"zażółć gęślą jaźń"_s,
+    };
+    for (const QString& word : words) {
+        for (const QString& text : {word, word.toUpper()}) {
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_EQ(splitTextLines(inCp1250(text)), QStringList{text});
+            EXPECT_EQ(splitTextLines(text.toUtf8()), QStringList{text});
+        }
+    }
+}
+
+TEST(TextLines, Utf8LinesWithOtherScriptsAndSignsKeepTheirPolishLetters)
+{
+    // Signs, other scripts, an emoji and decomposed accents in UTF-8, each read right alone and as a
+    // line of a Windows-1250 file; Windows-1250 lines with its signs and capitals, each read right
+    // alone and as a line of a UTF-8 file.
+    const QStringList utf8Lines{
+        u"Bydło|≤0,12"_s,
+        u"Bydło|μg"_s,
+        u"EKO™ Spółka"_s,
+        u"uwaga ✓ Zakład"_s,
+        u"Zakład 🐄"_s,
+        u"Sklep № 7, ul. Ełcka"_s,
+        u"Сергій Коваленко, Łódź"_s,
+        u"Łódź"_s.normalized(QString::NormalizationForm_D),
+        u"Müller & Søn, Gdańsk ≥ 5 ‰"_s,
+        u"Ferma 养猪场, Oława"_s,
+        u"שלום, Żyrardów"_s,
+    };
+    const QStringList cp1250Lines{
+        u"Uwagi: „próbka nr 2” – koszt 5 €"_s,
+        u"SPÓŁDZIELNIA „PÓŁNOC” — MĘŻNY"_s,
+        u"ŻÓŁW – GWÓŹDŹ"_s,
+        u"Temperatura 4 °C, próbka nr 7…"_s,
+        u"Cena 5 € – ŁÓDŹ"_s,
+        u"Księżyc § 5"_s,
+    };
+    const QByteArray cp1250Neighbour = inCp1250(u"\r\nżeńska, ŁÓDŹ"_s);
+    const QByteArray utf8Neighbour = u"\r\nżeńska, ŁÓDŹ"_s.toUtf8();
+    for (const QString& line : utf8Lines) {
+        SCOPED_TRACE(line.toStdString());
+        EXPECT_EQ(splitTextLines(line.toUtf8()), QStringList{line});
+        EXPECT_EQ(splitTextLines(line.toUtf8() + cp1250Neighbour), (QStringList{line, u"żeńska, ŁÓDŹ"_s}));
+    }
+    for (const QString& line : cp1250Lines) {
+        SCOPED_TRACE(line.toStdString());
+        EXPECT_EQ(splitTextLines(inCp1250(line)), QStringList{line});
+        EXPECT_EQ(splitTextLines(inCp1250(line) + utf8Neighbour), (QStringList{line, u"żeńska, ŁÓDŹ"_s}));
+    }
+    // Bytes that are neither UTF-8 nor a Polish letter or sign of Windows-1250 (FF, a letter cut
+    // short) speak for neither: the line's other letters decide, or else the whole file.
+    EXPECT_EQ(splitTextLines("Byd\xC5\x82o|\xFF\xFF" + cp1250Neighbour),
+              (QStringList{u"Bydło|\uFFFD\uFFFD"_s, u"żeńska, ŁÓDŹ"_s}));
+    EXPECT_EQ(splitTextLines("Kowalski Pawe\xC5" + utf8Neighbour),
+              (QStringList{u"Kowalski Pawe\uFFFD"_s, u"żeńska, ŁÓDŹ"_s}));
+    EXPECT_EQ(splitTextLines("Kowalski Pawe\xC5" + cp1250Neighbour),
+              (QStringList{u"Kowalski PaweĹ"_s, u"żeńska, ŁÓDŹ"_s}));
+}
+
+TEST(TextLines, OnlyAWellFormedUtf8SequenceSpeaksForUtf8)
+{
+    // Each sequence alone in a line of a Windows-1250 file, whose reading a line without evidence
+    // takes: the well-formed ones at the edges of UTF-8 make their line UTF-8, the overlong,
+    // surrogate, out-of-range, lone and cut ones leave it to the file.
+    const QByteArray file = inCp1250(u"żeńska\r\n"_s);
+    for (const char* wellFormed : {"\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80",
+                                   "\xEF\xBF\xBD", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+        SCOPED_TRACE(QByteArray(wellFormed).toHex().constData());
+        EXPECT_EQ(splitTextLines(file + wellFormed).value(1), QString::fromUtf8(wellFormed));
+    }
+    for (const char* malformed :
+         {"\xC0\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF0\x8F\xBF\xBF",
+          "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\x80", "\xE2\x82", "\xF0\x9F\x90"}) {
+        SCOPED_TRACE(QByteArray(malformed).toHex().constData());
+        QString expected;
+        for (const char byte : QByteArray(malformed))
+            expected += cp1250::character(static_cast<unsigned char>(byte));
+        EXPECT_EQ(splitTextLines(file + malformed).value(1), expected);
+    }
 }
 
 TEST(TextLines, EachLineIsReadByItsOwnEvidenceAndAnEvenLineByTheWholeText)
@@ -82,17 +195,18 @@ TEST(TextLines, EachLineIsReadByItsOwnEvidenceAndAnEvenLineByTheWholeText)
         inCp1250(u"SPÓŁKA ŁĄKA\r\n"_s) + u"Bydło"_s.toUtf8() + inCp1250(u"\r\nżeńska"_s);
     EXPECT_EQ(splitTextLines(cp1250), (QStringList{u"SPÓŁKA ŁĄKA"_s, u"Bydło"_s, u"żeńska"_s}));
 
-    // A line with as much evidence either way (a letter and a stray byte) takes the reading of the
-    // whole text: UTF-8 in a text that speaks for it, Windows-1250 in one that speaks for that ...
-    const QByteArray even = "l\xC5\x82\xFF";
-    EXPECT_EQ(splitTextLines(u"żeńska\r\n"_s.toUtf8() + even), (QStringList{u"żeńska"_s, u"lł\uFFFD"_s}));
-    EXPECT_EQ(splitTextLines(inCp1250(u"żeńska\r\n"_s) + even), (QStringList{u"żeńska"_s, u"lĹ‚˙"_s}));
+    // A line with as much evidence either way (a UTF-8 letter and a Windows-1250 one) takes the
+    // reading of the whole text: UTF-8 in a text that speaks for it, Windows-1250 in one that
+    // speaks for that ...
+    const QByteArray even = "l\xC5\x82 \xB3";
+    EXPECT_EQ(splitTextLines(u"żeńska\r\n"_s.toUtf8() + even), (QStringList{u"żeńska"_s, u"lł \uFFFD"_s}));
+    EXPECT_EQ(splitTextLines(inCp1250(u"żeńska\r\n"_s) + even), (QStringList{u"żeńska"_s, u"lĹ‚ ł"_s}));
     // ... and a text as even as its line is Windows-1250, in which every byte is a character.
     EXPECT_FALSE(TextLineReader(even).isUtf8());
-    EXPECT_EQ(splitTextLines(even), QStringList{u"lĹ‚˙"_s});
+    EXPECT_EQ(splitTextLines(even), QStringList{u"lĹ‚ ł"_s});
     // With the byte-order mark every line is UTF-8, whatever it holds.
     EXPECT_EQ(splitTextLines("\xEF\xBB\xBF" + inCp1250(u"łódź\r\n"_s) + even),
-              (QStringList{u"\uFFFD\uFFFDd\uFFFD"_s, u"lł\uFFFD"_s}));
+              (QStringList{u"\uFFFD\uFFFDd\uFFFD"_s, u"lł \uFFFD"_s}));
 }
 
 TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)
@@ -159,6 +273,51 @@ TEST(TextLines, AFileAtEachBoundIsReadWholeAndOneMoreIsRefused)
     EXPECT_EQ(refusal(),
               u"Plik %1 jest większy niż 32 MB, a tak dużego pliku z danymi program nie wczytuje. Plik nie "
               u"został wczytany."_s.arg(path));
+}
+
+TEST(TextLines, TheByteOrderMarkIsNoPartOfTheFirstLinesLength)
+{
+    // A first line as long as a line may be after the mark is read whole, from the bytes and from
+    // the file; one byte more is refused as the first line's.
+    const QByteArray longest(kMaxTextLineBytes, 'a');
+    QByteArray bytes = "\xEF\xBB\xBF" + longest + "\r\nb";
+    const QStringList expected{QString::fromLatin1(longest), u"b"_s};
+    EXPECT_EQ(splitTextLines(bytes), expected);
+    test::ProgramFolderScope folders;
+    const QString path = folders.path(u"znacznik.txt"_s);
+    test::writeFile(path, bytes);
+    EXPECT_EQ(TextLineReader(path).all(), expected);
+
+    bytes.insert(3, 'a');
+    test::writeFile(path, bytes);
+    try {
+        TextLineReader longer(path);
+        FAIL() << "no refusal";
+    } catch (const TextFileRefused& e) {
+        EXPECT_TRUE(e.message().startsWith(u"Linia 1 pliku "_s + path + u" jest dłuższa niż 64 KB"_s))
+            << e.message().toStdString();
+    }
+}
+
+TEST(TextLines, RefusalsOfBytesAtHandNameNoFile)
+{
+    const auto refusal = [](const QByteArray& bytes) {
+        try {
+            splitTextLines(bytes);
+        } catch (const TextFileRefused& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(refusal(QByteArray(kMaxTextFileBytes + 1, '\n')),
+              u"Plik jest większy niż 32 MB, a tak dużego pliku z danymi program nie wczytuje. Plik nie "
+              u"został wczytany."_s);
+    EXPECT_EQ(refusal(QByteArray("1\n").repeated(kMaxTextLines + 1)),
+              u"Plik ma więcej niż 200\u00a0000 linii, a tylu linii nie ma w plikach z danymi, które program "
+              u"wczytuje. Plik nie został wczytany."_s);
+    EXPECT_EQ(refusal("a\n" + QByteArray(kMaxTextLineBytes + 1, 'b')),
+              u"Linia 2 pliku jest dłuższa niż 64 KB, a tak długich linii nie ma w plikach z danymi, które "
+              u"program wczytuje. Plik nie został wczytany."_s);
 }
 
 TEST(TextLines, AFileThatCannotBeReadSaysWhich)

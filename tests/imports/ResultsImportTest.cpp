@@ -1,6 +1,6 @@
 #include "ImportFixture.h"
 #include "ResultsFileMaker.h"
-#include "RewriteAtEnd.h"
+#include "RewriteWhileRead.h"
 
 #include "batch/BatchRows.h"
 #include "common/Cp1250.h"
@@ -172,6 +172,12 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
     };
     QMap<int, QString> strayByte = kValues;
     strayByte.insert(10, u"@"_s); // a field the import does not use
+    // Signs and other scripts in that field, in UTF-8: the line's species still reads "Bydło".
+    const auto withSign = [](const QString& sign) {
+        QMap<int, QString> values = kValues;
+        values.insert(10, sign);
+        return values;
+    };
     // The laboratory's name in capitals, as official names are written: in Windows-1250 each "ÓŁ"
     // is D3 A3, which is also a UTF-8 sequence (of a Cyrillic letter).
     QMap<int, QString> withoutSex = kValues;
@@ -210,6 +216,14 @@ TEST_F(ResultsImportTest, AFileTheImportRefusesWritesNothing)
          herdMessage},
         {"the same with a byte that is no UTF-8 in the line stopped",
          otherHolding(strayByte).inUtf8().replacingBytes("@", "\xFF"), u"INFORMACJA"_s, herdMessage},
+        {"the same with two bytes that are no UTF-8 in the line stopped",
+         otherHolding(strayByte).inUtf8().replacingBytes("@", "\xFF\xFF"), u"INFORMACJA"_s, herdMessage},
+        {"UTF-8 with a sign beyond the Latin letters in the line stopped",
+         otherHolding(withSign(u"≤0,12"_s)).inUtf8(), u"INFORMACJA"_s, herdMessage},
+        {"UTF-8 with a Greek letter in the line stopped", otherHolding(withSign(u"μg"_s)).inUtf8(),
+         u"INFORMACJA"_s, herdMessage},
+        {"UTF-8 with an emoji and Cyrillic in the line stopped",
+         otherHolding(withSign(u"🐄 Сергій"_s)).inUtf8(), u"INFORMACJA"_s, herdMessage},
         {"Windows-1250 with the laboratory in capitals", capitalsHeader(), u"INFORMACJA"_s, herdMessage},
         {"the same in UTF-8", capitalsHeader().inUtf8(), u"INFORMACJA"_s, herdMessage},
         {"UTF-8 with a remark line in Windows-1250",
@@ -366,45 +380,45 @@ TEST_F(ResultsImportTest, AFileBeyondTheBoundsIsRefusedAtOnceAndWritesNothing)
     }
 }
 
-TEST_F(ResultsImportTest, AFileRewrittenWhileItIsReadIsImportedAsItWasRead)
+TEST_F(ResultsImportTest, AFileRewrittenWhileItIsReadIsRefusedAndNothingIsWritten)
 {
+    // A file of more than one piece of 64 KiB: a holding, many lines for no sample, the line of
+    // sample A last. Another program saves a shorter or a longer version of it in place, after the
+    // import's first piece or once the import has read to the end.
+    ResultsFileMaker file;
+    file.header(u"1465"_s, u"15.03.2022"_s).holding(u"PL0001"_s);
+    for (int i = 0; i < 698; ++i)
+        file.result(u"1"_s, u"3"_s, u"PL999999999999"_s, u"Bydło"_s, kEbbAndBr, kValues);
+    file.result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues);
+    const QByteArray whole = file.bytes();
+    ASSERT_GT(whole.size(), 65536 + 1000);
     const QString path = plik(u"wyniki.txt"_s);
+    const QString refusal = u"Plik "_s + path +
+                            u" zmienił się podczas wczytywania: zapisuje go inny program. Wczytaj go "
+                            u"ponownie, gdy zostanie zapisany. Plik nie został wczytany."_s;
     const QStringList before = resultRows();
-    {
-        SCOPED_TRACE("grown: only its first line written when read, then the whole file");
-        const QString title = u"Wyniki badań serologicznych"_s;
-        ResultsFileMaker().line(title).write(path);
-        const RewriteAtEnd rewrite(path, mainRoad().bytes());
-        const std::vector<DialogCall> boxes = wczytaj(path);
-        EXPECT_TRUE(rewrite.happened());
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].title, u"WCZYTYWANIE"_s);
-        EXPECT_EQ(boxes[0].text,
-                  u"Niepoprawny format wczytywanego pliku!\rSprawdź plik i wczytaj ponownie!"_s);
-        EXPECT_EQ(resultRows(), before);
+    for (const auto when : {RewriteWhileRead::When::AfterFirstPiece, RewriteWhileRead::When::AtEnd}) {
+        const bool atEnd = when == RewriteWhileRead::When::AtEnd;
+        for (const QByteArray& newContent : {whole.left(65536 + 100), whole + whole.right(200)}) {
+            SCOPED_TRACE(std::string(atEnd ? "at the end, " : "after the first piece, ") +
+                         (newContent.size() < whole.size() ? "cut short" : "grown"));
+            writeFile(path, whole);
+            const RewriteWhileRead rewrite(path, newContent, when);
+            okno().TrybWczytywania = u"WczytAuto"_s;
+            const std::vector<DialogCall> boxes = wczytaj(path);
+            EXPECT_TRUE(rewrite.happened());
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].title, u"WCZYTYWANIE"_s);
+            EXPECT_EQ(boxes[0].text, refusal);
+            EXPECT_EQ(resultRows(), before);
+        }
     }
-    {
-        SCOPED_TRACE("cut short within its last result line for a sample");
-        ResultsFileMaker file;
-        file.header(u"1465"_s, u"15.03.2022"_s).holding(u"PL0001"_s);
-        for (int i = 0; i < 498; ++i)
-            file.result(u"1"_s, u"3"_s, u"PL999999999999"_s, u"Bydło"_s, kEbbAndBr, kValues);
-        file.result(u"1"_s, u"1"_s, kTagA, u"Bydło"_s, kEbbAndBr, kValues);
-        const QByteArray whole = file.bytes();
-        writeFile(path, whole);
-        const qsizetype lineA = whole.indexOf(kTagA.toLatin1());
-        ASSERT_GT(lineA, 0);
-        const RewriteAtEnd rewrite(path, whole.left(whole.indexOf("|0,12|", lineA) + 4)); // "|0,1"
-        const std::vector<DialogCall> boxes = wczytaj(path);
-        EXPECT_TRUE(rewrite.happened());
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_TRUE(boxes[0].text.contains(u"Zapisane wiersze wyników: 1\r"_s))
-            << boxes[0].text.toStdString();
-        QStringList expected = before;
-        expected[0] = u"EBB|11|1|0,12|A1|ujemny"_s;
-        expected[4] = u"Br|11|1|-|1:20||0,3|ujemny|5|ujemny"_s;
-        EXPECT_EQ(resultRows(), expected);
-    }
+    // Left as it is, the same file writes sample A's results.
+    writeFile(path, whole);
+    const std::vector<DialogCall> boxes = wczytaj(path);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.contains(u"Zapisane wiersze wyników: 1\r"_s)) << boxes[0].text.toStdString();
+    EXPECT_NE(resultRows(), before);
 }
 
 TEST_F(ResultsImportTest, ACancelledDialogEndsSilently)

@@ -118,6 +118,61 @@ TEST_F(EstablishmentImportTest, NamesInCapitalsAreStoredAsTheyStandInWindows1250
     }
 }
 
+TEST_F(EstablishmentImportTest, NamesWithOtherSignsAndScriptsAreStoredAsWrittenInEitherEncoding)
+{
+    const auto storedNames = [this] {
+        QStringList names;
+        db::Recordset rows = stale().openRecordset(QStringLiteral("SELECT Nazwa FROM ZAKLAD ORDER BY WNI"));
+        for (; !rows.eof(); rows.moveNext())
+            names << rows.value(QStringLiteral("Nazwa")).toString();
+        stale().execute(QStringLiteral("DELETE FROM ZAKLAD"));
+        return names;
+    };
+    const auto numbered = [](const QStringList& names) {
+        QStringList lines;
+        for (int i = 0; i < names.size(); ++i)
+            lines << listLine(QStringLiteral("3001%1").arg(i, 4, 10, QLatin1Char('0')), {{9, names[i]}});
+        return lines;
+    };
+
+    // UTF-8 with signs, other scripts, an emoji and decomposed accents beside Polish letters.
+    const QStringList utf8Names{
+        QStringLiteral("Bydło ≤0,12"),
+        QStringLiteral("Bydło μg"),
+        QStringLiteral("EKO™ Spółka"),
+        QStringLiteral("uwaga ✓ Zakład"),
+        QStringLiteral("Zakład 🐄"),
+        QStringLiteral("Sklep № 7, ul. Ełcka"),
+        QStringLiteral("Сергій Коваленко, Łódź"),
+        QStringLiteral("Łódź").normalized(QString::NormalizationForm_D),
+    };
+    importEstablishmentList(stale(), writeList(numbered(utf8Names), "UTF-8"));
+    EXPECT_EQ(storedNames(), utf8Names);
+
+    // Windows-1250 with its quotes, dashes, the euro sign and capitals.
+    const QStringList cp1250Names{
+        QStringLiteral("Ubojnia „Pod Lasem” – Łódź"),
+        QStringLiteral("SPÓŁKA — ŻÓŁW…"),
+        QStringLiteral("Chłodnia 5 € ŁĄKA"),
+    };
+    importEstablishmentList(stale(), writeList(numbered(cp1250Names)));
+    EXPECT_EQ(storedNames(), cp1250Names);
+
+    // Bytes that are neither (FF, a letter cut short) in a UTF-8 list: its letters are kept.
+    QString path =
+        writeList(numbered({QStringLiteral("Bydło @@"), QStringLiteral("Kowalski Pawe@")}), "UTF-8");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes.replace("@@", "\xFF\xFF").replace("@", "\xC5");
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+    importEstablishmentList(stale(), path);
+    EXPECT_EQ(storedNames(),
+              (QStringList{QStringLiteral("Bydło \uFFFD\uFFFD"), QStringLiteral("Kowalski Pawe\uFFFD")}));
+}
+
 TEST_F(EstablishmentImportTest, AFailingLineOrAnUnreadableFileStoresNothing)
 {
     const QString path = writeList({listLine(QStringLiteral("12010001"), {{9, QStringLiteral("Dobry")}}),

@@ -1,4 +1,4 @@
-#include "RewriteAtEnd.h"
+#include "RewriteWhileRead.h"
 
 #include "ReadHook.h"
 
@@ -18,16 +18,18 @@ struct Armed
 {
     QByteArray path;
     QByteArray content;
+    RewriteWhileRead::When when = RewriteWhileRead::When::AtEnd;
     dev_t device = 0;
     ino_t inode = 0;
 };
 Armed armed;
 std::atomic<bool> rewritten = false;
 
-void rewriteAtEnd(int fd)
+void rewriteWhileRead(int fd, ssize_t got)
 {
+    const bool now = armed.when == RewriteWhileRead::When::AtEnd ? got == 0 : got > 0;
     struct stat status = {};
-    if (rewritten || ::fstat(fd, &status) != 0 || status.st_dev != armed.device ||
+    if (!now || rewritten || ::fstat(fd, &status) != 0 || status.st_dev != armed.device ||
         status.st_ino != armed.inode)
         return;
     rewritten = true;
@@ -41,25 +43,26 @@ void rewriteAtEnd(int fd)
 
 } // namespace
 
-RewriteAtEnd::RewriteAtEnd(const QString& path, QByteArray newContent)
+RewriteWhileRead::RewriteWhileRead(const QString& path, QByteArray newContent, When when)
 {
     struct stat status = {};
     armed.path = QFile::encodeName(path);
     if (::stat(armed.path.constData(), &status) != 0)
         ADD_FAILURE() << "no file " << armed.path.constData();
     armed.content = std::move(newContent);
+    armed.when = when;
     armed.device = status.st_dev;
     armed.inode = status.st_ino;
     rewritten = false;
-    setEndOfFileHook(rewriteAtEnd);
+    setReadHook(rewriteWhileRead);
 }
 
-RewriteAtEnd::~RewriteAtEnd()
+RewriteWhileRead::~RewriteWhileRead()
 {
-    setEndOfFileHook(nullptr);
+    setReadHook(nullptr);
 }
 
-bool RewriteAtEnd::happened() const
+bool RewriteWhileRead::happened() const
 {
     return rewritten;
 }
