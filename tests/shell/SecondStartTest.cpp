@@ -1,8 +1,4 @@
-#include "support/TempProgramFolder.h"
-#include "support/TestInstallation.h"
-
-#include <QFile>
-#include <QProcess>
+#include "ProgramProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +9,9 @@ namespace {
 
 // Two real processes on one desktop: the first waits at its login window, the second is the
 // shipped program started again.
-class SecondStartTest : public TempProgramFolder
+class SecondStartTest : public ProgramProcessTest
 {
 protected:
-    void SetUp() override
-    {
-        installProgram();
-        const QString runtime = folders.path(QStringLiteral("runtime"));
-        ASSERT_TRUE(QDir().mkpath(runtime));
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    }
-
     void TearDown() override
     {
         if (first.state() != QProcess::NotRunning) {
@@ -47,7 +32,6 @@ protected:
         return false;
     }
 
-    QProcessEnvironment environment;
     QProcess first;
     QByteArray firstOutput;
 };

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <QThread>
 
 #include <cstdlib>
 
@@ -18,10 +17,12 @@ public:
     void quit(int exitCode) override
     {
         QCoreApplication* app = QCoreApplication::instance();
-        if (!app || QThread::currentThread()->loopLevel() == 0)
-            std::exit(exitCode);
-        // Leaves every running loop; the queued call also ends the main loop when a modal
-        // window asked to quit before QCoreApplication::exec() was entered.
+        if (!app)
+            std::exit(exitCode); // no application, so no window either
+        // Leaves every running loop and keeps later ones from running; the queued call also ends
+        // the main loop when the end was asked for before QCoreApplication::exec() was entered.
+        // The process is not ended here, even when no loop runs: the callers return to main(),
+        // which puts the windows away while the application still exists.
         QCoreApplication::exit(exitCode);
         QMetaObject::invokeMethod(
             app, [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);

@@ -13,8 +13,9 @@ public:
 };
 
 // Ends the program with the exit code. Every running event loop (modal windows included) is left
-// and no later one runs, so the caller should return right after the call. Without any running
-// event loop the process ends at once.
+// and no later one runs; a main loop entered afterwards ends as it starts. The caller returns right
+// after the call: the process ends when main() returns, the windows put away before the
+// application object goes (only without an application object does the process end at once).
 void requestQuit(int exitCode = 0);
 
 QuitHandler& quitHandler();
