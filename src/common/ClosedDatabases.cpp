@@ -1,5 +1,6 @@
 #include "ClosedDatabases.h"
 
+#include "DatabaseIndexes.h"
 #include "ModLabor.h"
 
 #include <QFileInfo>
@@ -40,18 +41,22 @@ void ClosedDatabases::reopen()
 {
     m_reopened = true;
     std::exception_ptr failure;
-    const auto openInto = [&failure](db::Database& handle, const QString& path) {
+    // Each opening makes the indexes the file lacks: a file restored from an archive made before
+    // them has none.
+    const auto openInto = [&failure](db::Database& handle, const QString& path,
+                                     void (*createIndexes)(db::Database&)) {
         if (path.isEmpty() || handle.isOpen())
             return;
         try {
             handle = db::Database::open(path);
+            createIndexes(handle);
         } catch (...) {
             if (!failure)
                 failure = std::current_exception();
         }
     };
-    openInto(ModLabor().BazaStale, m_dictionaryPath);
-    openInto(ModLabor().BazaRok, m_yearlyPath);
+    openInto(ModLabor().BazaStale, m_dictionaryPath, &createDictionaryIndexes);
+    openInto(ModLabor().BazaRok, m_yearlyPath, &createYearlyIndexes);
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -10,7 +10,8 @@ inline const QString kArchiveFailureTitle =
 
 // Closes the dictionary and yearly databases (BazaStale, then BazaRok) for work on their files
 // and opens them again from the same paths, so the rest of the program goes on with the
-// handles of ModLabor(). A handle that was not open stays closed.
+// handles of ModLabor(), making the indexes a file lacks as every opening does. A handle that was
+// not open stays closed.
 class ClosedDatabases
 {
 public:

@@ -23,11 +23,13 @@ bool hasIndex(db::Database& database, const QString& name)
 }
 
 // Each index the file lacks, made unless the file is read-only; one that cannot be made now
-// (busy, refused, or without its table) is left for a later opening.
+// (busy, refused, or without its table) is left for a later opening. Another program's lock is
+// not waited for: an index is no reason to hold up an opening.
 void createMissingIndexes(db::Database& database, std::initializer_list<Index> indexes)
 {
     if (!database.isOpen() || !QFileInfo(database.name()).isWritable())
         return;
+    const db::NoBusyWait atOnce(database);
     for (const Index& index : indexes) {
         try {
             // Looked up first, so that an opening of a file that has it writes nothing.

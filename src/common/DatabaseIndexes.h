@@ -21,8 +21,8 @@ inline const QString kWarunekKoduProbki =
 
 // Creates the indexes the program's searches over a yearly file rely on, when the file lacks
 // them; called once each time a yearly file is opened. They only make searches quicker: a file
-// that cannot take them now (read-only, or busy with another installation's write) is used as it
-// is, and gets them at a later opening.
+// that cannot take them now (read-only, or busy with another installation's write, which is not
+// waited for) is used as it is, and gets them at a later opening.
 void createYearlyIndexes(db::Database& yearly);
 
 // The index on an establishment's number WNI: the import of the list of establishments looks up

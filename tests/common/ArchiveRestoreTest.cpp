@@ -1,6 +1,7 @@
 #include "common/Archive.h"
 #include "common/ClosedDatabases.h"
 #include "common/CompactedCopy.h"
+#include "common/DatabaseIndexes.h"
 #include "common/ModLabor.h"
 #include "common/PresenceFile.h"
 #include "common/ProgramState.h"
@@ -137,6 +138,34 @@ TEST_F(ArchiveRestoreTest, ArchiveThenRestoreGivesTheArchivedRowsBack)
     EXPECT_EQ(QDir(paths::dataFolder()).entryList(QDir::Files, QDir::Name),
               (QStringList{"Stale.sqlite", QFileInfo(keptStale).fileName(), kYearlyName,
                            kYearlyName + QStringLiteral(".przed-przywroceniem-20220331101543")}));
+}
+
+// Copies from an archive made before the indexes: the restored files are opened with the indexes
+// they lack, as every opening makes them.
+TEST_F(ArchiveRestoreTest, RestoredFilesGetTheIndexesTheyLackAtOnce)
+{
+    ModLabor().BazaStale.createTable(
+        {QStringLiteral("ZAKLAD"), {db::Field::text(QStringLiteral("WNI"), 10)}});
+    const QString stale = archivedStale();
+    const QString yearly = paths::join(QFileInfo(stale).path(), kYearlyName);
+    ASSERT_TRUE(QFile::copy(yearlyPath(), yearly));
+    const auto hasIndex = [](db::Database& database, const QString& name) {
+        return database.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"), {name})
+                   .toInt() == 1;
+    };
+    for (const QString& copy : {stale, yearly}) {
+        db::Database database = db::Database::open(copy);
+        ASSERT_FALSE(hasIndex(database, kEstablishmentNumberIndex) ||
+                     hasIndex(database, kIndeksPartiiProbek));
+        database.close();
+    }
+
+    restore(stale);
+    clock->advance(1000);
+    restore(yearly);
+    expectBothOpenAsBefore();
+    EXPECT_TRUE(hasIndex(ModLabor().BazaStale, kEstablishmentNumberIndex));
+    EXPECT_TRUE(hasIndex(ModLabor().BazaRok, kIndeksPartiiProbek));
 }
 
 TEST_F(ArchiveRestoreTest, ASecondArchiveInTheSameSecondFailsAndKeepsTheFirst)

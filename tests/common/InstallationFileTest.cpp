@@ -15,6 +15,10 @@
 #include <QFile>
 #include <QStringEncoder>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
 using namespace trelimor;
 using namespace trelimor::test;
 
@@ -85,6 +89,47 @@ TEST_F(CzytajParametryTest, OpeningIndexesTheEstablishmentsByNumber)
     EXPECT_EQ(ModLabor().BazaStale.scalar(QStringLiteral("SELECT COUNT(*) FROM ZAKLAD WHERE WNI = ?"),
                                           {QStringLiteral("14650001")}),
               QVariant(2));
+}
+
+// Another program writing the dictionary holds its lock for two seconds: the opening does not
+// wait for it to make the index, so the index is still missing when the lock goes, and the next
+// opening makes it.
+TEST_F(CzytajParametryTest, AnIndexBlockedByAnotherProgramsLockIsLeftForTheNextOpening)
+{
+    const QString path = data() + QStringLiteral("Stale.sqlite");
+    {
+        db::Database stale = db::Database::open(path);
+        stale.createTable({QStringLiteral("ZAKLAD"), {db::Field::text(QStringLiteral("WNI"), 10)}});
+        stale.close();
+    }
+    writeIni(QStringLiteral("STALE=%1\nROBOT=%1\n").arg(data()));
+    const auto hasIndex = [] {
+        return ModLabor()
+                   .BazaStale
+                   .scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"),
+                           {kEstablishmentNumberIndex})
+                   .toInt() == 1;
+    };
+
+    std::promise<void> locked;
+    std::thread otherProgram([&] {
+        db::Database other = db::Database::open(path);
+        other.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        other.execute(QStringLiteral("ROLLBACK"));
+        other.close();
+    });
+    locked.get_future().wait();
+    const bool opened = CzytajParametry();
+    otherProgram.join();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(dialogs->calls().empty());
+    EXPECT_FALSE(hasIndex()) << "the opening waited for the other program's lock";
+
+    resetModLabor();
+    ASSERT_TRUE(CzytajParametry());
+    EXPECT_TRUE(hasIndex());
 }
 
 TEST_F(CzytajParametryTest, KeyWithABlankBeforeTheSeparatorMatchesNothing)

@@ -19,6 +19,8 @@ namespace {
 
 // Marks the files this program makes ("TRLM").
 constexpr int kApplicationId = 0x54524C4D;
+// How long a statement waits for another connection's lock before it fails as busy.
+constexpr int kBusyTimeoutMs = 5000;
 
 QString absolutePath(const QString& path)
 {
@@ -42,7 +44,7 @@ std::shared_ptr<Connection> connect(const QString& path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
         if (db.open()) {
             const QVariant v = db.driver()->handle();
             if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
@@ -174,6 +176,19 @@ Recordset Database::openRecordset(const QString& sql, const QVariantList& params
 {
     connection();
     return Recordset(m_connection, sql, params);
+}
+
+NoBusyWait::NoBusyWait(const Database& database)
+    : m_handle(database.handle())
+{
+    if (m_handle)
+        sqlite3_busy_timeout(m_handle, 0);
+}
+
+NoBusyWait::~NoBusyWait()
+{
+    if (m_handle)
+        sqlite3_busy_timeout(m_handle, kBusyTimeoutMs);
 }
 
 } // namespace trelimor::db

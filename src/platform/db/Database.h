@@ -80,4 +80,19 @@ private:
     std::shared_ptr<Connection> m_connection;
 };
 
+// For its scope, statements on the database fail at once as busy on another connection's lock
+// instead of waiting for it, as they otherwise do for up to five seconds: for work that can as
+// well be done at a later opening.
+class NoBusyWait
+{
+public:
+    explicit NoBusyWait(const Database& database);
+    ~NoBusyWait();
+    NoBusyWait(const NoBusyWait&) = delete;
+    NoBusyWait& operator=(const NoBusyWait&) = delete;
+
+private:
+    sqlite3* m_handle;
+};
+
 } // namespace trelimor::db
