@@ -114,7 +114,7 @@ TEST(TextLines, PolishWordsReadRightInEitherEncodingAndEitherCase)
     }
 }
 
-TEST(TextLines, Utf8LinesWithOtherScriptsAndSignsKeepTheirPolishLetters)
+TEST(TextLines, AnyLineKeepsItsPolishLettersBesideOtherScriptsSignsAndStrayBytes)
 {
     // Signs, other scripts, an emoji and decomposed accents in UTF-8, each read right alone and as a
     // line of a Windows-1250 file; Windows-1250 lines with its signs and capitals, each read right

@@ -118,7 +118,7 @@ TEST_F(EstablishmentImportTest, NamesInCapitalsAreStoredAsTheyStandInWindows1250
     }
 }
 
-TEST_F(EstablishmentImportTest, NamesWithOtherSignsAndScriptsAreStoredAsWrittenInEitherEncoding)
+TEST_F(EstablishmentImportTest, NamesWithOtherSignsAndScriptsKeepTheirPolishLettersInEitherEncoding)
 {
     const auto storedNames = [this] {
         QStringList names;
