@@ -35,6 +35,18 @@ QByteArray inCp1250(const QString& text)
     return bytes;
 }
 
+// The message of the refusal the reading throws; empty when it reads the text.
+template <class Reading>
+QString refusalOf(Reading read)
+{
+    try {
+        read();
+    } catch (const TextFileRefused& e) {
+        return e.message();
+    }
+    return {};
+}
+
 } // namespace
 
 TEST(TextLines, TextsOfEitherEncodingReadRightWithoutTheMark)
@@ -230,27 +242,16 @@ TEST(TextLines, LinesAndLineEndsAcrossThePiecesAFileIsReadIn)
     // One byte more, and the file is refused, naming the line, before a line of it is given.
     bytes.insert(65537, 'b');
     test::writeFile(path, bytes);
-    try {
-        TextLineReader longer(path);
-        FAIL() << "no refusal";
-    } catch (const TextFileRefused& e) {
-        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Linia 2 pliku ") + path + QStringLiteral(" jest")))
-            << e.message().toStdString();
-    }
+    const QString refusal = refusalOf([&] { TextLineReader longer(path); });
+    EXPECT_TRUE(refusal.startsWith(QStringLiteral("Linia 2 pliku ") + path + QStringLiteral(" jest")))
+        << refusal.toStdString();
 }
 
 TEST(TextLines, AFileAtEachBoundIsReadWholeAndOneMoreIsRefused)
 {
     test::ProgramFolderScope folders;
     const QString path = folders.path(u"granice.txt"_s);
-    const auto refusal = [&] {
-        try {
-            TextLineReader reader(path);
-        } catch (const TextFileRefused& e) {
-            return e.message();
-        }
-        return QString();
-    };
+    const auto refusal = [&] { return refusalOf([&] { TextLineReader reader(path); }); };
 
     const QByteArray lines = QByteArray("1\n").repeated(kMaxTextLines);
     test::writeFile(path, lines);
@@ -290,25 +291,14 @@ TEST(TextLines, TheByteOrderMarkIsNoPartOfTheFirstLinesLength)
 
     bytes.insert(3, 'a');
     test::writeFile(path, bytes);
-    try {
-        TextLineReader longer(path);
-        FAIL() << "no refusal";
-    } catch (const TextFileRefused& e) {
-        EXPECT_TRUE(e.message().startsWith(u"Linia 1 pliku "_s + path + u" jest dłuższa niż 64 KB"_s))
-            << e.message().toStdString();
-    }
+    const QString refusal = refusalOf([&] { TextLineReader longer(path); });
+    EXPECT_TRUE(refusal.startsWith(u"Linia 1 pliku "_s + path + u" jest dłuższa niż 64 KB"_s))
+        << refusal.toStdString();
 }
 
 TEST(TextLines, RefusalsOfBytesAtHandNameNoFile)
 {
-    const auto refusal = [](const QByteArray& bytes) {
-        try {
-            splitTextLines(bytes);
-        } catch (const TextFileRefused& e) {
-            return e.message();
-        }
-        return QString();
-    };
+    const auto refusal = [](const QByteArray& bytes) { return refusalOf([&] { splitTextLines(bytes); }); };
     EXPECT_EQ(refusal(QByteArray(kMaxTextFileBytes + 1, '\n')),
               u"Plik jest większy niż 32 MB, a tak dużego pliku z danymi program nie wczytuje. Plik nie "
               u"został wczytany."_s);
